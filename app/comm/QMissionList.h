@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <functional>
+
+class QInverter;
+class QMissionModel;
+
+// Called with every completed and accepted reply and the inverter it belongs to.
+using ReplyHandler = std::function<void(QMissionModel*, QInverter*)>;
+
+// The missions of one inverter: its repeating polls and any one-shot missions
+// queued for it. Owns them.
+class QMissionList {
+public:
+    explicit QMissionList(QInverter* inverter = nullptr);
+    ~QMissionList();
+    QMissionList(const QMissionList&) = delete;
+    QMissionList& operator=(const QMissionList&) = delete;
+
+    void AddMission(QMissionModel* mission);
+    void RemoveMission(QMissionModel* mission);
+    void ClearMissions();
+
+    // Enabling also brings the short periods to 1000 ms.
+    void SetEnabled(bool enabled);
+    bool IsEnabled() const { return m_bEnabled != 0; }
+
+    // Gives every short-period mission the new period; nothing when unchanged.
+    void SetShortPeriods(int ms);
+    int FastPeriod() const { return m_nFastPeriod; }
+
+    // Every mission idle again, last sent now.
+    void ResetTimers();
+
+    // The due mission of highest kind (first in list order among equals); a due
+    // one-shot write is taken at once. None while disabled.
+    QMissionModel* PickDue() const;
+
+    // Hands the mission to the reply handler, then re-arms a repeating mission
+    // or deletes a one-shot one.
+    void FinishMission(QMissionModel* mission);
+
+    // The poll list and the identity reads of an inverter at this address.
+    void BuildPollMissions(int address);
+    void BuildIdentityMissions(int address);
+
+    const QList<QMissionModel*>& Missions() const { return m_Missions; }
+    bool Contains(const QMissionModel* mission) const;
+    QInverter* Inverter() const { return m_pInverter; }
+    void SetInverter(QInverter* inverter) { m_pInverter = inverter; }
+
+    static void SetReplyHandler(ReplyHandler handler);
+    static const ReplyHandler& GetReplyHandler();
+
+private:
+    QList<QMissionModel*> m_Missions;
+    QInverter* m_pInverter = nullptr;
+    unsigned char m_bEnabled = 0;
+    int m_nFastPeriod = 0;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDateTime>
+
+// Every "now" of the core comes from here, so that time-outs, midnight, day
+// changes and year ends can be tested without waiting. In normal use it is the
+// system clock; a test may freeze it at a chosen moment and move it by hand.
+class SystemClock {
+public:
+    static QDateTime Now();
+    static QDate CurrentDate();
+    static QTime CurrentTime();
+
+    // Test control: freeze at a moment, move the frozen moment, return to real time.
+    static void SetFixed(const QDateTime& moment);
+    static void Advance(qint64 ms);
+    static void UseSystem();
+    static bool IsFixed();
+
+    // Milliseconds from one time of day to another; when midnight lies between
+    // them (the difference is negative) one day is added.
+    static int MsecsBetween(const QTime& from, const QTime& to);
+};

@@ -1,0 +1,238 @@
+#include "QSystemSettings.h"
+
+#include "DataPaths.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+const QString QSystemSettings::KeyValueSeparator = QStringLiteral("?\x02?");
+const QString QSystemSettings::EntryTerminator = QStringLiteral("?\x03?");
+
+const QStringList& QSystemSettings::StandardKeys() {
+    static const QStringList keys = {
+        QStringLiteral("systemname"),     QStringLiteral("systemexplain"),   QStringLiteral("language"),
+        QStringLiteral("Country"),        QStringLiteral("City"),            QStringLiteral("price"),
+        QStringLiteral("Latitude"),       QStringLiteral("Longitude"),       QStringLiteral("Wind"),
+        QStringLiteral("SystemType"),     QStringLiteral("CommunicationType"), QStringLiteral("Com_number"),
+        QStringLiteral("Baud_rate"),      QStringLiteral("IPAddress"),       QStringLiteral("IP_number"),
+        QStringLiteral("DataSavePath"),   QStringLiteral("CurrencyUnit"),    QStringLiteral("EmailServer"),
+        QStringLiteral("EmailLogonName"), QStringLiteral("EmailLogonKey"),   QStringLiteral("EmailFrom"),
+        QStringLiteral("EmailTo"),        QStringLiteral("PassWord"),        QStringLiteral("SolarManufacturer"),
+        QStringLiteral("SolarModel"),     QStringLiteral("SolarType"),       QStringLiteral("SolarPower"),
+        QStringLiteral("SolarCount"),     QStringLiteral("SolarAngel"),      QStringLiteral("SolarAzimuth"),
+        QStringLiteral("InverterType_1"), QStringLiteral("InverterType_3"),  QStringLiteral("GridWiring_1"),
+        QStringLiteral("GridWiring_3"),   QStringLiteral("GridVoltage_1"),   QStringLiteral("GridVoltage_3"),
+        QStringLiteral("GridFre_1"),      QStringLiteral("GridFre_3"),       QStringLiteral("GPRS_Number"),
+    };
+    return keys;
+}
+
+namespace {
+// Decimal conversion; text that is not an integer gives 0.
+int ToInt(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+QString OrDefault(const QString& value, const char* fallback) {
+    return value.isEmpty() ? QString::fromLatin1(fallback) : value;
+}
+} // namespace
+
+// The typed copies start at the values an empty setting gives, so a file
+// lacking a key still yields usable settings.
+QSystemSettings::QSystemSettings()
+    : m_strSystemName(QStringLiteral("System Name")), m_nPrice(68), m_nComNumber(1), m_nBaudRate(9600),
+      m_strIPAddress(QStringLiteral("192.168.16.254")), m_nIPNumber(8011),
+      m_strDataSavePath(QStringLiteral("data\\")), m_strCurrencyUnit(QStringLiteral("$")),
+      m_strPassWord(QStringLiteral("739146")) {}
+
+int QSystemSettings::IndexOf(const QString& key) const {
+    for (int i = 0; i < m_Entries.size(); ++i) {
+        if (m_Entries.at(i).first == key) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void QSystemSettings::SetSystemValue(const QString& key, const QString& value, bool save) {
+    const int index = IndexOf(key);
+    if (index >= 0) {
+        if (m_Entries.at(index).second == value) {
+            return;
+        }
+        m_Entries[index].second = value;
+    } else {
+        m_Entries.append(qMakePair(key, value));
+    }
+    ApplySystemValue(key, value);
+    if (save) {
+        SaveSystemFile();
+    }
+}
+
+QString QSystemSettings::GetSystemValue(const QString& key, const QString& defaultValue) const {
+    const int index = IndexOf(key);
+    if (index < 0 || m_Entries.at(index).second.isEmpty()) {
+        return defaultValue;
+    }
+    return m_Entries.at(index).second;
+}
+
+void QSystemSettings::ApplySystemValue(const QString& key, const QString& value) {
+    if (key == QLatin1String("systemname")) {
+        m_strSystemName = OrDefault(value, "System Name");
+    } else if (key == QLatin1String("systemexplain")) {
+        m_strSystemExplain = value;
+    } else if (key == QLatin1String("Country")) {
+        m_strCountry = value;
+    } else if (key == QLatin1String("City")) {
+        m_strCity = value;
+    } else if (key == QLatin1String("price")) {
+        m_nPrice = value.isEmpty() ? 68 : ToInt(value);
+    } else if (key == QLatin1String("Latitude")) {
+        m_nLatitude = ToInt(value);
+    } else if (key == QLatin1String("Longitude")) {
+        m_nLongitude = ToInt(value);
+    } else if (key == QLatin1String("SystemType")) {
+        m_nSystemType = ToInt(value);
+    } else if (key == QLatin1String("CommunicationType")) {
+        m_nCommunicationType = ToInt(value);
+    } else if (key == QLatin1String("Com_number")) {
+        m_nComNumber = ToInt(OrDefault(value, "1"));
+    } else if (key == QLatin1String("Baud_rate")) {
+        m_nBaudRate = ToInt(OrDefault(value, "9600"));
+    } else if (key == QLatin1String("IPAddress")) {
+        m_strIPAddress = OrDefault(value, "192.168.16.254");
+    } else if (key == QLatin1String("IP_number")) {
+        m_nIPNumber = value.isEmpty() ? 8011 : ToInt(value);
+    } else if (key == QLatin1String("DataSavePath")) {
+        m_strDataSavePath = OrDefault(value, "data\\");
+    } else if (key == QLatin1String("CurrencyUnit")) {
+        if (value.isEmpty()) {
+            // Stores "$" itself; that inner call applies it and tells the listener.
+            SetSystemValue(key, QStringLiteral("$"), false);
+            return;
+        }
+        m_strCurrencyUnit = value;
+    } else if (key == QLatin1String("EmailServer")) {
+        m_strEmailServer = value;
+    } else if (key == QLatin1String("EmailLogonName")) {
+        m_strEmailLogonName = value;
+    } else if (key == QLatin1String("EmailLogonKey")) {
+        m_strEmailLogonKey = value;
+    } else if (key == QLatin1String("EmailFrom")) {
+        m_strEmailFrom = value;
+    } else if (key == QLatin1String("EmailTo")) {
+        m_strEmailTo = value;
+    } else if (key == QLatin1String("PassWord")) {
+        m_strPassWord = OrDefault(value, "739146");
+    } else if (key == QLatin1String("SolarManufacturer")) {
+        m_strSolarManufacturer = value;
+    } else if (key == QLatin1String("SolarModel")) {
+        m_strSolarModel = value;
+    } else if (key == QLatin1String("SolarType")) {
+        m_strSolarType = value;
+    } else if (key == QLatin1String("SolarPower")) {
+        m_nSolarPower = ToInt(value);
+        m_nTotalPower = qint64(m_nSolarPower) * m_nSolarCount;
+    } else if (key == QLatin1String("SolarCount")) {
+        m_nSolarCount = ToInt(value);
+        m_nTotalPower = qint64(m_nSolarPower) * m_nSolarCount;
+    } else if (key == QLatin1String("SolarAngel")) {
+        m_nSolarAngel = ToInt(value);
+    } else if (key == QLatin1String("SolarAzimuth")) {
+        m_nSolarAzimuth = ToInt(value);
+    } else if (key == QLatin1String("InverterType_1")) {
+        if (!value.isEmpty()) {
+            m_strInverterType1 = value;
+        }
+    } else if (key == QLatin1String("InverterType_3")) {
+        if (!value.isEmpty()) {
+            m_strInverterType3 = value;
+        }
+    } else if (key == QLatin1String("GridWiring_1")) {
+        m_strGridWiring1 = value;
+    } else if (key == QLatin1String("GridWiring_3")) {
+        m_strGridWiring3 = value;
+    } else if (key == QLatin1String("GridVoltage_1")) {
+        m_nGridVoltage1 = ToInt(value);
+    } else if (key == QLatin1String("GridVoltage_3")) {
+        m_nGridVoltage3 = ToInt(value);
+    } else if (key == QLatin1String("GridFre_1")) {
+        m_nGridFre1 = ToInt(value);
+    } else if (key == QLatin1String("GridFre_3")) {
+        m_nGridFre3 = ToInt(value);
+    }
+    // "language", "Wind", "GPRS_Number", "begintime" and unknown keys keep no copy.
+    if (m_Listener) {
+        m_Listener(key, m_pListenerContext);
+    }
+}
+
+QString QSystemSettings::FilePath() const {
+    return m_strFilePath.isEmpty() ? DataPaths::FilePath(QStringLiteral("system.dat")) : m_strFilePath;
+}
+
+bool QSystemSettings::SaveSystemFile() const {
+    // Written whole into a temporary file and renamed over the old one, so a
+    // crash or power cut never leaves the settings half written.
+    QSaveFile file(FilePath());
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    QString text;
+    for (const auto& entry : m_Entries) {
+        text += entry.first;
+        text += KeyValueSeparator;
+        text += entry.second;
+        text += EntryTerminator;
+    }
+    file.write(text.toUtf8());
+    return file.commit();
+}
+
+bool QSystemSettings::LoadSystemFile() {
+    QFile file(FilePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QString text = QString::fromUtf8(file.readAll());
+    file.close();
+
+    // Every entry ends with its terminator. A file cut short leaves its last
+    // entry unterminated: that piece is incomplete and skipped, the others load.
+    QStringList pieces = text.split(EntryTerminator, Qt::KeepEmptyParts);
+    pieces.removeLast(); // after the final terminator, or the unterminated tail
+    for (const QString& piece : pieces) {
+        const int sep = piece.indexOf(KeyValueSeparator);
+        if (sep < 0) {
+            continue; // no key/value separator: not an entry
+        }
+        const QString key = piece.left(sep);
+        QString value = piece.mid(sep + KeyValueSeparator.size());
+        const int extra = value.indexOf(KeyValueSeparator);
+        if (extra >= 0) {
+            value.truncate(extra);
+        }
+        SetSystemValue(key, value, false);
+    }
+    return true;
+}
+
+void QSystemSettings::InitSystemFile() {
+    if (LoadSystemFile()) {
+        return;
+    }
+    for (const QString& key : StandardKeys()) {
+        SetSystemValue(key, QString(), false);
+    }
+    SaveSystemFile();
+}
+
+void QSystemSettings::SetSystemListener(SystemListener listener, void* context) {
+    m_Listener = std::move(listener);
+    m_pListenerContext = context;
+}
