@@ -4,17 +4,47 @@
 #include "QSystemSettings.h"
 
 #include <QList>
+#include <functional>
 
+class QInverter;
 class QMissionModel;
+class QTreeEntry;
 
-// The plant: its settings, the mission lists of its inverters and the search
-// slot. The main window owns one.
+// User levels of the program.
+enum UserLevel {
+    UserGuest = 0,
+    UserAdministrator = 1,
+};
+
+// The plant: its settings, its inverters in joining order, their mission lists,
+// the search slot and the user level. The main window owns one.
 class QSystemModel {
 public:
     QSystemModel();
     ~QSystemModel();
     QSystemModel(const QSystemModel&) = delete;
     QSystemModel& operator=(const QSystemModel&) = delete;
+
+    // Inverters. The plant owns the inverters it accepted.
+    // Refuses (returns false) an inverter whose non-empty name or whose address
+    // is already in the plant. Otherwise appends it, enables and registers its
+    // mission list unless it is the analog device, logs its joining and calls
+    // the inverter-added handler.
+    bool AddInverter(QInverter* inverter);
+    // Takes the inverter out of the plant (and its list out of the scheduler)
+    // and deletes it.
+    void RemoveInverter(QInverter* inverter);
+    int InverterCount() const { return m_Inverters.size(); }
+    QInverter* Inverter(int index) const { return m_Inverters.value(index); }
+    const QList<QInverter*>& Inverters() const { return m_Inverters; }
+    QInverter* FindByName(const QString& name) const;
+    QInverter* FindByAddress(int address) const;
+    QInverter* FindByTreeEntry(const QTreeEntry* entry) const;
+    bool HasActiveFault() const;
+    void SetInverterAddedHandler(std::function<void(QInverter*)> handler);
+
+    int UserLevel() const { return m_nUserLevel; }
+    void SetUserLevel(int level) { m_nUserLevel = level; }
 
     // Missions.
     void AddMissionList(QMissionList* list);
@@ -41,6 +71,9 @@ public:
 
 private:
     QSystemSettings m_Settings;
+    QList<QInverter*> m_Inverters;
+    std::function<void(QInverter*)> m_InverterAdded;
+    int m_nUserLevel = UserGuest;
     QList<QMissionList*> m_MissionLists;
     QMissionModel* m_pSearchMission = nullptr;
 };

@@ -27,16 +27,22 @@ QString ReplyErrorText(int code) {
     return QCoreApplication::translate("MainWindow", g_ReplyErrorTexts[code]);
 }
 
-QReplyErrorThrottle& QReplyErrorThrottle::Instance() {
-    static QReplyErrorThrottle throttle;
-    return throttle;
+QPlantEvents& QPlantEvents::Instance() {
+    static QPlantEvents events;
+    return events;
 }
 
-void QReplyErrorThrottle::SetTarget(QObject* target) { m_pTarget = target; }
+void QPlantEvents::SetTarget(QObject* target) { m_pTarget = target; }
 
-QObject* QReplyErrorThrottle::Target() const { return m_pTarget; }
+QObject* QPlantEvents::Target() const { return m_pTarget; }
 
-bool QReplyErrorThrottle::Report(int code) {
+void QPlantEvents::PostSetSuccess() {
+    if (m_pTarget) {
+        QCoreApplication::postEvent(m_pTarget, new QPlantEvent(EventSetSuccess, 0));
+    }
+}
+
+bool QPlantEvents::PostReplyError(int code) {
     const QDateTime now = SystemClock::Now();
     if (m_LastPosted.isValid() && m_LastPosted.msecsTo(now) <= 5000) {
         return false;
@@ -48,4 +54,4 @@ bool QReplyErrorThrottle::Report(int code) {
     return true;
 }
 
-void QReplyErrorThrottle::Reset() { m_LastPosted = QDateTime(); }
+void QPlantEvents::Reset() { m_LastPosted = QDateTime(); }

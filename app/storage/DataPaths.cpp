@@ -25,3 +25,5 @@ void DataPaths::SetDataDir(const QString& dir) {
 QString DataPaths::FilePath(const QString& relative) { return QDir(DataDir()).filePath(relative); }
 
 bool DataPaths::EnsureDataDir() { return QDir().mkpath(DataDir()); }
+
+QString DataPaths::InverterDir(const QString& name) { return QDir(DataDir()).filePath(name); }

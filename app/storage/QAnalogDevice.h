@@ -1,0 +1,24 @@
+#pragma once
+
+#include "QReadDataFile.h"
+
+class QInverter;
+
+// The analog signal device (address 255) replays a recorded day from analog.db
+// instead of communicating. The main window owns one.
+class QAnalogDevice {
+public:
+    static QString DatabasePath();
+
+    // Opens analog.db and fills today's history up to now. False (device left
+    // offline) when the recording cannot be read: the caller shows
+    // "Load analog data failed!".
+    bool LoadAnalogDay(QInverter* device);
+    // Sets the live items from the sample of the current time.
+    void FeedAnalogSample(QInverter* device);
+
+    const QReadDataFile& Reader() const { return m_Reader; }
+
+private:
+    QReadDataFile m_Reader;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+class QInverter;
+
+// Receives each new event line of the current inverter, oldest first.
+using LogListener = std::function<void(const QString& line, void* context)>;
+
+// The event lines of one inverter (faults beginning and ending, state and
+// communication changes, renames, settings written), at most the newest 100.
+class QEventLog {
+public:
+    static constexpr int MaxLines = 100;
+
+    // Appends the lines of one event (time stamp first); kinds without text
+    // only pass undelivered lines on when owner is the current inverter.
+    void LogEvent(const QInverter* owner, int kind, const QString& argument);
+
+    const QStringList& Lines() const { return m_Lines; }
+    int Delivered() const { return m_nDelivered; }
+
+    // Process-wide: the listener (the status page) and the inverter selected in
+    // the browser, whose lines reach the listener.
+    static void SetListener(LogListener listener, void* context);
+    static void SetCurrentInverter(const QInverter* inverter);
+    static const QInverter* CurrentInverter();
+
+private:
+    QStringList m_Lines;
+    int m_nDelivered = 0;
+};

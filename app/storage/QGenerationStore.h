@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QVector>
+
+class QInverter;
+class QSystemModel;
+
+// One value of a generation report; -1 means no value.
+struct GenerationEntry {
+    QDate m_Date;
+    qint32 m_nValue = -1;
+};
+
+// What a generation report asks for.
+struct GenerationRequest {
+    int m_nKind = 3;            // 2 the whole plant, 3 one inverter
+    QInverter* m_pInverter = nullptr;
+    int m_nPeriod = 1;          // 1 days, 2 months, 3 years
+    QDate m_From;
+    QDate m_To;
+};
+
+// The energy history beyond the inverters' own memory: total.dat (one 400-byte
+// block per inverter) and one generation.dat per inverter and year.
+class QGenerationStore {
+public:
+    static constexpr int MagicSize = 14;
+    static constexpr int TotalBlockSize = 400;
+    static constexpr int GenerationFileSize = 1530;
+    static constexpr qint32 NoValueLimit = 9437185; // values from here on read as none
+
+    static QString TotalFilePath();
+    static QString GenerationFilePath(const QString& inverterName, int year);
+
+    // Mode 0 totals and the year, 1 months, 2 days; then the year file.
+    static void SaveTotal(QInverter* inverter, int mode);
+    // Mode -1 only makes sure the folders and this year's file exist.
+    static void UpdateGenerationFile(int mode, QInverter* inverter);
+    static QVector<GenerationEntry> GenerationEntries(const GenerationRequest& request, const QSystemModel& plant);
+};
