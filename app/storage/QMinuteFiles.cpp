@@ -1,0 +1,4 @@
+#include "QMinuteFiles.h"
+
+void QMinuteFiles::SaveMinuteRecord(QInverter&) {}
+void QMinuteFiles::LoadTodayMinutes(QInverter&) {}
