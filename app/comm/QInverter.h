@@ -165,6 +165,12 @@ public:
 
 private:
     void SetStatus(qint32 value);
+    // Queues a one-shot write to this inverter's bus address; false (nothing
+    // queued) when the inverter has no bus address.
+    bool QueueWrite(int reg, int count, const uchar* data, int code);
+    bool QueueWriteWord(int reg, quint16 value, int code);
+    void DecodeRead(const QMissionModel* mission);
+    void DecodeStatus(const uchar* data);
 
     QString m_strName;
     QString m_strLocation;

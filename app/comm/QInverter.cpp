@@ -1,0 +1,756 @@
+#include "QInverter.h"
+
+#include "QDayLogFiles.h"
+#include "QFaultFile.h"
+#include "QFaultTable.h"
+#include "QGenerationStore.h"
+#include "QMinuteFiles.h"
+#include "QMissionModel.h"
+#include "QTreeEntry.h"
+#include "DataPaths.h"
+#include "ReplyErrors.h"
+#include "SystemClock.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstring>
+
+namespace {
+
+// Operating status names, indexed by item 32; shown by the main window and the
+// day log, so they are translated in the main window's context.
+const char* const kStatusNames[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "Unknown"),  QT_TRANSLATE_NOOP("MainWindow", "Self-test"),
+    QT_TRANSLATE_NOOP("MainWindow", "Running"),  QT_TRANSLATE_NOOP("MainWindow", "Alarm"),
+    QT_TRANSLATE_NOOP("MainWindow", "Fault"),    QT_TRANSLATE_NOOP("MainWindow", "Shutdown"),
+};
+constexpr int kStatusCount = 6;
+
+const char* const kAlreadyConnected = QT_TRANSLATE_NOOP("QInverter", "Already connected!");
+const char* const kDisconnect = QT_TRANSLATE_NOOP("QInverter", "Disconnect");
+
+struct ModelRow {
+    const char* name;
+    int phases;
+    int picture;
+    int power;
+};
+
+// Searched in this order: the first name found inside the reported text wins,
+// so "Tivra PA20KT-X" lands on the "Tivra PA20KT" row (same ratings).
+const ModelRow kModelTable[] = {
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA1K5S"), 1, 1, 1500},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA2K2S"), 1, 1, 2200},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA3KS"), 1, 1, 3000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA4KS"), 1, 2, 4000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA5KS"), 1, 2, 5000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA6KS"), 1, 2, 6000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA4KT"), 3, 3, 4000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA5KT"), 3, 3, 5000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA6KT"), 3, 3, 6000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA8KT"), 3, 3, 8000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA10KT"), 3, 3, 10000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA12KT"), 3, 3, 12000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA15KT"), 3, 3, 15000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA17KT"), 3, 3, 17000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA20KT"), 3, 3, 20000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA20KT-X"), 3, 3, 20000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA25KT"), 3, 3, 25000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA30KT"), 3, 3, 30000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PA40KT"), 3, 3, 40000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PE4KS"), 1, 4, 4000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PE4K6S"), 1, 4, 4600},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PE5KS"), 1, 4, 5000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PE4KS-D"), 1, 4, 4000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PE4K6S-D"), 1, 4, 4600},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PE5KS-D"), 1, 4, 5000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM750S"), 1, 5, 750},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM1K1S"), 1, 5, 1100},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM1K5S"), 1, 5, 1500},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM2KS"), 1, 5, 2000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM3KS"), 1, 5, 3000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM4KS"), 1, 5, 4000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM4K6S"), 1, 5, 4600},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM5KS"), 1, 5, 5000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM3KS-D"), 1, 5, 3000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM4KS-D"), 1, 5, 4000},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM4K6S-D"), 1, 5, 4600},
+    {QT_TRANSLATE_NOOP("QInverter", "Tivra PM5KS-D"), 1, 5, 5000},
+};
+
+const char* const kBoxFallback = "Tivra PA10KT & Box";
+const char* const kPlainFallback = "Tivra PA5KS";
+
+// Registers written as a flag: the device acts on this pattern only.
+constexpr quint16 kActionPattern = 0xAAAA;
+constexpr quint16 kSwitchOffPattern = 0x5555;
+
+// Setting writes and the replies that acknowledge them.
+enum SettingCode {
+    CodeSetClock = 18,
+    CodeSetLanguage = 19,
+    CodeSetMonetaryUnit = 20,
+    CodeSetPrice = 21,
+    CodeSetMaxPower = 22,
+    CodeSwitchOnOff = 23,
+    CodeResetInverter = 24,
+    CodeFactoryReset = 25,
+    CodeSetUserLabel = 27,
+    CodeClearStatistics = 28,
+    CodeSetTariff = 29, // + period number
+    CodeSetPassword = 31,
+    CodeLogon = 4892,
+    CodeLogoff = 4893,
+};
+
+constexpr int kLogonItem = 33;
+constexpr int kStatusItem = 32;
+constexpr int kUserLabelBytes = 32;
+
+qint32 TimeWord(const QTime& time) { return time.hour() * 65536 + time.minute() * 256 + time.second(); }
+
+// The reply's data: register values high byte first from offset 3.
+class ReplyData {
+public:
+    explicit ReplyData(const QMissionModel* mission)
+        : m_d(mission->ReplyData()),
+          m_nBytes(qBound(0, mission->ExpectedLength() - 5, QMissionModel::BufferSize - 5)) {}
+
+    int Registers() const { return m_nBytes / 2; }
+    int Bytes() const { return m_nBytes; }
+    uchar Byte(int i) const { return m_d[i]; }
+    qint32 Reg(int i) const { return m_d[2 * i] * 256 + m_d[2 * i + 1]; }
+    qint32 Signed(int i) const { return qint16(quint16(Reg(i))); }
+    qint32 Reg32(int i) const { return qint32((quint32(Reg(i)) << 16) | quint32(Reg(i + 1))); }
+    // The data as a zero-terminated text, never read past the reply.
+    QString Text() const {
+        const void* end = std::memchr(m_d, 0, size_t(m_nBytes));
+        const int length = end ? int(static_cast<const uchar*>(end) - m_d) : m_nBytes;
+        return QString::fromUtf8(reinterpret_cast<const char*>(m_d), length);
+    }
+
+private:
+    const uchar* m_d;
+    int m_nBytes;
+};
+
+struct ReplyHookState {
+    QReplyHook::Hook hook;
+    int target = 5;
+};
+
+ReplyHookState& HookState() {
+    static ReplyHookState state;
+    return state;
+}
+
+bool IsBusAddress(int address) { return address >= 1 && address <= 247; }
+
+} // namespace
+
+// ---------------------------------------------------------------- construction
+
+QInverter::QInverter() {
+    m_MissionList.SetInverter(this);
+    for (auto& series : m_Minutes) {
+        for (qint32& value : series) {
+            value = -1;
+        }
+    }
+    for (int i = 0; i < HourSlots; ++i) {
+        m_nHourFirst[i] = -1;
+        m_nHourLast[i] = -1;
+    }
+}
+
+QInverter::~QInverter() {
+    // An inverter that never got a name has no folder to keep its alarm slots in.
+    if (!m_strName.isEmpty()) {
+        SaveAlarmFile();
+    }
+}
+
+// ---------------------------------------------------------------- model table
+
+ModelInfo QInverter::LookupModel(const QString& reported) {
+    ModelInfo info;
+    info.m_bBox = reported.contains(QLatin1String("Box"));
+    for (const ModelRow& row : kModelTable) {
+        const QString name = QCoreApplication::translate("QInverter", row.name);
+        if (!name.isEmpty() && reported.contains(name, Qt::CaseSensitive)) {
+            info.m_strName = reported;
+            info.m_nPhases = row.phases;
+            info.m_nPicture = row.picture;
+            info.m_nRatedPower = row.power;
+            return info;
+        }
+    }
+    if (info.m_bBox) {
+        info.m_strName = QString::fromLatin1(kBoxFallback);
+        info.m_nPhases = 3;
+        info.m_nPicture = 3;
+        info.m_nRatedPower = 10000;
+    } else {
+        info.m_strName = QString::fromLatin1(kPlainFallback);
+        info.m_nPhases = 1;
+        info.m_nPicture = 2;
+        info.m_nRatedPower = 5000;
+    }
+    return info;
+}
+
+void QInverter::SetModel(const ModelInfo& info) {
+    m_strModelName = info.m_strName;
+    m_nPhases = info.m_nPhases;
+    m_nPicture = info.m_nPicture;
+    m_nRatedPower = info.m_nRatedPower;
+    m_bBox = info.m_bBox ? 1 : 0;
+    // The model is polled every minute; the box reads join the list only once.
+    if (!m_bIdentityDone && info.m_bBox) {
+        m_bIdentityDone = 1;
+        m_MissionList.BuildIdentityMissions(m_nAddress);
+    }
+}
+
+// ---------------------------------------------------------------- identity
+
+void QInverter::SetName(const QString& name) {
+    if (name.isEmpty() || name == m_strName) {
+        // An empty name would put the inverter's files into the data folder itself.
+        return;
+    }
+    if (m_strName.isEmpty()) {
+        m_strName = name;
+        LoadAlarmFile();
+        LoadHourFile();
+        PurgeDayLogs();
+        return;
+    }
+    const QString oldName = m_strName;
+    SaveAlarmFile();
+    const QString oldDir = DataPaths::InverterDir(oldName);
+    const QString newDir = DataPaths::InverterDir(name);
+    // Never move onto an existing folder: its content would be lost or mixed.
+    // When the move is impossible the old folder stays where it is, untouched.
+    if (QFileInfo::exists(oldDir) && !QFileInfo::exists(newDir)) {
+        QDir().rename(oldDir, newDir);
+    }
+    m_strName = name;
+    LogEvent(0, oldName + QLatin1Char('/') + name);
+}
+
+void QInverter::SetAddress(int address) {
+    m_nAddress = address & 0xFF;
+    if (m_nAddress != AnalogAddress) {
+        m_DataWriter.OpenFile(m_nAddress);
+    }
+    m_MissionList.BuildPollMissions(m_nAddress);
+}
+
+// ---------------------------------------------------------------- communication state
+
+void QInverter::SetCommState(int state) {
+    m_nRetry = 0;
+    const int oldState = m_nCommState;
+    QString logText;
+    if (state == CommOnline) {
+        if (oldState == CommConnecting) {
+            logText = QCoreApplication::translate("QInverter", kAlreadyConnected);
+        }
+        m_MissionList.SetShortPeriods(2000);
+        if (m_pTreeEntry) {
+            m_pTreeEntry->SetConnect(true);
+            m_pTreeEntry->SetNormal(true);
+        }
+        if (oldState != CommOnline) {
+            WriteConnectRow(true);
+        }
+    } else if (state == CommOffline) {
+        if (oldState == CommOnline) {
+            logText = QCoreApplication::translate("QInverter", kDisconnect);
+        }
+        m_MissionList.SetShortPeriods(59000);
+        if (m_pTreeEntry) {
+            m_pTreeEntry->SetConnect(false);
+            m_pTreeEntry->SetNormal(false);
+        }
+        m_bDataValid = 0;
+        if (oldState == CommOnline) {
+            WriteConnectRow(false);
+        }
+    }
+    m_nCommState = state;
+    if (!logText.isEmpty()) {
+        LogEvent(1, logText);
+    }
+}
+
+bool QInverter::AdvanceRetry() {
+    ++m_nRetry;
+    if (m_nRetry > 3) {
+        m_nRetry = 0;
+        return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- live data
+
+void QInverter::SetItem(int index, qint32 value) {
+    if (index < 0 || index >= ItemCount) {
+        return;
+    }
+    if (index == kStatusItem) {
+        SetStatus(value);
+        return;
+    }
+    const QTime now = SystemClock::CurrentTime();
+    QItemRecord& item = m_Items[index];
+    item.Write(value);
+    item.m_nTime = TimeWord(now);
+    const int series = index == 0 ? 0 : index == 1 ? 1 : index == 20 ? 2 : -1;
+    if (series >= 0) {
+        SetMinuteValue(series, now.hour() * 60 + now.minute(), value);
+    }
+}
+
+void QInverter::SetStatus(qint32 value) {
+    const qint32 status = (value >= 0 && value < kStatusCount) ? value : 0;
+    QItemRecord& item = m_Items[kStatusItem];
+    const qint32 old = item.m_nValue;
+    if (status != old && status != 0 && old != 0) {
+        LogEvent(9, StatusName(old) + QLatin1Char('/') + StatusName(status));
+    }
+    item.Write(status);
+    item.m_nTime = TimeWord(SystemClock::CurrentTime());
+}
+
+QString QInverter::StatusName(int status) {
+    if (status < 0 || status >= kStatusCount) {
+        status = 0;
+    }
+    return QCoreApplication::translate("MainWindow", kStatusNames[status]);
+}
+
+void QInverter::SetStatItem(int index, qint32 value) {
+    if (index < 0 || index >= StatCount) {
+        return;
+    }
+    m_Stats[index].Write(value);
+    m_Stats[index].m_nTime = TimeWord(SystemClock::CurrentTime());
+}
+
+qint32 QInverter::MinuteValue(int series, int minute) const {
+    if (series < 0 || series >= SeriesCount || minute < 0 || minute >= MinutesPerDay) {
+        return -1;
+    }
+    return m_Minutes[series][minute];
+}
+
+void QInverter::SetMinuteValue(int series, int minute, qint32 value) {
+    if (series < 0 || series >= SeriesCount || minute < 0 || minute >= MinutesPerDay) {
+        return;
+    }
+    m_Minutes[series][minute] = (value < -1 || value > 500000) ? -1 : value;
+}
+
+void QInverter::SetHourFirst(int slot, qint32 value) {
+    if (slot >= 0 && slot < HourSlots) {
+        m_nHourFirst[slot] = value;
+    }
+}
+
+void QInverter::SetHourLast(int slot, qint32 value) {
+    if (slot >= 0 && slot < HourSlots) {
+        m_nHourLast[slot] = value;
+    }
+}
+
+// ---------------------------------------------------------------- faults
+
+bool QInverter::HasActiveFault() const {
+    for (const QItemRecord& slot : m_Faults) {
+        if (slot.m_nValue != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void QInverter::UpdateFaultSlot(int slot, const QItemRecord& record) {
+    if (slot < 0 || slot >= FaultSlotCount) {
+        return;
+    }
+    const qint32 code = record.m_nValue;
+    QItemRecord& current = m_Faults[slot];
+    if (code == current.m_nValue) {
+        return;
+    }
+    if (current.m_nValue != 0) {
+        LogEvent(3, QString::asprintf("%04X", uint(current.m_nValue)));
+    }
+    if (code != 0) {
+        if (m_nAlarm[slot] != quint16(code)) {
+            if (FaultName(code).isEmpty()) {
+                // Words without a known fault are no fault at all.
+                m_nAlarm[slot] = 0;
+                current = QItemRecord();
+                return;
+            }
+            QFaultFile::AppendRecord(*this, code);
+        }
+        LogEvent(2, QString::asprintf("%04X", uint(code)));
+    }
+    m_nAlarm[slot] = quint16(code);
+    current = record;
+}
+
+// ---------------------------------------------------------------- files and event log
+
+void QInverter::LogEvent(int kind, const QString& argument) { m_EventLog.LogEvent(this, kind, argument); }
+
+void QInverter::WriteDayRow() { QDayLogFiles::WriteDayRow(*this); }
+
+void QInverter::WriteConnectRow(bool connected) { QDayLogFiles::WriteConnectRow(*this, connected); }
+
+void QInverter::UpdateHourFile() { QDayLogFiles::UpdateHourFile(*this); }
+
+void QInverter::LoadHourFile() { QDayLogFiles::LoadHourFile(*this); }
+
+void QInverter::SaveAlarmFile() const { QDayLogFiles::SaveAlarmFile(*this); }
+
+void QInverter::LoadAlarmFile() { QDayLogFiles::LoadAlarmFile(*this); }
+
+void QInverter::PurgeDayLogs() const { QDayLogFiles::PurgeDayLogs(*this); }
+
+void QInverter::SaveMinuteRecord() { QMinuteFiles::SaveMinuteRecord(*this); }
+
+void QInverter::LoadTodayMinutes() { QMinuteFiles::LoadTodayMinutes(*this); }
+
+// ---------------------------------------------------------------- setting writes
+
+void QInverter::QueueMission(QMissionModel* mission) {
+    if (!mission) {
+        return;
+    }
+    mission->SetOwner(&m_MissionList);
+    m_MissionList.AddMission(mission);
+}
+
+bool QInverter::QueueWrite(int reg, int count, const uchar* data, int code) {
+    // Address 0 would be a broadcast and 255 is the analog device: neither
+    // may ever receive a write.
+    if (!IsBusAddress(m_nAddress)) {
+        return false;
+    }
+    auto* mission = new QMissionModel;
+    if (!mission->BuildFrame(reg, m_nAddress, count, MissionOnceWrite, data)) {
+        delete mission;
+        return false;
+    }
+    mission->SetCode(code);
+    QueueMission(mission);
+    return true;
+}
+
+bool QInverter::QueueWriteWord(int reg, quint16 value, int code) {
+    const uchar data[2] = {uchar(value >> 8), uchar(value & 0xFF)};
+    return QueueWrite(reg, 1, data, code);
+}
+
+void QInverter::Logon(int password) { QueueWriteWord(0x131C, quint16(password), CodeLogon); }
+
+void QInverter::Logoff() {
+    m_Items[kLogonItem].m_bFresh = 0;
+    if (m_Items[kLogonItem].m_nValue == 2) {
+        QueueWriteWord(0x131C, 0, CodeLogoff);
+    }
+}
+
+void QInverter::SetLanguage(char code) {
+    if (QueueWriteWord(0x1301, uchar(code), CodeSetLanguage)) {
+        m_cLanguage = QChar(uchar(code));
+    }
+}
+
+void QInverter::SetMonetaryUnit(char code) {
+    if (QueueWriteWord(0x1302, uchar(code), CodeSetMonetaryUnit)) {
+        m_cMonetary = QChar(uchar(code));
+    }
+}
+
+void QInverter::SetPrice(int value) {
+    if (QueueWriteWord(0x1303, quint16(value), CodeSetPrice)) {
+        SetItem(30, value);
+    }
+}
+
+void QInverter::SetMaxOutputPower(int value) {
+    if (QueueWriteWord(0x131E, quint16(value), CodeSetMaxPower)) {
+        SetItem(31, value);
+    }
+}
+
+void QInverter::SwitchOnOff(bool on) {
+    QueueWriteWord(0x1400, on ? kActionPattern : kSwitchOffPattern, CodeSwitchOnOff);
+}
+
+void QInverter::ResetInverter() { QueueWriteWord(0x1401, kActionPattern, CodeResetInverter); }
+
+void QInverter::FactoryReset() { QueueWriteWord(0x1402, kActionPattern, CodeFactoryReset); }
+
+void QInverter::SetUserLabel(const QString& text) {
+    // The device keeps 32 bytes; a character that does not fit whole is left
+    // out rather than cut in the middle of its bytes.
+    QByteArray bytes;
+    for (int i = 0; i < text.size();) {
+        const int step = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QByteArray piece = text.mid(i, step).toUtf8();
+        if (bytes.size() + piece.size() > kUserLabelBytes) {
+            break;
+        }
+        bytes += piece;
+        i += step;
+    }
+    uchar data[kUserLabelBytes] = {};
+    std::memcpy(data, bytes.constData(), size_t(bytes.size()));
+    if (QueueWrite(0x1306, kUserLabelBytes / 2, data, CodeSetUserLabel)) {
+        m_strUserLabel = QString::fromUtf8(bytes);
+    }
+}
+
+void QInverter::ClearStatistics() { QueueWriteWord(0x1404, kActionPattern, CodeClearStatistics); }
+
+void QInverter::SetTariffPeriod(int n, int start, int end) {
+    if (n != 0 && n != 1) {
+        return;
+    }
+    // Dates come packed with the four-digit year; the device counts years from
+    // 2000, which is the year's low byte plus 48 (2000 & 0xFF is 208).
+    const uchar data[6] = {
+        uchar(((start >> 16) & 0xFF) + 48), uchar((start >> 8) & 0xFF), uchar(start & 0xFF),
+        uchar(((end >> 16) & 0xFF) + 48),   uchar((end >> 8) & 0xFF),   uchar(end & 0xFF),
+    };
+    QueueWrite(n == 0 ? 0x1316 : 0x1319, 3, data, CodeSetTariff + n);
+}
+
+void QInverter::SetInverterPassword(int value) { QueueWriteWord(0x1305, quint16(value), CodeSetPassword); }
+
+void QInverter::SetClock(int date, int time) {
+    const uchar data[8] = {
+        uchar((date >> 16) & 0xFF), uchar((date >> 8) & 0xFF), uchar(date & 0xFF), 0,
+        uchar((time >> 16) & 0xFF), uchar((time >> 8) & 0xFF), uchar(time & 0xFF), 0,
+    };
+    if (QueueWrite(0x1678, 4, data, CodeSetClock)) {
+        SetItem(28, date);
+        SetItem(27, time);
+    }
+}
+
+// ---------------------------------------------------------------- reply decoding
+
+void QInverter::HandleReply(QMissionModel* mission, QInverter* inverter) {
+    if (!mission || !inverter) {
+        return;
+    }
+    const int function = mission->ReplyFunction();
+    const int code = mission->Code();
+    if (function != 0x03 && function != 0x10) {
+        QPlantEvents::Instance().PostReplyError(mission->RxBuffer()[2]);
+        return;
+    }
+    if (code == CodeLogon) {
+        inverter->SetItem(kLogonItem, 2);
+    } else if (code == CodeLogoff) {
+        inverter->SetItem(kLogonItem, 1);
+    }
+    QReplyHook::Call(mission);
+    if (code == MissionCodeSetSuccess) {
+        QPlantEvents::Instance().PostSetSuccess();
+        return;
+    }
+    if ((code >= CodeSetClock && code <= CodeFactoryReset) || (code >= CodeSetUserLabel && code <= CodeSetPassword)) {
+        if (function == 0x10) {
+            QPlantEvents::Instance().PostSetSuccess();
+            inverter->LogEvent(code + 1000, QString());
+        }
+        return;
+    }
+    if (function == 0x03) {
+        inverter->DecodeRead(mission);
+    }
+}
+
+void QInverter::DecodeRead(const QMissionModel* mission) {
+    const ReplyData d(mission);
+    const int code = mission->Code();
+    // A reply shorter than its code's layout (a mission built elsewhere with
+    // fewer registers) is not decoded: its missing part would be stale bytes.
+    auto has = [&d](int registers) { return d.Registers() >= registers; };
+
+    if (code % 10000 == 15 && code / 10000 <= 7) {
+        const int n = code / 10000;
+        if (!has(8)) {
+            return;
+        }
+        for (int i = 0; i < 4; ++i) {
+            SetStatItem(4 * n + 12 + i, d.Reg32(2 * i));
+        }
+        if (n == 0 || n == 7) {
+            QGenerationStore::SaveTotal(this, 2);
+        }
+        return;
+    }
+    if (code % 10000 == 16 && code / 10000 <= 1) {
+        const int n = code / 10000;
+        if (!has(12)) {
+            return;
+        }
+        for (int i = 0; i < 6; ++i) {
+            SetStatItem(6 * n + i, d.Reg32(2 * i));
+        }
+        QGenerationStore::SaveTotal(this, 1);
+        return;
+    }
+    switch (code) {
+    case 0:
+        SetModel(LookupModel(d.Text()));
+        break;
+    case 1:
+        if (has(3)) {
+            m_cLanguage = QChar(d.Byte(1));
+            m_cMonetary = QChar(d.Byte(3));
+            SetItem(30, d.Reg(2));
+        }
+        break;
+    case 4:
+        if (has(1)) {
+            SetItem(31, d.Reg(0));
+        }
+        break;
+    case 9:
+        if (has(2)) {
+            SetItem(26, d.Reg32(0));
+        }
+        break;
+    case 10:
+        if (has(6)) {
+            SetItem(20, d.Reg32(0));
+            SetItem(22, d.Reg32(2));
+            SetItem(21, d.Reg32(4));
+            UpdateHourFile();
+        }
+        break;
+    case 11:
+        if (has(16)) {
+            SetItem(23, d.Reg32(0));
+            SetItem(25, d.Reg32(2));
+            SetItem(24, d.Reg32(4));
+            SetItem(17, d.Reg32(10));
+            SetItem(19, d.Reg32(12));
+            SetItem(18, d.Reg32(14));
+            QGenerationStore::SaveTotal(this, 0);
+        }
+        break;
+    case 12:
+        if (has(14)) {
+            DecodeStatus(d.Bytes() >= 28 ? mission->ReplyData() : nullptr);
+        }
+        break;
+    case 13:
+        if (has(14)) {
+            for (int i = 0; i < 4; ++i) {
+                SetItem(2 + i, d.Reg(i));
+            }
+            for (int i = 0; i < 6; ++i) {
+                SetItem(11 + i, d.Reg(8 + i));
+            }
+        }
+        break;
+    case 14:
+        if (has(16)) {
+            SetItem(8, d.Reg(2));
+            SetItem(29, d.Signed(3));
+            SetItem(0, d.Reg32(4));
+            SetItem(1, d.Reg32(6));
+            SetItem(6, d.Signed(8));
+            SetItem(7, d.Signed(9));
+            SetItem(9, d.Reg(14));
+            SetItem(10, d.Signed(15));
+            m_bDataValid = 1;
+        }
+        break;
+    case 26:
+        m_strUserLabel = d.Text();
+        break;
+    case 8448:
+        m_strSerial = d.Text();
+        break;
+    case 8464:
+        m_strSecond = d.Text();
+        break;
+    case 8480:
+        if (has(3)) {
+            m_strProductionDate = QString::asprintf("%d.%02d.%02d", d.Byte(0) + 2000, d.Byte(1), d.Byte(2));
+            m_strVersion = QString::asprintf("%02d.%02d", d.Byte(4), d.Byte(5));
+        }
+        break;
+    case 8484:
+        if (has(4)) {
+            for (int i = 0; i < 4; ++i) {
+                SetItem(34 + i, d.Reg(i));
+            }
+        }
+        break;
+    case 8488:
+        if (has(16)) {
+            for (int i = 0; i < 16; ++i) {
+                SetItem(38 + i, d.Reg(i));
+            }
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void QInverter::DecodeStatus(const uchar* d) {
+    if (!d) {
+        return;
+    }
+    bool allClear = true;
+    for (int i = 0; i < FaultSlotCount; ++i) {
+        QItemRecord record;
+        record.m_bActive = 1;
+        record.m_bFresh = 1;
+        record.m_nValue = d[2 * i] * 256 + d[2 * i + 1];
+        record.m_nTime = TimeWord(SystemClock::CurrentTime());
+        if (record.m_nValue != 0) {
+            allClear = false;
+        }
+        UpdateFaultSlot(i, record);
+    }
+    if (m_pTreeEntry) {
+        m_pTreeEntry->SetNormal(allClear);
+    }
+    SetItem(28, d[16] * 65536 + d[17] * 256 + d[18]);
+    SetItem(27, d[20] * 65536 + d[21] * 256 + d[22]);
+    SetItem(kStatusItem, d[25]);
+    SetItem(kLogonItem, d[27]);
+}
+
+// ---------------------------------------------------------------- reply hook
+
+void QReplyHook::SetHook(Hook hook) { HookState().hook = std::move(hook); }
+
+void QReplyHook::SetTarget(int target) { HookState().target = target; }
+
+int QReplyHook::Target() { return HookState().target; }
+
+void QReplyHook::Call(QMissionModel* mission) {
+    const ReplyHookState& state = HookState();
+    if (mission && state.hook && state.target >= 0 && state.target <= 4) {
+        state.hook(mission, state.target);
+    }
+}
