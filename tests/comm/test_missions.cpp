@@ -1,0 +1,271 @@
+#include "QMissionList.h"
+#include "QMissionModel.h"
+#include "QSystemModel.h"
+#include "SystemClock.h"
+
+#include <QtTest>
+
+namespace {
+QDateTime At(int h, int m, int s, int ms = 0) { return QDateTime(QDate(2026, 6, 15), QTime(h, m, s, ms)); }
+
+// A built mission with a given kind, period and last send time.
+QMissionModel* Mission(int kind, int code, int period = 2000, QTime last = QTime(0, 0)) {
+    auto* m = new QMissionModel;
+    m->BuildFrame(0x1600, 1, 2, kind);
+    m->SetCode(code);
+    if (period != m->Period()) {
+        m->SetPeriod(period);
+    }
+    m->SetLastTime(last);
+    return m;
+}
+} // namespace
+
+class TestMissions : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { SystemClock::SetFixed(At(12, 0, 0)); }
+    void cleanup() {
+        SystemClock::UseSystem();
+        QMissionList::SetReplyHandler(nullptr);
+    }
+
+    void dueOnlyAfterMoreThanAPeriod() {
+        QMissionModel m;
+        m.BuildFrame(0x1600, 1, 2, MissionPollRead);
+        m.SetLastTime(QTime(11, 59, 58));
+        QVERIFY(!m.IsDue()); // exactly 2000 ms
+        SystemClock::Advance(1);
+        QVERIFY(m.IsDue());
+        m.SetBusy(true);
+        QVERIFY(!m.IsDue());
+    }
+
+    void dueAgainJustAfterMidnight() {
+        SystemClock::SetFixed(At(23, 59, 59, 500));
+        QMissionModel m;
+        m.BuildFrame(0x1600, 1, 2, MissionPollRead);
+        m.SetLastTime(SystemClock::CurrentTime());
+        SystemClock::SetFixed(QDateTime(QDate(2026, 6, 16), QTime(0, 0, 1, 500)));
+        QVERIFY(!m.IsDue());
+        SystemClock::Advance(1);
+        QVERIFY(m.IsDue());
+    }
+
+    void oneHourPollBuiltAt0030WaitsUntil0100() {
+        SystemClock::SetFixed(At(0, 30, 0));
+        QMissionModel m;
+        m.BuildFrame(0x1306, 1, 16, MissionPollRead);
+        m.SetPeriod(3600000);
+        QVERIFY(!m.IsDue());
+        SystemClock::SetFixed(At(1, 0, 0, 1));
+        QVERIFY(m.IsDue());
+    }
+
+    void newMissionIsDueAtOnceDuringTheDay() {
+        QMissionModel m;
+        m.BuildFrame(0x1600, 1, 2, MissionPollRead);
+        QVERIFY(m.IsDue());
+    }
+
+    void periodsOfAMinuteAndMoreAreFixed() {
+        QMissionModel m;
+        m.BuildFrame(0x1600, 1, 2, MissionPollRead);
+        m.SetPeriod(600000);
+        QCOMPARE(m.Period(), 600000);
+        m.SetPeriod(2000);
+        QCOMPARE(m.Period(), 600000);
+
+        QMissionList list;
+        auto* slow = Mission(MissionPollRead, 1, 600000);
+        auto* fast = Mission(MissionPollRead, 9);
+        list.AddMission(slow);
+        list.AddMission(fast);
+        list.SetShortPeriods(2000);
+        QCOMPARE(slow->Period(), 600000);
+        QCOMPARE(fast->Period(), 2000);
+        list.SetShortPeriods(59000);
+        QCOMPARE(fast->Period(), 59000);
+        QCOMPARE(list.FastPeriod(), 59000);
+    }
+
+    void setShortPeriodsWithTheStoredValueChangesNothing() {
+        QMissionList list;
+        list.SetShortPeriods(2000);
+        auto* m = Mission(MissionPollRead, 9, 5000);
+        list.AddMission(m);
+        list.SetShortPeriods(2000);
+        QCOMPARE(m->Period(), 5000);
+    }
+
+    void firstAddedWinsAmongEqualKinds() {
+        QMissionList list;
+        auto* a = Mission(MissionPollRead, 1);
+        auto* b = Mission(MissionPollRead, 2);
+        list.AddMission(a);
+        list.AddMission(b);
+        list.SetEnabled(true);
+        QCOMPARE(list.PickDue(), a);
+    }
+
+    void higherKindWinsInAList() {
+        QMissionList list;
+        list.AddMission(Mission(MissionPollRead, 1));
+        auto* once = Mission(MissionOnceRead, 2);
+        list.AddMission(once);
+        list.AddMission(Mission(MissionPollWrite, 3));
+        list.SetEnabled(true);
+        QCOMPARE(list.PickDue(), once);
+        auto* write = Mission(MissionOnceWrite, 4);
+        list.AddMission(write);
+        QCOMPARE(list.PickDue(), write);
+    }
+
+    void disabledListOffersNothingAndEnablingShortensPeriods() {
+        QMissionList list;
+        auto* m = Mission(MissionPollRead, 9);
+        list.AddMission(m);
+        QVERIFY(!list.IsEnabled());
+        QCOMPARE(list.PickDue(), nullptr);
+        list.SetEnabled(true);
+        QCOMPARE(m->Period(), 1000);
+        QCOMPARE(list.PickDue(), m);
+        list.SetEnabled(false);
+        QCOMPARE(list.PickDue(), nullptr);
+    }
+
+    void oneShotWriteInAnyListGoesFirst() {
+        QSystemModel plant;
+        QMissionList a, b, c;
+        a.AddMission(Mission(MissionPollRead, 1, 2000, QTime(1, 0)));
+        a.AddMission(Mission(MissionOnceRead, 2));
+        b.AddMission(Mission(MissionPollWrite, 3));
+        auto* write = Mission(MissionOnceWrite, 4, 10000, QTime(11, 59, 49)); // barely overdue
+        c.AddMission(write);
+        for (QMissionList* l : {&a, &b, &c}) {
+            l->SetEnabled(true);
+            plant.AddMissionList(l);
+        }
+        QCOMPARE(plant.NextMission(), write);
+    }
+
+    void mostOverdueListWinsAmongEqualKinds() {
+        QSystemModel plant;
+        QMissionList a, b;
+        auto* lateA = Mission(MissionPollRead, 1, 2000, QTime(11, 59, 50));
+        auto* lateB = Mission(MissionPollRead, 1, 2000, QTime(11, 59, 40));
+        a.AddMission(lateA);
+        b.AddMission(lateB);
+        a.SetEnabled(true);
+        b.SetEnabled(true);
+        a.SetShortPeriods(2000);
+        b.SetShortPeriods(2000);
+        plant.AddMissionList(&a);
+        plant.AddMissionList(&b);
+        QCOMPARE(plant.NextMission(), lateB);
+        // Equal overdue time: the earlier list.
+        lateB->SetLastTime(QTime(11, 59, 50));
+        QCOMPARE(plant.NextMission(), lateA);
+        plant.RemoveMissionList(&a);
+        QCOMPARE(plant.NextMission(), lateB);
+    }
+
+    void searchSlotGoesBeforeEverything() {
+        QSystemModel plant;
+        QMissionList list;
+        list.AddMission(Mission(MissionOnceWrite, 4));
+        list.SetEnabled(true);
+        plant.AddMissionList(&list);
+        auto* probe = Mission(MissionPollRead, MissionCodeSearch);
+        plant.SetSearchMission(probe);
+        QCOMPARE(plant.NextMission(), probe);
+        QCOMPARE(plant.SearchMission(), nullptr); // the slot is empty again
+        QCOMPARE(plant.NextMission()->Code(), 4);
+        delete probe;
+    }
+
+    void finishDeletesOneShotsAndRearmsPolls() {
+        QMissionList list;
+        QList<int> handled;
+        QMissionList::SetReplyHandler([&](QMissionModel* m, QInverter*) { handled.append(m->Code()); });
+        auto* poll = Mission(MissionPollRead, 9);
+        auto* once = Mission(MissionOnceRead, 8448);
+        list.AddMission(poll);
+        list.AddMission(once);
+        list.SetEnabled(true);
+        poll->SetBusy(true);
+        list.FinishMission(poll);
+        QCOMPARE(list.Missions().size(), 2);
+        QVERIFY(!poll->IsBusy());
+        QCOMPARE(poll->LastTime(), QTime(12, 0));
+        QVERIFY(!poll->IsDue());
+        SystemClock::Advance(1001);
+        QVERIFY(poll->IsDue());
+
+        list.FinishMission(once);
+        QCOMPARE(list.Missions().size(), 1);
+        QVERIFY(!list.Contains(once));
+        QCOMPARE(handled, (QList<int>{9, 8448}));
+    }
+
+    void resetTimersMakesEveryMissionIdleFromNow() {
+        QMissionList list;
+        auto* a = Mission(MissionPollRead, 9);
+        a->SetBusy(true);
+        list.AddMission(a);
+        list.ResetTimers();
+        QVERIFY(!a->IsBusy());
+        QCOMPARE(a->LastTime(), QTime(12, 0));
+    }
+
+    void pollListFollowsTheTable() {
+        QMissionList list;
+        list.BuildPollMissions(0);
+        QVERIFY(list.Missions().isEmpty());
+        list.BuildPollMissions(255);
+        QVERIFY(list.Missions().isEmpty());
+        list.BuildPollMissions(7);
+        const QList<QMissionModel*>& m = list.Missions();
+        QCOMPARE(m.size(), 20);
+        const int codes[] = {0, 9, 10, 12, 13, 14, 11, 1, 4, 15, 10015, 20015, 30015, 40015, 50015, 60015, 70015,
+                             16, 10016, 26};
+        const int regs[] = {0x121C, 0x1600, 0x1616, 0x1670, 0x1690, 0x169E, 0x1648, 0x1301, 0x131E, 0x16F2,
+                            0x16FA, 0x1702, 0x170A, 0x1712, 0x171A, 0x1722, 0x172A, 0x1730, 0x173C, 0x1306};
+        const int counts[] = {20, 2, 6, 14, 14, 16, 20, 4, 2, 8, 8, 8, 8, 8, 8, 8, 8, 12, 12, 16};
+        const int periods[] = {60000, 2000, 2000, 2000, 2000, 2000, 2000, 600000, 600000, 60000,
+                               3600000, 3600000, 3600000, 3600000, 3600000, 3600000, 3600000, 60000, 3600000, 3600000};
+        for (int i = 0; i < 20; ++i) {
+            QCOMPARE(m[i]->Code(), codes[i]);
+            QCOMPARE(m[i]->Register(), regs[i]);
+            QCOMPARE(m[i]->RegisterCount(), counts[i]);
+            QCOMPARE(m[i]->Period(), periods[i]);
+            QCOMPARE(m[i]->Kind(), int(MissionPollRead));
+            QCOMPARE(m[i]->Address(), 7);
+            QCOMPARE(m[i]->Owner(), &list);
+        }
+        // A new address replaces the whole list, one-shot missions included.
+        list.AddMission(Mission(MissionOnceWrite, 21));
+        list.BuildPollMissions(8);
+        QCOMPARE(list.Missions().size(), 20);
+        QCOMPARE(list.Missions().first()->Address(), 8);
+    }
+
+    void identityReads() {
+        QMissionList list;
+        list.BuildIdentityMissions(0);
+        QVERIFY(list.Missions().isEmpty());
+        list.BuildIdentityMissions(12);
+        const QList<QMissionModel*>& m = list.Missions();
+        QCOMPARE(m.size(), 5);
+        QCOMPARE(m[0]->Code(), 8448);
+        QCOMPARE(m[0]->Kind(), int(MissionOnceRead));
+        QCOMPARE(m[2]->Register(), 0x2120);
+        QCOMPARE(m[2]->RegisterCount(), 3);
+        QCOMPARE(m[4]->Code(), 8488);
+        QCOMPARE(m[4]->Kind(), int(MissionPollRead));
+        QCOMPARE(m[4]->RegisterCount(), 16);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMissions)
+#include "test_missions.moc"
