@@ -1,10 +1,100 @@
 #include "QSystemModel.h"
 
+#include "QEventLog.h"
+#include "QInverter.h"
 #include "QMissionModel.h"
 
 QSystemModel::QSystemModel() = default;
 
-QSystemModel::~QSystemModel() { delete m_pSearchMission; }
+QSystemModel::~QSystemModel() {
+    delete m_pSearchMission;
+    const QList<QInverter*> inverters = m_Inverters;
+    m_Inverters.clear();
+    m_MissionLists.clear();
+    for (QInverter* inverter : inverters) {
+        if (QEventLog::CurrentInverter() == inverter) {
+            QEventLog::SetCurrentInverter(nullptr);
+        }
+        delete inverter;
+    }
+}
+
+bool QSystemModel::AddInverter(QInverter* inverter) {
+    if (!inverter || m_Inverters.contains(inverter)) {
+        return false;
+    }
+    const QString name = inverter->Name();
+    for (const QInverter* other : m_Inverters) {
+        if ((!name.isEmpty() && other->Name() == name) || other->Address() == inverter->Address()) {
+            return false;
+        }
+    }
+    m_Inverters.append(inverter);
+    inverter->LogEvent(4);
+    // The analog device replays a recording; it never goes on the bus.
+    if (!inverter->IsAnalog()) {
+        inverter->MissionList().SetEnabled(true);
+        AddMissionList(&inverter->MissionList());
+    }
+    if (m_InverterAdded) {
+        m_InverterAdded(inverter);
+    }
+    return true;
+}
+
+void QSystemModel::RemoveInverter(QInverter* inverter) {
+    if (!inverter || !m_Inverters.removeOne(inverter)) {
+        return;
+    }
+    RemoveMissionList(&inverter->MissionList());
+    if (QEventLog::CurrentInverter() == inverter) {
+        QEventLog::SetCurrentInverter(nullptr);
+    }
+    delete inverter;
+}
+
+QInverter* QSystemModel::FindByName(const QString& name) const {
+    for (QInverter* inverter : m_Inverters) {
+        if (inverter->Name() == name) {
+            return inverter;
+        }
+    }
+    return nullptr;
+}
+
+QInverter* QSystemModel::FindByAddress(int address) const {
+    for (QInverter* inverter : m_Inverters) {
+        if (inverter->Address() == address) {
+            return inverter;
+        }
+    }
+    return nullptr;
+}
+
+QInverter* QSystemModel::FindByTreeEntry(const QTreeEntry* entry) const {
+    if (!entry) {
+        return nullptr;
+    }
+    for (QInverter* inverter : m_Inverters) {
+        if (inverter->TreeEntry() == entry) {
+            return inverter;
+        }
+    }
+    return nullptr;
+}
+
+bool QSystemModel::HasActiveFault() const {
+    for (const QInverter* inverter : m_Inverters) {
+        if (inverter->HasActiveFault()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void QSystemModel::SetInverterAddedHandler(std::function<void(QInverter*)> handler) {
+    m_InverterAdded = std::move(handler);
+}
 
 void QSystemModel::AddMissionList(QMissionList* list) {
     if (list && !m_MissionLists.contains(list)) {
