@@ -20,6 +20,8 @@ public:
 
     const QStringList& Lines() const { return m_Lines; }
     int Delivered() const { return m_nDelivered; }
+    // Hands every kept line out again on the next event (another inverter was selected).
+    void ResetDelivered() { m_nDelivered = 0; }
 
     // Process-wide: the listener (the status page) and the inverter selected in
     // the browser, whose lines reach the listener.

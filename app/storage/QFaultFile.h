@@ -28,5 +28,6 @@ public:
     // The records of one address in file order; a partial record at the end is ignored.
     static QVector<QFaultRecord> ReadRecords(int address);
     // Removes the row-th (1-based) record of the address, or all of its records (row 0).
+    // True when something was removed and the file rewritten (atomically).
     static bool DeleteRecords(int address, int row);
 };
