@@ -36,6 +36,9 @@ public:
     // reached, or a 5-byte error reply). The fill count then goes back to 0 and
     // the bytes stay for decoding.
     bool AppendReply(const uchar* bytes, int length);
+    // Forgets a partial reply; done whenever the request is (re)sent, so bytes
+    // of an earlier unanswered attempt never mix with the new reply.
+    void ResetReceive() { m_nReceived = 0; }
 
     // The reply's CRC is right (used for replies that came over TCP).
     bool CheckCrc() const;
