@@ -215,7 +215,16 @@ void QtMyTreeItem::paintEvent(QPaintEvent*) {
         if (!m_strIcon.isEmpty() && !icon.isNull()) {
             painter.drawImage(QRect(8, 1, 40, 35), icon, QRect(0, 0, 40, 35));
         }
-        painter.drawText(QRectF(55, 22, 100, 20), m_strExplain, QTextOption());
         painter.drawText(55, 17, m_strText);
+        // The explanation is the quieter second line: a size smaller, so that an
+        // address fits beside the three buttons.
+        QFont small = font();
+        if (small.pointSizeF() > 0) {
+            small.setPointSizeF(qMax(6.0, small.pointSizeF() - 1.5));
+        } else if (small.pixelSize() > 0) {
+            small.setPixelSize(qMax(8, small.pixelSize() - 2));
+        }
+        painter.setFont(small);
+        painter.drawText(QRectF(55, 22, 100, 20), m_strExplain, QTextOption());
     }
 }
