@@ -108,6 +108,14 @@ void QGridItem::DeleteAllSelect() {
     }
 }
 
+int QGridItem::TextLeft(int wanted, int itemWidth) const {
+    // The widest text of a column fills its item to within a few pixels, so the
+    // usual offsets would cut its end off; such a text moves left just enough to
+    // show whole.
+    const int room = itemWidth - (m_nTextWidth - 5);
+    return qMax(0, qMin(wanted, room));
+}
+
 QWidget* QGridItem::Owner() const {
     QWidget* owner = parentWidget();
     for (int level = 1; owner && level < 4; ++level) {
@@ -174,7 +182,7 @@ void QGridItem::paintEvent(QPaintEvent*) {
         }
         painter.setPen(Qt::black);
         painter.setFont(GridFont());
-        painter.drawText(10, 15, m_strText);
+        painter.drawText(TextLeft(10, W), 15, m_strText);
     } else {
         const QRect border(4, 4, 4, 4);
         if (m_nLook == 2) {
@@ -186,6 +194,6 @@ void QGridItem::paintEvent(QPaintEvent*) {
         }
         painter.setPen(Qt::black);
         painter.setFont(GridFont());
-        painter.drawText(W / 2 - m_nTextWidth / 2 + 10, 15, m_strText);
+        painter.drawText(TextLeft(W / 2 - m_nTextWidth / 2 + 10, W), 15, m_strText);
     }
 }

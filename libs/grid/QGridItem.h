@@ -67,6 +67,7 @@ protected slots:
 
 private:
     QWidget* Owner() const;
+    int TextLeft(int wanted, int itemWidth) const;
 
     QString m_strText;
     int m_nTextWidth = 100;
