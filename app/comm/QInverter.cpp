@@ -1,5 +1,6 @@
 #include "QInverter.h"
 
+#include "DataPaths.h"
 #include "QDayLogFiles.h"
 #include "QFaultFile.h"
 #include "QFaultTable.h"
@@ -7,7 +8,6 @@
 #include "QMinuteFiles.h"
 #include "QMissionModel.h"
 #include "QTreeEntry.h"
-#include "DataPaths.h"
 #include "ReplyErrors.h"
 #include "SystemClock.h"
 
@@ -21,9 +21,9 @@ namespace {
 // Operating status names, indexed by item 32; shown by the main window and the
 // day log, so they are translated in the main window's context.
 const char* const kStatusNames[] = {
-    QT_TRANSLATE_NOOP("MainWindow", "Unknown"),  QT_TRANSLATE_NOOP("MainWindow", "Self-test"),
-    QT_TRANSLATE_NOOP("MainWindow", "Running"),  QT_TRANSLATE_NOOP("MainWindow", "Alarm"),
-    QT_TRANSLATE_NOOP("MainWindow", "Fault"),    QT_TRANSLATE_NOOP("MainWindow", "Shutdown"),
+    QT_TRANSLATE_NOOP("MainWindow", "Unknown"), QT_TRANSLATE_NOOP("MainWindow", "Self-test"),
+    QT_TRANSLATE_NOOP("MainWindow", "Running"), QT_TRANSLATE_NOOP("MainWindow", "Alarm"),
+    QT_TRANSLATE_NOOP("MainWindow", "Fault"),   QT_TRANSLATE_NOOP("MainWindow", "Shutdown"),
 };
 constexpr int kStatusCount = 6;
 
@@ -108,7 +108,9 @@ constexpr int kLogonItem = 33;
 constexpr int kStatusItem = 32;
 constexpr int kUserLabelBytes = 32;
 
-qint32 TimeWord(const QTime& time) { return time.hour() * 65536 + time.minute() * 256 + time.second(); }
+qint32 TimeWord(const QTime& time) {
+    return time.hour() * 65536 + time.minute() * 256 + time.second();
+}
 
 // The reply's data: register values high byte first from offset 3.
 class ReplyData {
@@ -145,7 +147,9 @@ ReplyHookState& HookState() {
     return state;
 }
 
-bool IsBusAddress(int address) { return address >= 1 && address <= 247; }
+bool IsBusAddress(int address) {
+    return address >= 1 && address <= 247;
+}
 
 } // namespace
 
@@ -408,25 +412,45 @@ void QInverter::UpdateFaultSlot(int slot, const QItemRecord& record) {
 
 // ---------------------------------------------------------------- files and event log
 
-void QInverter::LogEvent(int kind, const QString& argument) { m_EventLog.LogEvent(this, kind, argument); }
+void QInverter::LogEvent(int kind, const QString& argument) {
+    m_EventLog.LogEvent(this, kind, argument);
+}
 
-void QInverter::WriteDayRow() { QDayLogFiles::WriteDayRow(*this); }
+void QInverter::WriteDayRow() {
+    QDayLogFiles::WriteDayRow(*this);
+}
 
-void QInverter::WriteConnectRow(bool connected) { QDayLogFiles::WriteConnectRow(*this, connected); }
+void QInverter::WriteConnectRow(bool connected) {
+    QDayLogFiles::WriteConnectRow(*this, connected);
+}
 
-void QInverter::UpdateHourFile() { QDayLogFiles::UpdateHourFile(*this); }
+void QInverter::UpdateHourFile() {
+    QDayLogFiles::UpdateHourFile(*this);
+}
 
-void QInverter::LoadHourFile() { QDayLogFiles::LoadHourFile(*this); }
+void QInverter::LoadHourFile() {
+    QDayLogFiles::LoadHourFile(*this);
+}
 
-void QInverter::SaveAlarmFile() const { QDayLogFiles::SaveAlarmFile(*this); }
+void QInverter::SaveAlarmFile() const {
+    QDayLogFiles::SaveAlarmFile(*this);
+}
 
-void QInverter::LoadAlarmFile() { QDayLogFiles::LoadAlarmFile(*this); }
+void QInverter::LoadAlarmFile() {
+    QDayLogFiles::LoadAlarmFile(*this);
+}
 
-void QInverter::PurgeDayLogs() const { QDayLogFiles::PurgeDayLogs(*this); }
+void QInverter::PurgeDayLogs() const {
+    QDayLogFiles::PurgeDayLogs(*this);
+}
 
-void QInverter::SaveMinuteRecord() { QMinuteFiles::SaveMinuteRecord(*this); }
+void QInverter::SaveMinuteRecord() {
+    QMinuteFiles::SaveMinuteRecord(*this);
+}
 
-void QInverter::LoadTodayMinutes() { QMinuteFiles::LoadTodayMinutes(*this); }
+void QInverter::LoadTodayMinutes() {
+    QMinuteFiles::LoadTodayMinutes(*this);
+}
 
 // ---------------------------------------------------------------- setting writes
 
@@ -459,7 +483,9 @@ bool QInverter::QueueWriteWord(int reg, quint16 value, int code) {
     return QueueWrite(reg, 1, data, code);
 }
 
-void QInverter::Logon(int password) { QueueWriteWord(0x131C, quint16(password), CodeLogon); }
+void QInverter::Logon(int password) {
+    QueueWriteWord(0x131C, quint16(password), CodeLogon);
+}
 
 void QInverter::Logoff() {
     m_Items[kLogonItem].m_bFresh = 0;
@@ -496,9 +522,13 @@ void QInverter::SwitchOnOff(bool on) {
     QueueWriteWord(0x1400, on ? kActionPattern : kSwitchOffPattern, CodeSwitchOnOff);
 }
 
-void QInverter::ResetInverter() { QueueWriteWord(0x1401, kActionPattern, CodeResetInverter); }
+void QInverter::ResetInverter() {
+    QueueWriteWord(0x1401, kActionPattern, CodeResetInverter);
+}
 
-void QInverter::FactoryReset() { QueueWriteWord(0x1402, kActionPattern, CodeFactoryReset); }
+void QInverter::FactoryReset() {
+    QueueWriteWord(0x1402, kActionPattern, CodeFactoryReset);
+}
 
 void QInverter::SetUserLabel(const QString& text) {
     // The device keeps 32 bytes; a character that does not fit whole is left
@@ -520,7 +550,9 @@ void QInverter::SetUserLabel(const QString& text) {
     }
 }
 
-void QInverter::ClearStatistics() { QueueWriteWord(0x1404, kActionPattern, CodeClearStatistics); }
+void QInverter::ClearStatistics() {
+    QueueWriteWord(0x1404, kActionPattern, CodeClearStatistics);
+}
 
 void QInverter::SetTariffPeriod(int n, int start, int end) {
     if (n != 0 && n != 1) {
@@ -535,7 +567,9 @@ void QInverter::SetTariffPeriod(int n, int start, int end) {
     QueueWrite(n == 0 ? 0x1316 : 0x1319, 3, data, CodeSetTariff + n);
 }
 
-void QInverter::SetInverterPassword(int value) { QueueWriteWord(0x1305, quint16(value), CodeSetPassword); }
+void QInverter::SetInverterPassword(int value) {
+    QueueWriteWord(0x1305, quint16(value), CodeSetPassword);
+}
 
 void QInverter::SetClock(int date, int time) {
     const uchar data[8] = {
@@ -570,7 +604,8 @@ void QInverter::HandleReply(QMissionModel* mission, QInverter* inverter) {
         QPlantEvents::Instance().PostSetSuccess();
         return;
     }
-    if ((code >= CodeSetClock && code <= CodeFactoryReset) || (code >= CodeSetUserLabel && code <= CodeSetPassword)) {
+    if ((code >= CodeSetClock && code <= CodeFactoryReset) ||
+        (code >= CodeSetUserLabel && code <= CodeSetPassword)) {
         if (function == 0x10) {
             QPlantEvents::Instance().PostSetSuccess();
             inverter->LogEvent(code + 1000, QString());
@@ -655,7 +690,7 @@ void QInverter::DecodeRead(const QMissionModel* mission) {
         break;
     case 12:
         if (has(14)) {
-            DecodeStatus(d.Bytes() >= 28 ? mission->ReplyData() : nullptr);
+            DecodeStatus(mission->ReplyData());
         }
         break;
     case 13:
@@ -716,9 +751,6 @@ void QInverter::DecodeRead(const QMissionModel* mission) {
 }
 
 void QInverter::DecodeStatus(const uchar* d) {
-    if (!d) {
-        return;
-    }
     bool allClear = true;
     for (int i = 0; i < FaultSlotCount; ++i) {
         QItemRecord record;
@@ -742,11 +774,17 @@ void QInverter::DecodeStatus(const uchar* d) {
 
 // ---------------------------------------------------------------- reply hook
 
-void QReplyHook::SetHook(Hook hook) { HookState().hook = std::move(hook); }
+void QReplyHook::SetHook(Hook hook) {
+    HookState().hook = std::move(hook);
+}
 
-void QReplyHook::SetTarget(int target) { HookState().target = target; }
+void QReplyHook::SetTarget(int target) {
+    HookState().target = target;
+}
 
-int QReplyHook::Target() { return HookState().target; }
+int QReplyHook::Target() {
+    return HookState().target;
+}
 
 void QReplyHook::Call(QMissionModel* mission) {
     const ReplyHookState& state = HookState();

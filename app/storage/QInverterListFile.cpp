@@ -15,7 +15,9 @@ const QString kRecordTerminator = QStringLiteral("?\x02?");
 constexpr int kFieldCount = 5;
 } // namespace
 
-QString QInverterListFile::FilePath() { return DataPaths::FilePath(QStringLiteral("inverter.dat")); }
+QString QInverterListFile::FilePath() {
+    return DataPaths::FilePath(QStringLiteral("inverter.dat"));
+}
 
 bool QInverterListFile::LoadInverterFile(QSystemModel& plant) {
     QFile file(FilePath());
@@ -59,8 +61,9 @@ bool QInverterListFile::SaveInverterFile(const QSystemModel& plant) {
     for (int i = 0; i < plant.InverterCount(); ++i) {
         const QInverter* inverter = plant.Inverter(i);
         const QString record = inverter->Name() + kFieldSeparator + inverter->Location() + kFieldSeparator +
-                               inverter->ModelName() + kFieldSeparator + QString::number(inverter->Address()) +
-                               kFieldSeparator + QString::number(inverter->PhaseCount()) + kRecordTerminator;
+                               inverter->ModelName() + kFieldSeparator +
+                               QString::number(inverter->Address()) + kFieldSeparator +
+                               QString::number(inverter->PhaseCount()) + kRecordTerminator;
         bytes += record.toUtf8();
     }
     // Written aside and swapped in: a failed write leaves the old list intact.

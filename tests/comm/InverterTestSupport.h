@@ -5,8 +5,8 @@
 // high byte first, CRC low byte first), not taken from the code under test.
 
 #include "Crc.h"
-#include "QInverter.h"
 #include "PlantEvent.h"
+#include "QInverter.h"
 #include "QMissionModel.h"
 #include "QTreeEntry.h"
 

@@ -48,8 +48,8 @@ struct Unit {
         for (int i = 0; i < faults.size(); ++i) {
             regs[0x1670 + i] = faults[i];
         }
-        regs[0x1678] = (26 << 8) | 6; // year - 2000, month
-        regs[0x1679] = 15 << 8;       // day
+        regs[0x1678] = (26 << 8) | 6;  // year - 2000, month
+        regs[0x1679] = 15 << 8;        // day
         regs[0x167A] = (12 << 8) | 34; // hour, minute
         regs[0x167B] = 56 << 8;        // second
         regs[0x167C] = quint16(status);
@@ -123,9 +123,18 @@ private slots:
 
     void stringAndPhaseValues() {
         Unit u;
-        u.Answer(13, {{0x1690, 3501}, {0x1691, 52}, {0x1692, 3499}, {0x1693, 48}, {0x1694, 7777},
-                      {0x1698, 2301}, {0x1699, 101}, {0x169A, 2302}, {0x169B, 102}, {0x169C, 2303}, {0x169D, 103}});
-        const int expected[][2] = {{2, 3501}, {3, 52}, {4, 3499}, {5, 48},   {11, 2301},
+        u.Answer(13, {{0x1690, 3501},
+                      {0x1691, 52},
+                      {0x1692, 3499},
+                      {0x1693, 48},
+                      {0x1694, 7777},
+                      {0x1698, 2301},
+                      {0x1699, 101},
+                      {0x169A, 2302},
+                      {0x169B, 102},
+                      {0x169C, 2303},
+                      {0x169D, 103}});
+        const int expected[][2] = {{2, 3501}, {3, 52},    {4, 3499}, {5, 48},    {11, 2301},
                                    {12, 101}, {13, 2302}, {14, 102}, {15, 2303}, {16, 103}};
         for (const auto& e : expected) {
             QCOMPARE(u.inverter.ItemValue(e[0]), e[1]);
@@ -134,8 +143,12 @@ private slots:
 
     void energyCounters() {
         Unit u;
-        u.Answer(10, {{0x1616, 0x0000}, {0x1617, 0x3039}, {0x1618, 0x0001}, {0x1619, 0x0002},
-                      {0x161A, 0x0003}, {0x161B, 0x0004}});
+        u.Answer(10, {{0x1616, 0x0000},
+                      {0x1617, 0x3039},
+                      {0x1618, 0x0001},
+                      {0x1619, 0x0002},
+                      {0x161A, 0x0003},
+                      {0x161B, 0x0004}});
         QCOMPARE(u.inverter.ItemValue(20), 12345);
         QCOMPARE(u.inverter.ItemValue(22), 0x00010002);
         QCOMPARE(u.inverter.ItemValue(21), 0x00030004);
@@ -143,8 +156,17 @@ private slots:
         // The hourly reading of today's energy follows at once (hour 12 is slot 11).
         QCOMPARE(u.inverter.HourLast(11), 12345);
 
-        u.Answer(11, {{0x1648, 0x0002}, {0x1649, 0x0000}, {0x164A, 0}, {0x164B, 25}, {0x164C, 0}, {0x164D, 24},
-                      {0x1652, 0x00BC}, {0x1653, 0x614E}, {0x1654, 0}, {0x1655, 19}, {0x1656, 0xFFFF},
+        u.Answer(11, {{0x1648, 0x0002},
+                      {0x1649, 0x0000},
+                      {0x164A, 0},
+                      {0x164B, 25},
+                      {0x164C, 0},
+                      {0x164D, 24},
+                      {0x1652, 0x00BC},
+                      {0x1653, 0x614E},
+                      {0x1654, 0},
+                      {0x1655, 19},
+                      {0x1656, 0xFFFF},
                       {0x1657, 0xFFFF}});
         QCOMPARE(u.inverter.ItemValue(23), 0x20000);
         QCOMPARE(u.inverter.ItemValue(25), 25);
@@ -170,8 +192,14 @@ private slots:
     void statisticsBlocks() {
         Unit u;
         // Daily block n = 0 (today first) and n = 7 (the oldest days).
-        u.Answer(15, {{0x16F2, 0}, {0x16F3, 100}, {0x16F4, 0}, {0x16F5, 200}, {0x16F6, 1}, {0x16F7, 0},
-                      {0x16F8, 0}, {0x16F9, 400}});
+        u.Answer(15, {{0x16F2, 0},
+                      {0x16F3, 100},
+                      {0x16F4, 0},
+                      {0x16F5, 200},
+                      {0x16F6, 1},
+                      {0x16F7, 0},
+                      {0x16F8, 0},
+                      {0x16F9, 400}});
         QCOMPARE(u.inverter.StatItem(12).m_nValue, 100);
         QCOMPARE(u.inverter.StatItem(13).m_nValue, 200);
         QCOMPARE(u.inverter.StatItem(14).m_nValue, 65536);
@@ -273,7 +301,8 @@ private slots:
         // Cleared: the fault ends, the light goes back to normal.
         before = u.inverter.EventLog().Lines().size();
         u.AnswerStatus({});
-        QCOMPARE(LinesSince(u.inverter, before), QStringList({"   Fault end!", "      The fault code: E004"}));
+        QCOMPARE(LinesSince(u.inverter, before),
+                 QStringList({"   Fault end!", "      The fault code: E004"}));
         QVERIFY(!u.inverter.HasActiveFault());
         QCOMPARE(u.inverter.AlarmSlot(1), quint16(0));
         QCOMPARE(entry.m_nNormal, 1);
@@ -298,7 +327,8 @@ private slots:
         u.inverter.SetAlarmSlot(0, 0xE012); // as read back from alarm.dat
         const int before = u.inverter.EventLog().Lines().size();
         u.AnswerStatus({0xE012});
-        QCOMPARE(LinesSince(u.inverter, before), QStringList({"   Fault began!", "      The fault code: E012"}));
+        QCOMPARE(LinesSince(u.inverter, before),
+                 QStringList({"   Fault began!", "      The fault code: E012"}));
         QVERIFY(!QFile::exists(QFaultFile::FilePath()));
         // Slots beyond the eight fault words are ignored.
         QItemRecord record;
@@ -310,7 +340,8 @@ private slots:
 
     void faultTableTexts() {
         QCOMPARE(FaultName(0xA001), QStringLiteral("Input under volt."));
-        QCOMPARE(FaultDescription(0xA002), QStringLiteral("Caused by PV system or Invert.Recoverable failure!"));
+        QCOMPARE(FaultDescription(0xA002),
+                 QStringLiteral("Caused by PV system or Invert.Recoverable failure!"));
         QCOMPARE(FaultName(0xA009), QStringLiteral("Cmd shut down"));
         for (int code = 0xA020; code <= 0xA02F; ++code) {
             QCOMPARE(FaultName(code), QStringLiteral("Current anomaly"));
@@ -588,7 +619,8 @@ private slots:
         QCOMPARE(u.inverter.EventLog().Lines().size(), offline);
 
         // The day log got its connect and lost rows.
-        QFile log(QStringLiteral("%1/2026/6/2026_06_15.csv").arg(DataPaths::InverterDir(QStringLiteral("Link"))));
+        QFile log(
+            QStringLiteral("%1/2026/6/2026_06_15.csv").arg(DataPaths::InverterDir(QStringLiteral("Link"))));
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray text = log.readAll();
         QCOMPARE(text.count(",Connected\n"), 2);

@@ -401,7 +401,8 @@ private slots:
         // From now on the folder of that name is the inverter's own and follows it.
         inv.SetName(QStringLiteral("Onward"));
         QCOMPARE(inv.Name(), QStringLiteral("Onward"));
-        QVERIFY(QFileInfo::exists(DataPaths::InverterDir(QStringLiteral("Onward")) + QStringLiteral("/theirs.txt")));
+        QVERIFY(QFileInfo::exists(DataPaths::InverterDir(QStringLiteral("Onward")) +
+                                  QStringLiteral("/theirs.txt")));
         QVERIFY(QFileInfo::exists(leftDir + QStringLiteral("/mine.txt")));
     }
 

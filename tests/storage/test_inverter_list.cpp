@@ -78,14 +78,14 @@ private slots:
         QSystemModel plant;
         QVERIFY(plant.AddInverter(
             Make(QStringLiteral("Roof east"), QStringLiteral("Garage"), QStringLiteral("Tivra PA10KT"), 3)));
-        QVERIFY(plant.AddInverter(Make(QStringLiteral("Süd"), QString(), QStringLiteral("Tivra PM750S"), 17)));
+        QVERIFY(
+            plant.AddInverter(Make(QStringLiteral("Süd"), QString(), QStringLiteral("Tivra PM750S"), 17)));
         QVERIFY(QInverterListFile::SaveInverterFile(plant));
         QCOMPARE(QInverterListFile::FilePath(), DataPaths::FilePath(QStringLiteral("inverter.dat")));
-        const QByteArray expected =
-            Record({"Roof east", "Garage", "Tivra PA10KT", "3", "3"}) +
-            Record({QByteArray("S\xC3\xBC"
-                               "d"),
-                    "", "Tivra PM750S", "17", "1"});
+        const QByteArray expected = Record({"Roof east", "Garage", "Tivra PA10KT", "3", "3"}) +
+                                    Record({QByteArray("S\xC3\xBC"
+                                                       "d"),
+                                            "", "Tivra PM750S", "17", "1"});
         QCOMPARE(ReadAll(QInverterListFile::FilePath()), expected);
         // Nothing is left behind next to the file.
         QCOMPARE(QDir(DataPaths::DataDir()).entryList(QDir::Files), QStringList({"inverter.dat"}));
@@ -116,9 +116,8 @@ private slots:
 
     void loadsAsIfAddedByHand() {
         FreshDataDir(QStringLiteral("load"));
-        WriteFile(QInverterListFile::FilePath(),
-                  Record({"Roof east", "Garage", "Tivra PA10KT", "3", "3"}) +
-                      Record({"West", "Barn", "Tivra PA20KT-X", "4", "3"}));
+        WriteFile(QInverterListFile::FilePath(), Record({"Roof east", "Garage", "Tivra PA10KT", "3", "3"}) +
+                                                     Record({"West", "Barn", "Tivra PA20KT-X", "4", "3"}));
         QSystemModel plant;
         QVERIFY(Load(plant));
         QCOMPARE(plant.InverterCount(), 2);
@@ -133,7 +132,8 @@ private slots:
         QCOMPARE(plant.Inverter(1)->RatedPower(), 20000);
         QCOMPARE(plant.MissionLists().size(), 2);
         // Each accepted inverter has its folder and this year's folder.
-        QVERIFY(QFileInfo(DataPaths::InverterDir(QStringLiteral("Roof east")) + QStringLiteral("/2026")).isDir());
+        QVERIFY(
+            QFileInfo(DataPaths::InverterDir(QStringLiteral("Roof east")) + QStringLiteral("/2026")).isDir());
         QVERIFY(QFileInfo(DataPaths::InverterDir(QStringLiteral("West")) + QStringLiteral("/2026")).isDir());
         // The rewrite during loading gives back the same bytes.
         QCOMPARE(ReadAll(QInverterListFile::FilePath()),
@@ -274,8 +274,18 @@ private slots:
             QCOMPARE(again.InverterCount(), plant.InverterCount());
         }
         // Separators and terminators in random places.
-        const QList<QByteArray> tokens = {kSep, kEnd, "a", "b", "1", "2", "255", "Tivra PA5KS", "Box", "?",
-                                          QByteArray("\x01", 1), QByteArray("\x02", 1)};
+        const QList<QByteArray> tokens = {kSep,
+                                          kEnd,
+                                          "a",
+                                          "b",
+                                          "1",
+                                          "2",
+                                          "255",
+                                          "Tivra PA5KS",
+                                          "Box",
+                                          "?",
+                                          QByteArray("\x01", 1),
+                                          QByteArray("\x02", 1)};
         for (int round = 0; round < 300; ++round) {
             QByteArray bytes;
             const int count = int(random.bounded(40));
