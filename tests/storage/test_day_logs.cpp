@@ -1,0 +1,337 @@
+#include "DataPaths.h"
+#include "QDayLogFiles.h"
+#include "QInverter.h"
+#include "StorageTestSupport.h"
+#include "SystemClock.h"
+
+#include <QtTest>
+#include <memory>
+
+using namespace storagetest;
+
+namespace {
+const QByteArray ColumnLine = "Time,Status,Fault,Track1 voltage,Track1 current,Track2 voltage,Track2 current,"
+                              "Input power,U voltage,U current,V voltage,V current,W voltage,W current,"
+                              "Output power,Tem1,Tem2,Grid frequency\n";
+
+QByteArray Stamp() { return " " + QLocale().toString(SystemClock::Now(), QLocale::ShortFormat).toUtf8(); }
+
+QItemRecord FaultWord(qint32 code) {
+    QItemRecord record;
+    record.m_bActive = 1;
+    record.m_nValue = code;
+    return record;
+}
+
+// An hour.dat laid out from its table: date, 24 first readings, 24 last readings.
+QByteArray HourFile(int year, int month, int day, const QMap<int, QPair<qint32, qint32>>& readings) {
+    Bytes bytes;
+    bytes.I32(year).I32(month).I32(day);
+    for (int i = 0; i < 24; ++i) {
+        bytes.I32(readings.contains(i) ? readings[i].first : -1);
+    }
+    for (int i = 0; i < 24; ++i) {
+        bytes.I32(readings.contains(i) ? readings[i].second : -1);
+    }
+    return bytes;
+}
+} // namespace
+
+class TestDayLogs : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_pDir;
+
+    std::unique_ptr<QInverter> NewInverter(const QString& name = "Roof east", int address = 3) {
+        auto inverter = std::make_unique<QInverter>();
+        inverter->SetName(name);
+        inverter->SetAddress(address);
+        inverter->SetModelName("Tivra PA5KS");
+        return inverter;
+    }
+    QString LogPath(const QString& name, int y, int m, int d) {
+        return m_pDir->path() + QString("/%1/%2/%3/%2_%4_%5.csv")
+                                    .arg(name)
+                                    .arg(y)
+                                    .arg(m)
+                                    .arg(m, 2, 10, QChar('0'))
+                                    .arg(d, 2, 10, QChar('0'));
+    }
+
+private slots:
+    void init() {
+        m_pDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_pDir->isValid());
+        DataPaths::SetDataDir(m_pDir->path());
+        SystemClock::SetFixed(QDateTime(QDate(2015, 3, 15), QTime(14, 5, 8)));
+    }
+    void cleanup() {
+        SystemClock::UseSystem();
+        m_pDir.reset();
+    }
+
+    // ------------------------------------------------------------------ CSV day log
+
+    void pathsFollowTheFolderPattern() {
+        auto inverter = NewInverter();
+        QCOMPARE(QDayLogFiles::DayLogPath(*inverter, QDate(2015, 3, 5)), LogPath("Roof east", 2015, 3, 5));
+        QCOMPARE(QDayLogFiles::HourFilePath(*inverter), m_pDir->path() + "/Roof east/hour.dat");
+        QCOMPARE(QDayLogFiles::AlarmFilePath(*inverter), m_pDir->path() + "/Roof east/alarm.dat");
+    }
+
+    void firstRowOfTheDayWritesHeaderConnectAndDataRow() {
+        auto inverter = NewInverter();
+        inverter->SetCommState(CommConnecting);
+        inverter->SetCommState(CommOnline);
+        const QByteArray connected = Stamp() + ",Connected\n";
+        const int values[][2] = {{2, 3456}, {3, 52},   {4, 3001}, {5, 49},   {0, 3300},  {11, 2301},
+                                 {12, 143}, {13, 0},   {14, 0},   {15, 2299}, {16, 7},   {1, 3190},
+                                 {6, 4567}, {7, -100}, {8, 4998}, {32, 2}};
+        for (const auto& v : values) {
+            inverter->SetItem(v[0], v[1]);
+        }
+        inverter->UpdateFaultSlot(0, FaultWord(0xA001));
+        inverter->UpdateFaultSlot(5, FaultWord(0xE010));
+        SystemClock::Advance(2000);
+        inverter->WriteDayRow();
+
+        const QByteArray expected = "Roof east,3,Tivra PA5KS,Tivra Wattsight:2.4.5\n" + ColumnLine + connected +
+                                    Stamp() +
+                                    ",Running,A001 E010 ,345.6,5.2,300.1,4.9,3300,230.1,14.3,0.0,0.0,229.9,0.7,"
+                                    "3190,45.67,-1.00,49.98\n";
+        QCOMPARE(ReadFile(LogPath("Roof east", 2015, 3, 15)), expected);
+        // The row consumed the values it shows.
+        for (int item : {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 16}) {
+            QCOMPARE(int(inverter->Item(item).m_bFresh), 0);
+        }
+    }
+
+    void rowsAreAppendedAndNoFaultIsSpelledOut() {
+        auto inverter = NewInverter();
+        inverter->SetCommState(CommOnline);
+        inverter->SetItem(32, 1);
+        inverter->WriteDayRow();
+        inverter->SetItem(32, 5);
+        inverter->WriteDayRow();
+        const QList<QByteArray> lines = ReadFile(LogPath("Roof east", 2015, 3, 15)).split('\n');
+        QCOMPARE(lines.size(), 6); // header, columns, connected, two rows, empty tail
+        QVERIFY(lines[3].startsWith(Stamp() + ",Self-test,No fault,0.0,"));
+        QVERIFY(lines[4].startsWith(Stamp() + ",Shutdown,No fault,"));
+        QVERIFY(lines[4].endsWith(",0,0.00,0.00,0.00"));
+    }
+
+    void statusOutsideOneToFiveGivesOnlyConnectionRows() {
+        auto inverter = NewInverter();
+        inverter->SetCommState(CommOnline);
+        inverter->SetItem(0, 1000);
+        inverter->WriteDayRow(); // status 0
+        inverter->SetItem(32, 6); // stored as 0
+        inverter->WriteDayRow();
+        inverter->SetCommState(CommOffline);
+        const QByteArray expected = "Roof east,3,Tivra PA5KS,Tivra Wattsight:2.4.5\n" + ColumnLine + Stamp() +
+                                    ",Connected\n" + Stamp() + ",Communicate lost\n";
+        QCOMPARE(ReadFile(LogPath("Roof east", 2015, 3, 15)), expected);
+    }
+
+    void noRowWhileOfflineOrWithoutNewData() {
+        auto inverter = NewInverter();
+        inverter->SetItem(32, 2);
+        inverter->WriteDayRow(); // offline since construction
+        QVERIFY(!QFile::exists(LogPath("Roof east", 2015, 3, 15)));
+        inverter->SetCommState(CommOnline);
+        inverter->SetDataValid(false);
+        inverter->WriteDayRow();
+        QCOMPARE(ReadFile(LogPath("Roof east", 2015, 3, 15)).count('\n'), 3);
+    }
+
+    void aNewDayStartsANewFileInANewMonthFolder() {
+        auto inverter = NewInverter();
+        inverter->SetCommState(CommOnline);
+        SystemClock::SetFixed(QDateTime(QDate(2015, 4, 1), QTime(0, 0, 2)));
+        inverter->SetItem(32, 2);
+        inverter->WriteDayRow();
+        const QByteArray april = ReadFile(LogPath("Roof east", 2015, 4, 1));
+        QVERIFY(april.startsWith("Roof east,3,Tivra PA5KS,Tivra Wattsight:2.4.5\n" + ColumnLine + Stamp() +
+                                 ",Running,"));
+        QCOMPARE(april.count('\n'), 3);
+    }
+
+    void aYearFolderThatIsMissingDoesNotLoseTheRow() {
+        auto inverter = NewInverter();
+        inverter->SetCommState(CommOnline);
+        SystemClock::SetFixed(QDateTime(QDate(2016, 1, 1), QTime(8, 0, 0)));
+        QVERIFY(!QFileInfo::exists(m_pDir->path() + "/Roof east/2016"));
+        inverter->SetItem(32, 2);
+        inverter->WriteDayRow();
+        QCOMPARE(ReadFile(LogPath("Roof east", 2016, 1, 1)).count('\n'), 3);
+    }
+
+    // ------------------------------------------------------------------ hour.dat
+
+    void hourFileHoldsFirstAndLastReadingOfTheHour() {
+        auto inverter = NewInverter();
+        QDir().mkpath(m_pDir->path() + "/Roof east");
+        inverter->SetItem(20, 1234);
+        inverter->UpdateHourFile();
+        SystemClock::Advance(600000);
+        inverter->SetItem(20, 1300);
+        inverter->UpdateHourFile();
+        const QByteArray expected = HourFile(2015, 3, 15, {{13, {1234, 1300}}});
+        QCOMPARE(ReadFile(m_pDir->path() + "/Roof east/hour.dat"), expected);
+        QCOMPARE(int(inverter->Item(20).m_bFresh), 0);
+
+        auto restarted = NewInverter("Roof east", 4);
+        QCOMPARE(restarted->HourFirst(13), 1234);
+        QCOMPARE(restarted->HourLast(13), 1300);
+        QCOMPARE(restarted->HourFirst(12), -1);
+    }
+
+    void readingsOfHourZeroAreDropped() {
+        auto inverter = NewInverter();
+        QDir().mkpath(m_pDir->path() + "/Roof east");
+        SystemClock::SetFixed(QDateTime(QDate(2015, 3, 15), QTime(0, 30, 0)));
+        inverter->SetItem(20, 55);
+        inverter->UpdateHourFile();
+        QVERIFY(!QFile::exists(m_pDir->path() + "/Roof east/hour.dat"));
+        for (int slot = 0; slot < 24; ++slot) {
+            QCOMPARE(inverter->HourFirst(slot), -1);
+            QCOMPARE(inverter->HourLast(slot), -1);
+        }
+    }
+
+    void afterMidnightYesterdaysReadingsAreNotShownAsToday() {
+        auto inverter = NewInverter();
+        QDir().mkpath(m_pDir->path() + "/Roof east");
+        inverter->SetItem(20, 2000);
+        inverter->UpdateHourFile(); // 14:05 on the 15th: slot 13
+        SystemClock::SetFixed(QDateTime(QDate(2015, 3, 16), QTime(9, 10, 0)));
+        inverter->SetItem(20, 150);
+        inverter->UpdateHourFile();
+        QCOMPARE(ReadFile(m_pDir->path() + "/Roof east/hour.dat"), HourFile(2015, 3, 16, {{8, {150, 150}}}));
+        QCOMPARE(inverter->HourFirst(13), -1);
+    }
+
+    void hourFileOfWrongSizeOrDateIsIgnored_data() {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray good = HourFile(2015, 3, 15, {{4, {10, 20}}});
+        QTest::newRow("203 bytes") << good.left(203);
+        QTest::newRow("205 bytes") << good + QByteArray(1, '\0');
+        QTest::newRow("yesterday") << HourFile(2015, 3, 14, {{4, {10, 20}}});
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("random 204") << RandomBytes(204, 7);
+        QTest::newRow("random 5000") << RandomBytes(5000, 8);
+    }
+    void hourFileOfWrongSizeOrDateIsIgnored() {
+        QFETCH(QByteArray, content);
+        QVERIFY(WriteFile(m_pDir->path() + "/Roof east/hour.dat", content));
+        auto inverter = NewInverter();
+        for (int slot = 0; slot < 24; ++slot) {
+            QCOMPARE(inverter->HourFirst(slot), -1);
+            QCOMPARE(inverter->HourLast(slot), -1);
+        }
+    }
+
+    // ------------------------------------------------------------------ alarm.dat
+
+    void alarmFileHoldsEightCodes() {
+        QDir().mkpath(m_pDir->path() + "/Roof east");
+        {
+            auto inverter = NewInverter();
+            inverter->SetAlarmSlot(0, 0xA001);
+            inverter->SetAlarmSlot(7, 0xE020);
+            inverter->SaveAlarmFile();
+            QCOMPARE(ReadFile(m_pDir->path() + "/Roof east/alarm.dat"),
+                     Bytes().U16(0xA001).Fill(12, '\0').U16(0xE020).Data());
+        }
+        QVERIFY(WriteFile(m_pDir->path() + "/Roof east/alarm.dat",
+                          Bytes().U16(1).U16(2).U16(3).U16(4).U16(5).U16(6).U16(7).U16(0xFFFF)));
+        auto inverter = NewInverter();
+        for (int slot = 0; slot < 7; ++slot) {
+            QCOMPARE(int(inverter->AlarmSlot(slot)), slot + 1);
+        }
+        QCOMPARE(int(inverter->AlarmSlot(7)), 0xFFFF);
+    }
+
+    void damagedAlarmFilesKeepWhatTheyHold_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<int>>("codes");
+        QTest::newRow("missing") << QByteArray("<none>") << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("5 bytes") << Bytes().U16(0xA001).U16(0xA002).U8(9).Data()
+                                 << QList<int>{0xA001, 0xA002, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("oversized") << Bytes().U16(1).U16(2).U16(3).U16(4).U16(5).U16(6).U16(7).U16(8).U16(9).Data()
+                                   << QList<int>{1, 2, 3, 4, 5, 6, 7, 8};
+        QTest::newRow("empty") << QByteArray() << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    }
+    void damagedAlarmFilesKeepWhatTheyHold() {
+        QFETCH(QByteArray, content);
+        QFETCH(QList<int>, codes);
+        if (content != "<none>") {
+            QVERIFY(WriteFile(m_pDir->path() + "/Roof east/alarm.dat", content));
+        }
+        auto inverter = NewInverter();
+        for (int slot = 0; slot < 8; ++slot) {
+            QCOMPARE(int(inverter->AlarmSlot(slot)), codes[slot]);
+        }
+    }
+
+    void destroyingTheInverterSavesItsAlarmSlots() {
+        QDir().mkpath(m_pDir->path() + "/Roof east");
+        {
+            auto inverter = NewInverter();
+            inverter->SetAlarmSlot(3, 0xE006);
+        }
+        QCOMPARE(ReadFile(m_pDir->path() + "/Roof east/alarm.dat"),
+                 Bytes().Fill(6, '\0').U16(0xE006).Fill(8, '\0').Data());
+    }
+
+    // ------------------------------------------------------------------ purge
+
+    void purgeKeepsOneYearOfDayLogs() {
+        const QString root = m_pDir->path() + "/Roof east";
+        auto touch = [&](int y, int m, int d) { QVERIFY(WriteFile(LogPath("Roof east", y, m, d), "x")); };
+        for (int d = 1; d <= 31; ++d) {
+            touch(2014, 3, d);
+        }
+        for (int d = 1; d <= 28; ++d) {
+            touch(2014, 2, d);
+        }
+        QVERIFY(WriteFile(root + "/2014/2/notes.txt", "kept"));
+        touch(2013, 6, 30);
+        touch(2011, 1, 31);
+        touch(2010, 12, 31);
+        touch(2014, 4, 2);
+        touch(2015, 3, 1);
+
+        auto inverter = NewInverter(); // naming runs the purge, today 15 March 2015
+
+        for (int d = 1; d <= 15; ++d) {
+            QVERIFY2(!QFile::exists(LogPath("Roof east", 2014, 3, d)), qPrintable(QString::number(d)));
+        }
+        for (int d = 16; d <= 31; ++d) {
+            QVERIFY(QFile::exists(LogPath("Roof east", 2014, 3, d)));
+        }
+        for (int d = 1; d <= 28; ++d) {
+            QVERIFY(!QFile::exists(LogPath("Roof east", 2014, 2, d)));
+        }
+        QVERIFY(QFile::exists(root + "/2014/2/notes.txt"));
+        QVERIFY(!QFileInfo::exists(root + "/2013/6"));
+        QVERIFY(!QFileInfo::exists(root + "/2011/1"));
+        QVERIFY(QFileInfo(root + "/2013").isDir());
+        QVERIFY(QFileInfo(root + "/2011").isDir());
+        QVERIFY(QFile::exists(LogPath("Roof east", 2010, 12, 31)));
+        QVERIFY(QFile::exists(LogPath("Roof east", 2014, 4, 2)));
+        QVERIFY(QFile::exists(LogPath("Roof east", 2015, 3, 1)));
+    }
+
+    void anUnnamedInverterWritesNothing() {
+        QInverter inverter;
+        inverter.SetCommState(CommOnline);
+        inverter.SetItem(32, 2);
+        inverter.WriteDayRow();
+        inverter.UpdateHourFile();
+        inverter.SaveAlarmFile();
+        QCOMPARE(QDir(m_pDir->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDayLogs)
+#include "test_day_logs.moc"
