@@ -1,5 +1,7 @@
 #include "QTrend.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
 
@@ -174,6 +176,7 @@ void QTrend::paintEvent(QPaintEvent*) {
     }
 
     painter.setPen(Qt::black);
+    painter.setFont(LabelFont());
     for (int j = 0; j <= 5; ++j) {
         const QString label = QString::asprintf("%0.2f", double(m_nMax) * (5 - j) / 5000.0);
         painter.drawText(10, (2 * j * ph) / 10 + 15, label);
@@ -195,6 +198,24 @@ void QTrend::paintEvent(QPaintEvent*) {
     } else {
         DrawCurve(painter, m_Data[2], m_Color3, pw, ph, h);
     }
+}
+
+QFont QTrend::LabelFont() const {
+    // The labels have fixed places: values from x = 10 to the plot's edge at 40, and
+    // the last time label in the 28 pixels left of the widget's edge. The widget's
+    // own font is used when the labels fit there, a smaller size of it otherwise.
+    const QString widestValue = QString::asprintf("%0.2f", double(m_nMax) / 1000.0);
+    QFont font = this->font();
+    int pixels = QFontInfo(font).pixelSize();
+    for (; pixels > 7; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(widestValue) <= 30 && metrics.horizontalAdvance(QStringLiteral("88:88")) <= 28) {
+            break;
+        }
+    }
+    font.setPixelSize(pixels);
+    return font;
 }
 
 void QTrend::DrawCurve(QPainter& painter, const QList<int>& data, QRgb colour, int pw, int ph, int h) const {

@@ -3,6 +3,7 @@
 #include "CurvoGlobal.h"
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -59,5 +60,6 @@ protected slots:
 
 private:
     int Clamp(int point) const;
+    QFont LabelFont() const;
     void DrawCurve(QPainter& painter, const QList<int>& data, QRgb colour, int pw, int ph, int h) const;
 };
