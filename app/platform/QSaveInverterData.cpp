@@ -13,7 +13,9 @@ constexpr quint16 FormatVersion = 1;
 constexpr int DateOffset = 14;
 constexpr int FirstRecord = 18;
 
-qint32 DateWord(const QDate& date) { return date.year() * 65536 + date.month() * 256 + date.day(); }
+qint32 DateWord(const QDate& date) {
+    return date.year() * 65536 + date.month() * 256 + date.day();
+}
 
 QByteArray NewFile(const QDate& date) {
     QByteArray bytes = Magic;
@@ -66,7 +68,9 @@ bool QSaveInverterData::Save(const qint32* record, int count) {
     return BinaryFile::WriteAtomically(path, NewFile(today) + bytes);
 }
 
-QString QSaveInverterData::FilePath() const { return FilePathFor(m_nAddress); }
+QString QSaveInverterData::FilePath() const {
+    return FilePathFor(m_nAddress);
+}
 
 QString QSaveInverterData::FilePathFor(int address) {
     return DataPaths::FilePath(QStringLiteral("data_%1.dat").arg(address));

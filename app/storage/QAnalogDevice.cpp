@@ -28,7 +28,9 @@ qint32 Truncated(double value) {
 }
 } // namespace
 
-QString QAnalogDevice::DatabasePath() { return DataPaths::FilePath(QStringLiteral("analog.db")); }
+QString QAnalogDevice::DatabasePath() {
+    return DataPaths::FilePath(QStringLiteral("analog.db"));
+}
 
 bool QAnalogDevice::LoadAnalogDay(QInverter* device) {
     if (device == nullptr) {

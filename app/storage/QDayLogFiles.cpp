@@ -19,19 +19,24 @@ constexpr int HourFirstOffset = 12;
 constexpr int HourLastOffset = 108;
 constexpr int AlarmFileSize = 16;
 const char* const ProgramVersion = "2.4.5";
-const char* const ColumnLine = "Time,Status,Fault,Track1 voltage,Track1 current,Track2 voltage,Track2 current,"
-                               "Input power,U voltage,U current,V voltage,V current,W voltage,W current,"
-                               "Output power,Tem1,Tem2,Grid frequency";
+const char* const ColumnLine =
+    "Time,Status,Fault,Track1 voltage,Track1 current,Track2 voltage,Track2 current,"
+    "Input power,U voltage,U current,V voltage,V current,W voltage,W current,"
+    "Output power,Tem1,Tem2,Grid frequency";
 
 // An inverter without a name has no folder; its files would land among the plant's own.
-bool HasFolder(const QInverter& inverter) { return !inverter.Name().isEmpty(); }
+bool HasFolder(const QInverter& inverter) {
+    return !inverter.Name().isEmpty();
+}
 
 QString MonthDir(const QInverter& inverter, const QDate& date) {
     return DataPaths::InverterDir(inverter.Name()) + QString::asprintf("/%d/%d", date.year(), date.month());
 }
 
 // The date and time as the day log's Time column and event rows show it.
-QString TimeColumn() { return QLocale().toString(SystemClock::Now(), QLocale::ShortFormat); }
+QString TimeColumn() {
+    return QLocale().toString(SystemClock::Now(), QLocale::ShortFormat);
+}
 
 // Opens today's log positioned at its end, with the two header lines when it is new.
 bool OpenTodayLog(const QInverter& inverter, QFile* file) {
@@ -47,11 +52,10 @@ bool OpenTodayLog(const QInverter& inverter, QFile* file) {
         return false;
     }
     if (file->size() == 0) {
-        const QString header = inverter.Name() + QLatin1Char(',') + QString::number(inverter.Address()) +
-                               QLatin1Char(',') + inverter.ModelName() +
-                               QCoreApplication::translate("QInverter", ",Tivra Wattsight:") +
-                               QLatin1String(ProgramVersion) + QLatin1Char('\n') + QLatin1String(ColumnLine) +
-                               QLatin1Char('\n');
+        const QString header =
+            inverter.Name() + QLatin1Char(',') + QString::number(inverter.Address()) + QLatin1Char(',') +
+            inverter.ModelName() + QCoreApplication::translate("QInverter", ",Tivra Wattsight:") +
+            QLatin1String(ProgramVersion) + QLatin1Char('\n') + QLatin1String(ColumnLine) + QLatin1Char('\n');
         file->write(header.toUtf8());
     }
     return file->seek(file->size());
@@ -76,7 +80,9 @@ QString Hundredths(QInverter& inverter, int item) {
     return QString::asprintf(",%0.2f", inverter.Item(item).Take() / 100.0);
 }
 
-QString Watts(QInverter& inverter, int item) { return QString::asprintf(",%d", inverter.Item(item).Take()); }
+QString Watts(QInverter& inverter, int item) {
+    return QString::asprintf(",%d", inverter.Item(item).Take());
+}
 
 QByteArray DateWords(const QDate& date) {
     QByteArray bytes;
@@ -104,7 +110,8 @@ void ClearHourSlots(QInverter& inverter) {
 } // namespace
 
 QString QDayLogFiles::DayLogPath(const QInverter& inverter, const QDate& date) {
-    return MonthDir(inverter, date) + QString::asprintf("/%d_%02d_%02d.csv", date.year(), date.month(), date.day());
+    return MonthDir(inverter, date) +
+           QString::asprintf("/%d_%02d_%02d.csv", date.year(), date.month(), date.day());
 }
 
 QString QDayLogFiles::HourFilePath(const QInverter& inverter) {
@@ -186,10 +193,12 @@ void QDayLogFiles::UpdateHourFile(QInverter& inverter) {
 void QDayLogFiles::LoadHourFile(QInverter& inverter) {
     ClearHourSlots(inverter);
     QByteArray bytes;
-    if (!HasFolder(inverter) || !BinaryFile::ReadAll(HourFilePath(inverter), &bytes) || bytes.size() != HourFileSize) {
+    if (!HasFolder(inverter) || !BinaryFile::ReadAll(HourFilePath(inverter), &bytes) ||
+        bytes.size() != HourFileSize) {
         return;
     }
-    const QDate stamped(BinaryFile::Int32At(bytes, 0), BinaryFile::Int32At(bytes, 4), BinaryFile::Int32At(bytes, 8));
+    const QDate stamped(BinaryFile::Int32At(bytes, 0), BinaryFile::Int32At(bytes, 4),
+                        BinaryFile::Int32At(bytes, 8));
     if (stamped != SystemClock::CurrentDate()) {
         return;
     }

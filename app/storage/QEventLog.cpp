@@ -20,7 +20,9 @@ const QInverter*& Current() {
     return current;
 }
 
-QString Tr(const char* text) { return QCoreApplication::translate("QInverter", text); }
+QString Tr(const char* text) {
+    return QCoreApplication::translate("QInverter", text);
+}
 
 // Splits "first/second" at the first slash; a text without one is all first part.
 void SplitPair(const QString& argument, QString* first, QString* second) {
@@ -38,8 +40,8 @@ QString TimeStampLine() {
     const QDateTime now = SystemClock::Now();
     const QDate d = now.date();
     const QTime t = now.time();
-    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(), t.hour(), t.minute(),
-                             t.second());
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(), t.hour(),
+                             t.minute(), t.second());
 }
 
 // The lines an event adds after its time stamp; none for kinds without text.
@@ -53,7 +55,8 @@ QStringList EventLines(int kind, const QString& argument) {
                 Tr("      The current name:") + second};
     case 1:
         return {Tr("   Communication status change."),
-                Tr("      Inverter ") + QCoreApplication::translate("QInverter", argument.toUtf8().constData())};
+                Tr("      Inverter ") +
+                    QCoreApplication::translate("QInverter", argument.toUtf8().constData())};
     case 2:
         return {Tr("   Fault began!"), Tr("      The fault code: ") + argument};
     case 3:
@@ -116,6 +119,10 @@ void QEventLog::SetListener(LogListener listener, void* context) {
     Listener().m_pContext = context;
 }
 
-void QEventLog::SetCurrentInverter(const QInverter* inverter) { Current() = inverter; }
+void QEventLog::SetCurrentInverter(const QInverter* inverter) {
+    Current() = inverter;
+}
 
-const QInverter* QEventLog::CurrentInverter() { return Current(); }
+const QInverter* QEventLog::CurrentInverter() {
+    return Current();
+}

@@ -39,7 +39,8 @@ QFaultRecord DecodeRecord(const QByteArray& bytes, qint64 offset) {
     record.m_nTime = BinaryFile::Int32At(bytes, offset + 9);
     for (int item = 0; item < SnapshotItems; ++item) {
         for (int k = 0; k < 5; ++k) {
-            record.m_Snapshot[item][k] = BinaryFile::Int32At(bytes, offset + SnapshotOffset + 20 * item + 4 * k);
+            record.m_Snapshot[item][k] =
+                BinaryFile::Int32At(bytes, offset + SnapshotOffset + 20 * item + 4 * k);
         }
     }
     return record;
@@ -50,7 +51,9 @@ bool IsOfAddress(const QByteArray& bytes, qint64 offset, int address) {
 }
 } // namespace
 
-QString QFaultFile::FilePath() { return DataPaths::FilePath(QStringLiteral("fault.dat")); }
+QString QFaultFile::FilePath() {
+    return DataPaths::FilePath(QStringLiteral("fault.dat"));
+}
 
 bool QFaultFile::AppendRecord(const QInverter& inverter, qint32 code) {
     const QByteArray record = EncodeRecord(inverter, code);

@@ -38,7 +38,9 @@ qint32 StatsDateWord(const QDate& date) {
     return (date.year() - 2000) * 16777216 + date.month() * 65536 + date.day() * 256;
 }
 
-qint32 StatValue(const QInverter& inverter, int entry) { return inverter.StatItem(entry).m_nValue; }
+qint32 StatValue(const QInverter& inverter, int entry) {
+    return inverter.StatItem(entry).m_nValue;
+}
 
 // Reads an existing file whole; false only when it exists but cannot be read, so
 // that a read failure never turns into an overwrite with fresh content.
@@ -147,7 +149,9 @@ qint32 StoredValue(YearFiles& files, int period, const QDate& date) {
 }
 } // namespace
 
-QString QGenerationStore::TotalFilePath() { return DataPaths::FilePath(QStringLiteral("total.dat")); }
+QString QGenerationStore::TotalFilePath() {
+    return DataPaths::FilePath(QStringLiteral("total.dat"));
+}
 
 QString QGenerationStore::GenerationFilePath(const QString& inverterName, int year) {
     return DataPaths::InverterDir(inverterName) + QStringLiteral("/%1/generation.dat").arg(year);

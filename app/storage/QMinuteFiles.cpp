@@ -30,7 +30,8 @@ void QMinuteFiles::LoadTodayMinutes(QInverter& inverter) {
         return;
     }
     const QDate today = SystemClock::CurrentDate();
-    if (BinaryFile::Int32At(bytes, DateOffset, 0) != today.year() * 65536 + today.month() * 256 + today.day()) {
+    if (BinaryFile::Int32At(bytes, DateOffset, 0) !=
+        today.year() * 65536 + today.month() * 256 + today.day()) {
         return;
     }
     // Only whole records: a record cut short at the end carries no trustworthy values.

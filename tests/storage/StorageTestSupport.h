@@ -76,10 +76,14 @@ inline QByteArray RandomBytes(int count, quint32 seed) {
 
 // Date words of the files: year*65536 + month*256 + day (four-digit year) and
 // the statistics' (year - 2000)*16777216 + month*65536 + day*256.
-inline qint32 DateWord(int year, int month, int day) { return year * 65536 + month * 256 + day; }
+inline qint32 DateWord(int year, int month, int day) {
+    return year * 65536 + month * 256 + day;
+}
 inline qint32 StatsDateWord(int year, int month, int day) {
     return (year - 2000) * 16777216 + month * 65536 + day * 256;
 }
-inline qint32 TimeWord(int hour, int minute, int second) { return hour * 65536 + minute * 256 + second; }
+inline qint32 TimeWord(int hour, int minute, int second) {
+    return hour * 65536 + minute * 256 + second;
+}
 
 } // namespace storagetest

@@ -40,7 +40,8 @@ private slots:
         const QString stamp = "2015-03-05 09:07:03";
         QTest::newRow("rename") << 0 << "Roof/Garage"
                                 << QStringList{stamp, "   Change the inverter name.",
-                                               "      The original name:Roof", "      The current name:Garage"};
+                                               "      The original name:Roof",
+                                               "      The current name:Garage"};
         QTest::newRow("rename, slash kept in new name")
             << 0 << "a/b/c"
             << QStringList{stamp, "   Change the inverter name.", "      The original name:a",
@@ -60,7 +61,8 @@ private slots:
                                << QStringList{stamp, "   Inverter status change!", "      Running to Fault"};
         QTest::newRow("clock") << 1018 << "" << QStringList{stamp, "   Setting time of inverter!"};
         QTest::newRow("language") << 1019 << "" << QStringList{stamp, "   Setting the language of inverter!"};
-        QTest::newRow("money") << 1020 << "" << QStringList{stamp, "   Setting the monetary unit of inverter!"};
+        QTest::newRow("money") << 1020 << ""
+                               << QStringList{stamp, "   Setting the monetary unit of inverter!"};
         QTest::newRow("price") << 1021 << "" << QStringList{stamp, "   Setting the price!"};
         QTest::newRow("power") << 1022 << "" << QStringList{stamp, "   Setting the max output power!"};
         QTest::newRow("label") << 1027 << "" << QStringList{stamp, "   Setting the user label!"};

@@ -107,7 +107,8 @@ private slots:
         inverter->SetItem(23, 5000);
         inverter->SetItem(28, (15 << 16) | (3 << 8) | 15);
         QGenerationStore::SaveTotal(inverter.get(), 0);
-        const QByteArray expected = Magic + TotalBlock(3, Bytes().I32(123456).I32(98765).I32(42), {{2, 5000}});
+        const QByteArray expected =
+            Magic + TotalBlock(3, Bytes().I32(123456).I32(98765).I32(42), {{2, 5000}});
         QCOMPARE(expected.size(), 414);
         QCOMPARE(ReadFile(TotalPath()), expected);
         QVERIFY(QFile::exists(YearPath("Roof", 2015)));
@@ -318,7 +319,7 @@ private slots:
         const auto entries = QGenerationStore::GenerationEntries(
             Request(3, inverter.get(), 1, QDate(2014, 12, 29), QDate(2015, 1, 2)), plant);
         QCOMPARE(Dates(entries), (QList<QDate>{QDate(2014, 12, 29), QDate(2014, 12, 30), QDate(2014, 12, 31),
-                                                QDate(2015, 1, 1), QDate(2015, 1, 2)}));
+                                               QDate(2015, 1, 1), QDate(2015, 1, 2)}));
         QCOMPARE(Values(entries), (QList<qint32>{-1, 1200, -1, 1300, 9437184}));
     }
 
@@ -333,8 +334,8 @@ private slots:
         QSystemModel plant;
         const auto entries = QGenerationStore::GenerationEntries(
             Request(3, inverter.get(), 2, QDate(2014, 11, 15), QDate(2015, 2, 10)), plant);
-        QCOMPARE(Dates(entries),
-                 (QList<QDate>{QDate(2014, 11, 1), QDate(2014, 12, 1), QDate(2015, 1, 1), QDate(2015, 2, 1)}));
+        QCOMPARE(Dates(entries), (QList<QDate>{QDate(2014, 11, 1), QDate(2014, 12, 1), QDate(2015, 1, 1),
+                                               QDate(2015, 2, 1)}));
         QCOMPARE(Values(entries), (QList<qint32>{2, 3, 4, 9437185}));
         // Within one year: to month - from month + 1 entries.
         QCOMPARE(QGenerationStore::GenerationEntries(
@@ -378,15 +379,15 @@ private slots:
         QVERIFY(WriteFile(YearPath("Garage", 2015), b.Bytes()));
         QVERIFY(WriteFile(YearPath("Shed", 2015), YearFixture().Bytes().left(60))); // cut short
 
-        const auto days =
-            QGenerationStore::GenerationEntries(Request(2, nullptr, 1, QDate(2015, 1, 1), QDate(2015, 1, 5)), plant);
+        const auto days = QGenerationStore::GenerationEntries(
+            Request(2, nullptr, 1, QDate(2015, 1, 1), QDate(2015, 1, 5)), plant);
         QCOMPARE(Values(days), (QList<qint32>{101, 20, 300, 0, -1}));
         // Month and year values are taken as they stand, however large.
-        const auto months =
-            QGenerationStore::GenerationEntries(Request(2, nullptr, 2, QDate(2015, 1, 1), QDate(2015, 3, 1)), plant);
+        const auto months = QGenerationStore::GenerationEntries(
+            Request(2, nullptr, 2, QDate(2015, 1, 1), QDate(2015, 3, 1)), plant);
         QCOMPARE(Values(months).mid(0, 2), (QList<qint32>{11, 9437186}));
-        const auto years =
-            QGenerationStore::GenerationEntries(Request(2, nullptr, 3, QDate(2014, 1, 1), QDate(2015, 1, 1)), plant);
+        const auto years = QGenerationStore::GenerationEntries(
+            Request(2, nullptr, 3, QDate(2014, 1, 1), QDate(2015, 1, 1)), plant);
         QCOMPARE(Values(years), (QList<qint32>{-1, 5}));
     }
 
@@ -396,7 +397,8 @@ private slots:
         QVERIFY(QGenerationStore::GenerationEntries(
                     Request(3, inverter.get(), 1, QDate(2015, 2, 1), QDate(2015, 1, 1)), plant)
                     .isEmpty());
-        QVERIFY(QGenerationStore::GenerationEntries(Request(3, inverter.get(), 2, QDate(2015, 2, 2), QDate()), plant)
+        QVERIFY(QGenerationStore::GenerationEntries(Request(3, inverter.get(), 2, QDate(2015, 2, 2), QDate()),
+                                                    plant)
                     .isEmpty());
         QVERIFY(QGenerationStore::GenerationEntries(
                     Request(3, inverter.get(), 7, QDate(2015, 1, 1), QDate(2015, 2, 1)), plant)

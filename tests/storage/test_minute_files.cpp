@@ -85,7 +85,8 @@ private slots:
         inverter->SaveMinuteRecord();
         QCOMPARE(ReadFile(MinutePath(5)).size(), 18 + 16);
 
-        const QByteArray today = Header + Bytes().I32(DateWord(2015, 3, 15)).Data() + MinuteRecord(9, 0, 0, 1, 1, 1);
+        const QByteArray today =
+            Header + Bytes().I32(DateWord(2015, 3, 15)).Data() + MinuteRecord(9, 0, 0, 1, 1, 1);
         QVERIFY(WriteFile(MinutePath(5), today + MinuteRecord(9, 1, 0, 2, 2, 2).left(9)));
         inverter->SaveMinuteRecord();
         QCOMPARE(ReadFile(MinutePath(5)), today + MinuteRecord(10, 31, 0, 0, 0, 0));
@@ -140,10 +141,11 @@ private slots:
         QTest::newRow("cut record") << head + two + MinuteRecord(8, 2, 0, 3, 3, 3).left(5) << 2;
         QTest::newRow("cut date") << head.left(16) << 0;
         QTest::newRow("empty") << QByteArray() << 0;
-        QTest::newRow("bad time words") << head + Bytes().I32(TimeWord(24, 0, 0)).I32(1).I32(1).I32(1).Data() +
-                                               Bytes().I32(TimeWord(1, 60, 0)).I32(1).I32(1).I32(1).Data() +
-                                               Bytes().I32(-1).I32(1).I32(1).I32(1).Data() + two
-                                        << 2;
+        QTest::newRow("bad time words")
+            << head + Bytes().I32(TimeWord(24, 0, 0)).I32(1).I32(1).I32(1).Data() +
+                   Bytes().I32(TimeWord(1, 60, 0)).I32(1).I32(1).I32(1).Data() +
+                   Bytes().I32(-1).I32(1).I32(1).I32(1).Data() + two
+            << 2;
         QByteArray random = head + RandomBytes(16 * 2000 + 3, 61);
         QTest::newRow("random records") << random << -1;
     }

@@ -11,7 +11,7 @@ constexpr double StandbyWatts = 20.0;
 constexpr double Track1Share = 12.0 / 23.0; // 12 and 11 modules on the two strings
 constexpr int Track1Modules = 12;
 constexpr int Track2Modules = 11;
-constexpr double ModuleVmpp = 30.5;        // volts at 1000 W/m2 and 25 degrees
+constexpr double ModuleVmpp = 30.5; // volts at 1000 W/m2 and 25 degrees
 constexpr double HeatSinkLagSeconds = 1200.0;
 
 double Round(double value, int decimals) {
@@ -26,7 +26,9 @@ double Irradiance(double hour) {
 }
 
 // Air temperature: coolest at sunrise, warmest in mid-afternoon.
-double AmbientTemp(double hour) { return 17.0 + 9.0 * std::sin(Pi * (hour - 9.0) / 12.0); }
+double AmbientTemp(double hour) {
+    return 17.0 + 9.0 * std::sin(Pi * (hour - 9.0) / 12.0);
+}
 
 // Maximum-power-point voltage of a string: lower in weak light and when the cells are hot.
 double StringVoltage(int modules, double irradiance, double cellTemp) {
@@ -35,14 +37,18 @@ double StringVoltage(int modules, double irradiance, double cellTemp) {
 }
 
 // Conversion efficiency: about 96.7 % near full load, falling at part load.
-double Efficiency(double inputWatts) { return 0.972 - 25.0 / (inputWatts + 100.0); }
+double Efficiency(double inputWatts) {
+    return 0.972 - 25.0 / (inputWatts + 100.0);
+}
 } // namespace
 
 ClearDayModel::ClearDayModel(std::uint32_t seed) : m_Engine(seed) {
     m_dInverterTemp = AmbientTemp(StartHour);
 }
 
-double ClearDayModel::Noise() { return double(m_Engine()) / 2147483648.0 - 1.0; }
+double ClearDayModel::Noise() {
+    return double(m_Engine()) / 2147483648.0 - 1.0;
+}
 
 AnalogSample ClearDayModel::Next() {
     const double hour = StartHour + double(m_nIndex) * StepSeconds / 3600.0;
@@ -54,7 +60,8 @@ AnalogSample ClearDayModel::Next() {
     const double irradiance = Irradiance(hour) * (1.0 + 0.003 * Noise());
     const double ambient = AmbientTemp(hour);
     const double cellTemp = ambient + irradiance / 800.0 * 25.0;
-    const double dcAvailable = ArrayPeakWatts * irradiance / 1000.0 * (1.0 - 0.004 * (cellTemp - 25.0)) * 0.95;
+    const double dcAvailable =
+        ArrayPeakWatts * irradiance / 1000.0 * (1.0 - 0.004 * (cellTemp - 25.0)) * 0.95;
     const double dcTarget = std::min(dcAvailable, InverterMaxInput);
 
     double inputWatts = 0.0;
@@ -86,10 +93,10 @@ AnalogSample ClearDayModel::Next() {
     d[6] = gridVolts;
     d[7] = Round(outputWatts / gridVolts, 2);
     d[8] = Round(50.0 + m_dFrequencyOffset, 2);
-    d[9] = outputWatts > 0.0 ? Round(std::min(1.0, 0.99 + 0.009 * std::min(1.0, outputWatts / 1500.0) +
-                                                      0.0005 * Noise()),
-                                     3)
-                             : 0.0;
+    d[9] =
+        outputWatts > 0.0
+            ? Round(std::min(1.0, 0.99 + 0.009 * std::min(1.0, outputWatts / 1500.0) + 0.0005 * Noise()), 3)
+            : 0.0;
 
     m_dPeak = std::max(m_dPeak, outputWatts);
     d[11] = m_dPeak;
