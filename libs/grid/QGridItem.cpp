@@ -27,7 +27,8 @@ QImage& SkinImage(const QString& name) {
 
 QList<QGridItem*> QGridItem::m_SelectList;
 
-QGridItem::QGridItem(QWidget* parent) : QWidget(parent), m_pLeft(this), m_pRight(this), m_pUp(this), m_pDown(this) {}
+QGridItem::QGridItem(QWidget* parent)
+    : QWidget(parent), m_pLeft(this), m_pRight(this), m_pUp(this), m_pDown(this) {}
 
 QGridItem::~QGridItem() {
     // Nothing in the process may keep pointing at a deleted item.
@@ -178,7 +179,8 @@ void QGridItem::paintEvent(QPaintEvent*) {
         if (m_nLook == 2) {
             Draw_9(painter, QRect(1, 1, W, H), source, border, SkinImage(QStringLiteral("select.png")));
         } else if (m_nLook == 0) {
-            Draw_9(painter, QRect(0, 0, W - 1, H - 1), source, border, SkinImage(QStringLiteral("hover.png")));
+            Draw_9(painter, QRect(0, 0, W - 1, H - 1), source, border,
+                   SkinImage(QStringLiteral("hover.png")));
         }
         painter.setPen(Qt::black);
         painter.setFont(GridFont());

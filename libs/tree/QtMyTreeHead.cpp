@@ -51,8 +51,8 @@ void QtMyTreeHead::paintEvent(QPaintEvent*) {
     const int H = height();
     const int d = (m_nLook == 0) ? -1 : 0;
 
-    const QImage background = TreeSkin::Image(m_nLook == 0 ? QStringLiteral("hover.png")
-                                                            : QStringLiteral("normal.png"));
+    const QImage background =
+        TreeSkin::Image(m_nLook == 0 ? QStringLiteral("hover.png") : QStringLiteral("normal.png"));
     const Span cols[3] = {{3, 6}, {4, 56}, {54, 57}};
     const Span rows[3] = {{0, 3}, {4, 56}, {57, 60}};
     const Span toCols[3] = {{0, 3}, {4, W - 5}, {W - 4, W - 1}};

@@ -210,7 +210,8 @@ QFont QTrend::LabelFont() const {
     for (; pixels > 7; --pixels) {
         font.setPixelSize(pixels);
         const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(widestValue) <= 30 && metrics.horizontalAdvance(QStringLiteral("88:88")) <= 28) {
+        if (metrics.horizontalAdvance(widestValue) <= 30 &&
+            metrics.horizontalAdvance(QStringLiteral("88:88")) <= 28) {
             break;
         }
     }

@@ -36,10 +36,10 @@ public:
     static constexpr int kMaxSample = 500000;
     static constexpr int kDayMinutes = 1440;
 
-    int m_nPoint = 10;      // index of the sample at the right edge of the plot
-    int m_nTotal = 10;      // width of the visible window in samples (minutes)
-    int m_nMax = 5000;      // value at the top of the value axis
-    int m_nMin = 0;         // value at the bottom of the value axis
+    int m_nPoint = 10;           // index of the sample at the right edge of the plot
+    int m_nTotal = 10;           // width of the visible window in samples (minutes)
+    int m_nMax = 5000;           // value at the top of the value axis
+    int m_nMin = 0;              // value at the bottom of the value axis
     QRgb m_Color1 = 0xFFFF0000u; // curve 0
     QRgb m_Color2 = 0xFF8000FFu; // curve 1
     QRgb m_Color3 = 0;           // curve 2

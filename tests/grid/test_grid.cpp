@@ -377,8 +377,8 @@ private slots:
         grid->AddHead(QStringLiteral("Fault code"));
         grid->AddHead(QStringLiteral("Time to failure"));
         grid->AddHead(QStringLiteral("Detail code"));
-        const char* codes[] = {"Grid over-voltage", "Isolation fault", "Over-temperature", "Grid lost",
-                               "Fan fault", "DC over-current"};
+        const char* codes[] = {"Grid over-voltage", "Isolation fault", "Over-temperature",
+                               "Grid lost",         "Fan fault",       "DC over-current"};
         for (int i = 0; i < 6; ++i) {
             grid->AddItem(QStringLiteral("%1?%2?2024-06-%3 %4:%5?0x%6")
                               .arg(i + 1)

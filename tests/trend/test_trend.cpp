@@ -249,8 +249,8 @@ private slots:
         trend.SetAttribute(QStringLiteral("Color1"), QString::number(0xFF00A0FFu), false);
         trend.SetAttribute(QStringLiteral("Point"), QStringLiteral("55"), false);
         trend.SetAttribute(QStringLiteral("color1"), QStringLiteral("0"), false); // names are case-sensitive
-        QCOMPARE(log.names, (QStringList{QStringLiteral("Color1"), QStringLiteral("Point"),
-                                         QStringLiteral("color1")}));
+        QCOMPARE(log.names,
+                 (QStringList{QStringLiteral("Color1"), QStringLiteral("Point"), QStringLiteral("color1")}));
         QCOMPARE(trend.m_Color1, QRgb(0xFF00A0FF));
         QCOMPARE(trend.m_nPoint, 55);
 
@@ -358,10 +358,12 @@ private slots:
         // Points along the straight line between them carry the curve.
         for (int k = 1; k < 10; ++k) {
             const QPoint p = first + (last - first) * k / 10;
-            QVERIFY2(NearColour(image, p, green), qPrintable(QStringLiteral("gap at %1,%2").arg(p.x()).arg(p.y())));
+            QVERIFY2(NearColour(image, p, green),
+                     qPrintable(QStringLiteral("gap at %1,%2").arg(p.x()).arg(p.y())));
         }
         // One line of about its length, and nothing towards the axis where the gap is.
-        const qreal length = qSqrt(qreal((last - first).x() * (last - first).x() + (last - first).y() * (last - first).y()));
+        const qreal length =
+            qSqrt(qreal((last - first).x() * (last - first).x() + (last - first).y() * (last - first).y()));
         const int pixels = CountColour(image, green);
         QVERIFY(pixels >= int(length * 0.7) && pixels <= int(length * 1.5));
         const QPoint gapAtZero(((10 - 10 + 1) * 400) / 10 + 41, 231 - 20);

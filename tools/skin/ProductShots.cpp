@@ -18,26 +18,30 @@ struct Series {
     QColor frontLine;
     QColor labelInk;
     const char* label;
-    int leds;       // status LEDs beside the display
-    int glands;     // cable glands under the body
-    bool header;    // a dark band across the top (three-phase series)
-    bool ledBar;    // a vertical light bar instead of dots (PE series)
-    bool ring;      // a round display ring (PM series)
+    int leds;    // status LEDs beside the display
+    int glands;  // cable glands under the body
+    bool header; // a dark band across the top (three-phase series)
+    bool ledBar; // a vertical light bar instead of dots (PE series)
+    bool ring;   // a round display ring (PM series)
     qreal radius;
 };
 
 Series SeriesOf(int series) {
     switch (series) {
     case 2:
-        return {112, 162, QColor(238, 240, 243), QColor(178, 184, 193), kInk, "PA  S+", 3, 3, false, false, false, 7};
+        return {112,   162, QColor(238, 240, 243), QColor(178, 184, 193), kInk, "PA  S+", 3, 3, false, false,
+                false, 7};
     case 3:
-        return {146, 168, QColor(234, 236, 240), QColor(170, 176, 186), kInk, "PA  T", 3, 5, true, false, false, 7};
+        return {146,   168, QColor(234, 236, 240), QColor(170, 176, 186), kInk, "PA  T", 3, 5, true, false,
+                false, 7};
     case 4:
         return {98, 168, QColor(62, 68, 79), QColor(40, 44, 52), kWhite, "PE", 0, 2, false, true, false, 9};
     case 5:
-        return {116, 112, QColor(246, 247, 249), QColor(182, 188, 197), kInk, "PM", 0, 2, false, false, true, 14};
+        return {116,  112, QColor(246, 247, 249), QColor(182, 188, 197), kInk, "PM", 0, 2, false, false,
+                true, 14};
     default:
-        return {100, 130, QColor(246, 247, 249), QColor(184, 190, 199), kInk, "PA  S", 2, 2, false, false, false, 7};
+        return {100,   130, QColor(246, 247, 249), QColor(184, 190, 199), kInk, "PA  S", 2, 2, false, false,
+                false, 7};
     }
 }
 
@@ -46,8 +50,8 @@ const QColor kLedColours[3] = {QColor(52, 178, 98), QColor(240, 170, 40), QColor
 void DrawHeatSink(QPainter& p, const QRectF& body, qreal depth, qreal rise, int fins) {
     // Side face with fins, seen a little from the right.
     QPolygonF side;
-    side << body.topRight() << body.topRight() + QPointF(depth, -rise) << body.bottomRight() + QPointF(depth, -rise)
-         << body.bottomRight();
+    side << body.topRight() << body.topRight() + QPointF(depth, -rise)
+         << body.bottomRight() + QPointF(depth, -rise) << body.bottomRight();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(150, 158, 170));
     p.drawPolygon(side);
@@ -73,7 +77,8 @@ void DrawDisplay(QPainter& p, const QRectF& screen, bool text) {
     if (!text) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(110, 190, 240, 170));
-        p.drawRect(QRectF(screen.left() + screen.width() * 0.18, screen.center().y() - 0.8, screen.width() * 0.5, 1.6));
+        p.drawRect(QRectF(screen.left() + screen.width() * 0.18, screen.center().y() - 0.8,
+                          screen.width() * 0.5, 1.6));
         return;
     }
     QFont font(QStringLiteral("DejaVu Sans Mono"));
@@ -135,7 +140,8 @@ QImage Shot(int series) {
     // Display and status lights.
     const qreal screenW = s.ring ? 44 : qMin(body.width() - 36, 76.0);
     const qreal screenTop = body.top() + (s.header ? 40 : 22);
-    const QRectF screen(body.center().x() - screenW / 2 - (s.leds ? 8 : 0), screenTop, screenW, s.ring ? 26 : 30);
+    const QRectF screen(body.center().x() - screenW / 2 - (s.leds ? 8 : 0), screenTop, screenW,
+                        s.ring ? 26 : 30);
     if (s.ring) {
         p.setPen(QPen(kAccent, 4));
         p.setBrush(Qt::NoBrush);

@@ -34,7 +34,8 @@ void IconBack(QPainter& p, int size, const QColor& colour) {
 
 QColor Mix(const QColor& a, const QColor& b, qreal t) {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
+                            a.blueF() + (b.blueF() - a.blueF()) * t,
+                            a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
 
 void ChainLink(QPainter& p, QPointF centre, qreal angle) {
@@ -374,7 +375,8 @@ QImage Logo(int size) {
     p.setPen(Stroke(QColor(255, 200, 64), 2.4));
     for (int k = 0; k < 8; ++k) {
         const qreal a = k * M_PI / 4;
-        p.drawLine(QPointF(42 + 11.5 * qCos(a), 20 + 11.5 * qSin(a)), QPointF(42 + 14.5 * qCos(a), 20 + 14.5 * qSin(a)));
+        p.drawLine(QPointF(42 + 11.5 * qCos(a), 20 + 11.5 * qSin(a)),
+                   QPointF(42 + 14.5 * qCos(a), 20 + 14.5 * qSin(a)));
     }
     QPolygonF panel;
     panel << QPointF(12, 50) << QPointF(20, 30) << QPointF(44, 30) << QPointF(52, 50);

@@ -105,9 +105,10 @@ QImage ContactSheet(const QMap<QString, QImage>& images) {
         const QImage& image = it.value();
         const int zoom = qMax(1, qMin(4, qMin(100 / qMax(1, image.width()), 120 / qMax(1, image.height()))));
         const QImage shown = image.scaled(image.size() * zoom);
-        const QImage fit = shown.width() > cellW / 2 - 6 || shown.height() > cellH - 26
-                               ? image.scaled(cellW / 2 - 6, cellH - 26, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                               : shown;
+        const QImage fit =
+            shown.width() > cellW / 2 - 6 || shown.height() > cellH - 26
+                ? image.scaled(cellW / 2 - 6, cellH - 26, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                : shown;
         p.drawImage(cell.left() + 3, cell.top() + 3, fit);
         p.drawImage(cell.left() + cellW / 2 + 3, cell.top() + 3, fit);
         p.setPen(Qt::black);
@@ -139,7 +140,8 @@ int main(int argc, char** argv) {
     if (argc > 2 && QLatin1String(argv[1]) == QLatin1String("--sheet")) {
         return ContactSheet(AllImages()).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }
-    const QString resources = (argc > 1) ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(WATTSIGHT_RESOURCES);
+    const QString resources =
+        (argc > 1) ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(WATTSIGHT_RESOURCES);
     QDir dir(resources);
     if (!dir.mkpath(QStringLiteral("skin"))) {
         std::fprintf(stderr, "wattsight-skin: cannot create %s/skin\n", qPrintable(resources));
