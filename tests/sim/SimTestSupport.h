@@ -72,7 +72,9 @@ inline quint32 Long(const QVector<quint16>& regs, int index) {
     return (quint32(regs.value(index)) << 16) | regs.value(index + 1);
 }
 
-inline qint16 Signed(quint16 value) { return qint16(value); }
+inline qint16 Signed(quint16 value) {
+    return qint16(value);
+}
 
 // The byte at an offset, or -1 past the end.
 inline int ByteAt(const QByteArray& bytes, int offset) {
@@ -229,8 +231,8 @@ public:
     bool Start(const QString& directory) {
         m_a = QDir(directory).filePath(QStringLiteral("master"));
         m_b = QDir(directory).filePath(QStringLiteral("slave"));
-        m_socat.start(QStringLiteral("socat"),
-                      {QStringLiteral("PTY,link=%1,raw,echo=0").arg(m_a), QStringLiteral("PTY,link=%1,raw,echo=0").arg(m_b)});
+        m_socat.start(QStringLiteral("socat"), {QStringLiteral("PTY,link=%1,raw,echo=0").arg(m_a),
+                                                QStringLiteral("PTY,link=%1,raw,echo=0").arg(m_b)});
         if (!m_socat.waitForStarted(3000)) {
             return false;
         }

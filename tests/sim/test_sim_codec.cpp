@@ -176,7 +176,8 @@ void TestSimCodec::randomStreamsOnlyYieldGoodFrames() {
         }
         codec.Append(chunk);
         while (codec.TakeRequest(&request, round % 7 == 0)) {
-            QVERIFY(request.function == 0x10 ? request.wireLength == 9 + 2 * request.count : request.wireLength == 8);
+            QVERIFY(request.function == 0x10 ? request.wireLength == 9 + 2 * request.count
+                                             : request.wireLength == 8);
         }
         QVERIFY(codec.Pending() <= 4096);
     }

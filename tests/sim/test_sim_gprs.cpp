@@ -28,8 +28,8 @@ void TestSimGprs::dialsAnswersAndDialsAgain() {
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
     SimProcess sim;
-    QVERIFY(sim.Start({"--gprs", QStringLiteral("127.0.0.1:%1").arg(server.serverPort()), "--gprs-retry-ms", "200",
-                       "--inverters", "2", "--seed", "8"}));
+    QVERIFY(sim.Start({"--gprs", QStringLiteral("127.0.0.1:%1").arg(server.serverPort()), "--gprs-retry-ms",
+                       "200", "--inverters", "2", "--seed", "8"}));
     QVERIFY(sim.Lines().first().contains(QStringLiteral("gprs 127.0.0.1:%1").arg(server.serverPort())));
 
     QTcpSocket* modem = Accept(&server, 5000);
@@ -61,7 +61,8 @@ void TestSimGprs::keepsDiallingUntilTheServerIsUp() {
         port = probe.serverPort();
     }
     SimProcess sim;
-    QVERIFY(sim.Start({"--gprs", QStringLiteral("127.0.0.1:%1").arg(port), "--gprs-retry-ms", "100", "--inverters", "1"}));
+    QVERIFY(sim.Start(
+        {"--gprs", QStringLiteral("127.0.0.1:%1").arg(port), "--gprs-retry-ms", "100", "--inverters", "1"}));
     QTest::qWait(400);
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost, port));

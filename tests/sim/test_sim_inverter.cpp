@@ -40,7 +40,8 @@ private slots:
 private:
     std::unique_ptr<SimInverter> Make(const QString& model, const QDateTime& start,
                                       const QList<ScheduledFault>& faults = {}) {
-        auto inverter = std::make_unique<SimInverter>(1, ModelTable::Lookup(model), kPassword, kSeed, &m_solar);
+        auto inverter =
+            std::make_unique<SimInverter>(1, ModelTable::Lookup(model), kPassword, kSeed, &m_solar);
         inverter->SetSchedule(faults);
         inverter->Prime(start);
         return inverter;
@@ -214,7 +215,8 @@ void TestSimInverter::clearStatisticsKeepsTheLifetimeCounters() {
     QCOMPARE(Long(Read(*inverter, 0x1616, 2), 0), quint32(0));
     QCOMPARE(Long(Read(*inverter, 0x1730, 2), 0), quint32(0));
     QCOMPARE(Long(Read(*inverter, 0x1600, 2), 0), quint32(0));
-    QVERIFY(qAbs(qint64(Long(after, 10)) - qint64(Long(before, 10))) <= 400); // whole-unit rounding of 400 days
+    QVERIFY(qAbs(qint64(Long(after, 10)) - qint64(Long(before, 10))) <=
+            400); // whole-unit rounding of 400 days
     QVERIFY(Long(Read(*inverter, 0x1612, 2), 0) + 1 >= work);
 }
 

@@ -24,10 +24,12 @@ private slots:
 private:
     // Runs mbpoll once against the pseudo-terminal (writing the values, if
     // any, which follow the device); returns its standard output.
-    QString Poll(const QStringList& arguments, QString* errors = nullptr, const QStringList& writeValues = {}) {
+    QString Poll(const QStringList& arguments, QString* errors = nullptr,
+                 const QStringList& writeValues = {}) {
         QProcess process;
-        process.start(QStringLiteral("mbpoll"), QStringList{"-m", "rtu", "-b", "9600", "-P", "none", "-0", "-1", "-o", "2"}
-                                                    + arguments + QStringList{m_pty.MasterEnd()} + writeValues);
+        process.start(QStringLiteral("mbpoll"),
+                      QStringList{"-m", "rtu", "-b", "9600", "-P", "none", "-0", "-1", "-o", "2"} +
+                          arguments + QStringList{m_pty.MasterEnd()} + writeValues);
         if (!process.waitForFinished(15000)) {
             process.kill();
             process.waitForFinished();
@@ -39,7 +41,8 @@ private:
     }
     // The values mbpoll printed, by reference number ("[4636]: 	0x5469").
     static QMap<int, qlonglong> Values(const QString& output) {
-        static const QRegularExpression line(QStringLiteral("^\\[(\\d+)\\]:\\s+(\\S+)"), QRegularExpression::MultilineOption);
+        static const QRegularExpression line(QStringLiteral("^\\[(\\d+)\\]:\\s+(\\S+)"),
+                                             QRegularExpression::MultilineOption);
         QMap<int, qlonglong> values;
         auto it = line.globalMatch(output);
         while (it.hasNext()) {
@@ -63,7 +66,9 @@ void TestSimMbpoll::initTestCase() {
                          "2:Tivra PM3KS", "--start", "2024-06-21 12:00:00", "--seed", "4"}));
 }
 
-void TestSimMbpoll::cleanupTestCase() { m_sim.Stop(); }
+void TestSimMbpoll::cleanupTestCase() {
+    m_sim.Stop();
+}
 
 void TestSimMbpoll::readsTheModelName() {
     const QMap<int, qlonglong> values = Values(Poll({"-a", "1", "-r", "4636", "-c", "20", "-t", "4:hex"}));
@@ -77,11 +82,13 @@ void TestSimMbpoll::readsTheModelName() {
 
 void TestSimMbpoll::readsThirtyTwoBitPowers() {
     // Input and output power, 32-bit, high word first (-B).
-    const QMap<int, qlonglong> values = Values(Poll({"-a", "1", "-r", "5794", "-c", "2", "-t", "4:int", "-B"}));
+    const QMap<int, qlonglong> values =
+        Values(Poll({"-a", "1", "-r", "5794", "-c", "2", "-t", "4:int", "-B"}));
     QCOMPARE(values.size(), 2);
     const qlonglong input = values.value(0x16A2);
     const qlonglong output = values.value(0x16A4);
-    QVERIFY2(output > 0 && output < input && input < 12000, qPrintable(QStringLiteral("%1 %2").arg(input).arg(output)));
+    QVERIFY2(output > 0 && output < input && input < 12000,
+             qPrintable(QStringLiteral("%1 %2").arg(input).arg(output)));
 }
 
 void TestSimMbpoll::writesSeveralRegisters() {

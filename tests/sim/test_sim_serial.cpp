@@ -38,8 +38,8 @@ void TestSimSerial::answersOnTheSerialLine() {
     PtyPair pty;
     QVERIFY(pty.Start(dir.path()));
     SimProcess sim;
-    QVERIFY(sim.Start({"--serial", pty.SlaveEnd(), "--inverter", "5:Tivra PE4K6S", "--inverter", "6:Tivra PA15KT",
-                       "--silent", "6", "--start", "2024-09-01 10:30:00", "--seed", "9"}));
+    QVERIFY(sim.Start({"--serial", pty.SlaveEnd(), "--inverter", "5:Tivra PE4K6S", "--inverter",
+                       "6:Tivra PA15KT", "--silent", "6", "--start", "2024-09-01 10:30:00", "--seed", "9"}));
     QVERIFY(sim.Lines().first().contains(pty.SlaveEnd()));
     QSerialPort port;
     QVERIFY(OpenMaster(&port, pty.MasterEnd()));

@@ -27,13 +27,16 @@ private slots:
     void requestsInPiecesAndWithGarbage();
     void corruptRateSpoilsEveryCrc();
     void splitRepliesStillArriveWhole();
+    void droppedAndLateReplies();
     void timeScaleRunsTheDay();
     void badOptionsExitWithTwo_data();
     void badOptionsExitWithTwo();
     void helpDocumentsTheProtectedWrites();
 
 private:
-    QByteArray Ask(const QByteArray& request, int timeoutMs = 2000) { return Master(&m_socket).Exchange(request, timeoutMs); }
+    QByteArray Ask(const QByteArray& request, int timeoutMs = 2000) {
+        return Master(&m_socket).Exchange(request, timeoutMs);
+    }
     QVector<quint16> Read(quint8 address, quint16 reg, quint16 count) {
         const QByteArray reply = Ask(ReadRequest(address, reg, count));
         if (reply.size() != 5 + 2 * count || !CrcOk(reply) || quint8(reply.at(1)) != 0x03) {
@@ -54,8 +57,8 @@ private:
 void TestSimTcp::initTestCase() {
     QVERIFY2(QFileInfo::exists(SimPath()), qPrintable(SimPath()));
     QVERIFY(m_sim.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--inverter", "1:Tivra PA10KT & Box",
-                         "--inverter", "2:Tivra PM3KS", "--inverter", "4:Tivra PA5KS", "--silent", "4", "--start",
-                         "2024-06-21 12:00:00", "--seed", "11"}));
+                         "--inverter", "2:Tivra PM3KS", "--inverter", "4:Tivra PA5KS", "--silent", "4",
+                         "--start", "2024-06-21 12:00:00", "--seed", "11"}));
     QVERIFY(m_sim.TcpPort() > 0);
     QVERIFY(Connect(&m_socket, m_sim.TcpPort()));
 }
@@ -118,7 +121,8 @@ void TestSimTcp::liveValuesHangTogether() {
             QCOMPARE(amps, 0);
         }
     }
-    QVERIFY2(qAbs(gridWatts - output) < 0.1 * output + 50, qPrintable(QStringLiteral("%1 vs %2").arg(gridWatts).arg(output)));
+    QVERIFY2(qAbs(gridWatts - output) < 0.1 * output + 50,
+             qPrintable(QStringLiteral("%1 vs %2").arg(gridWatts).arg(output)));
 }
 
 void TestSimTcp::countersAgree() {
@@ -128,7 +132,8 @@ void TestSimTcp::countersAgree() {
     const QVector<quint16> blocks = Read(1, 0x1616, 60);
     const QVector<quint16> months = Read(1, 0x1730, 12);
     const QVector<quint16> peak = Read(1, 0x1600, 2);
-    QVERIFY(!today.isEmpty() && !year.isEmpty() && !daily.isEmpty() && !blocks.isEmpty() && !months.isEmpty());
+    QVERIFY(!today.isEmpty() && !year.isEmpty() && !daily.isEmpty() && !blocks.isEmpty() &&
+            !months.isEmpty());
 
     const quint32 todayEnergy = Long(today, 0);
     QVERIFY(todayEnergy > 0);
@@ -278,7 +283,8 @@ void TestSimTcp::requestsInPiecesAndWithGarbage() {
 
 void TestSimTcp::corruptRateSpoilsEveryCrc() {
     SimProcess sim;
-    QVERIFY(sim.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--inverters", "2", "--corrupt-rate", "1", "--seed", "3"}));
+    QVERIFY(sim.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--inverters", "2", "--corrupt-rate", "1",
+                       "--seed", "3"}));
     QTcpSocket socket;
     QVERIFY(Connect(&socket, sim.TcpPort()));
     Master master(&socket);
@@ -292,7 +298,8 @@ void TestSimTcp::corruptRateSpoilsEveryCrc() {
 
 void TestSimTcp::splitRepliesStillArriveWhole() {
     SimProcess sim;
-    QVERIFY(sim.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--inverters", "1", "--split", "--seed", "3"}));
+    QVERIFY(
+        sim.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--inverters", "1", "--split", "--seed", "3"}));
     QTcpSocket socket;
     QVERIFY(Connect(&socket, sim.TcpPort()));
     Master master(&socket);
@@ -307,11 +314,39 @@ void TestSimTcp::splitRepliesStillArriveWhole() {
     QVERIFY2(mostChunks >= 2, "replies should come in pieces");
 }
 
+void TestSimTcp::droppedAndLateReplies() {
+    SimProcess dropping;
+    QVERIFY(
+        dropping.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--inverters", "1", "--drop-rate", "1"}));
+    QTcpSocket first;
+    QVERIFY(Connect(&first, dropping.TcpPort()));
+    QCOMPARE(Master(&first).Exchange(ReadRequest(1, 0x121C, 20), 600), QByteArray());
+
+    SimProcess late;
+    QVERIFY(late.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--inverters", "1", "--late-rate", "1",
+                        "--late-ms", "700", "--verbose"}));
+    QTcpSocket second;
+    QVERIFY(Connect(&second, late.TcpPort()));
+    Master master(&second);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(master.Exchange(ReadRequest(1, 0x121C, 20), 400), QByteArray());
+    const QByteArray reply = master.Collect(ReadRequest(1, 0x121C, 20), 2000);
+    QVERIFY2(timer.elapsed() >= 690, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(Text(reply), QStringLiteral("Tivra PA10KT & Box"));
+    QVERIFY(late.Stop());
+    // --verbose logs both directions.
+    const QString log = QString::fromLocal8Bit(late.Process().readAllStandardError());
+    QVERIFY2(log.contains(QLatin1String("] rx 01 03 12 1C 00 14")) &&
+                 log.contains(QLatin1String("] tx 01 03 28 54 69")),
+             qPrintable(log));
+}
+
 void TestSimTcp::timeScaleRunsTheDay() {
     // An hour a second from 09:00: the clock and today's energy move on.
     SimProcess sim;
-    QVERIFY(sim.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--inverter", "7:Tivra PA8KT", "--time-scale", "3600",
-                       "--start", "2024-04-10 09:00:00", "--seed", "5"}));
+    QVERIFY(sim.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--inverter", "7:Tivra PA8KT",
+                       "--time-scale", "3600", "--start", "2024-04-10 09:00:00", "--seed", "5"}));
     QTcpSocket socket;
     QVERIFY(Connect(&socket, sim.TcpPort()));
     Master master(&socket);
@@ -332,8 +367,10 @@ void TestSimTcp::badOptionsExitWithTwo_data() {
     QTest::newRow("missing value") << QStringList{"--tcp-port"};
     QTest::newRow("port out of range") << QStringList{"--tcp-port", "70000"};
     QTest::newRow("address 0") << QStringList{"--tcp-port", "0", "--inverter", "0:Tivra PA5KS"};
-    QTest::newRow("address twice") << QStringList{"--tcp-port", "0", "--inverter", "3:Tivra PA5KS", "--inverter", "3:Tivra PM3KS"};
-    QTest::newRow("count and list") << QStringList{"--tcp-port", "0", "--inverters", "2", "--inverter", "5:Tivra PA5KS"};
+    QTest::newRow("address twice") << QStringList{"--tcp-port",    "0",          "--inverter",
+                                                  "3:Tivra PA5KS", "--inverter", "3:Tivra PM3KS"};
+    QTest::newRow("count and list") << QStringList{"--tcp-port", "0",          "--inverters",
+                                                   "2",          "--inverter", "5:Tivra PA5KS"};
     QTest::newRow("rate above 1") << QStringList{"--tcp-port", "0", "--drop-rate", "1.5"};
     QTest::newRow("bad start") << QStringList{"--tcp-port", "0", "--start", "2024-13-01 10:00:00"};
     QTest::newRow("bad time scale") << QStringList{"--tcp-port", "0", "--time-scale", "0"};
@@ -362,9 +399,10 @@ void TestSimTcp::helpDocumentsTheProtectedWrites() {
     QVERIFY(process.waitForFinished(5000));
     QCOMPARE(process.exitCode(), 0);
     const QString help = QString::fromLocal8Bit(process.readAllStandardOutput());
-    for (const char* text : {"--inverters", "--inverter", "--config", "--tcp-port", "--serial", "--gprs", "--time-scale",
-                             "--start", "--fault", "--silent", "--drop-rate", "--corrupt-rate", "--late-rate",
-                             "--late-ms", "--split", "--baud", "--seed", "--verbose", "Password protection"}) {
+    for (const char* text :
+         {"--inverters", "--inverter", "--config", "--tcp-port", "--serial", "--gprs", "--time-scale",
+          "--start", "--fault", "--silent", "--drop-rate", "--corrupt-rate", "--late-rate", "--late-ms",
+          "--split", "--baud", "--seed", "--verbose", "Password protection"}) {
         QVERIFY2(help.contains(QLatin1String(text)), text);
     }
 }

@@ -50,7 +50,9 @@ void BusSession::OnLineIdle() {
     const qint64 before = m_codec.DroppedBytes();
     TakeRequests(true);
     if (m_verbose && m_codec.DroppedBytes() > before) {
-        SimLog::Line(QStringLiteral("[%1] dropped %2 unframed bytes").arg(m_name).arg(m_codec.DroppedBytes() - before));
+        SimLog::Line(QStringLiteral("[%1] dropped %2 unframed bytes")
+                         .arg(m_name)
+                         .arg(m_codec.DroppedBytes() - before));
     }
 }
 
@@ -60,7 +62,8 @@ void BusSession::TakeRequests(bool lineIdle) {
         const QByteArray reply = m_plant->Answer(request);
         if (reply.isEmpty()) {
             if (m_verbose) {
-                SimLog::Line(QStringLiteral("[%1] no answer from address %2").arg(m_name).arg(request.address));
+                SimLog::Line(
+                    QStringLiteral("[%1] no answer from address %2").arg(m_name).arg(request.address));
             }
             continue;
         }

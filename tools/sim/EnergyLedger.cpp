@@ -11,10 +11,14 @@ quint32 Units(double value) {
     return value >= 4294967295.0 ? 0xFFFFFFFFu : quint32(std::floor(value));
 }
 
-quint32 Clamp(quint64 value) { return value > 0xFFFFFFFFull ? 0xFFFFFFFFu : quint32(value); }
+quint32 Clamp(quint64 value) {
+    return value > 0xFFFFFFFFull ? 0xFFFFFFFFu : quint32(value);
+}
 } // namespace
 
-void EnergyLedger::SetPastDay(const QDate& date, const DayTotals& totals) { m_days.insert(date, totals); }
+void EnergyLedger::SetPastDay(const QDate& date, const DayTotals& totals) {
+    m_days.insert(date, totals);
+}
 
 void EnergyLedger::BeginDay(const QDate& date) {
     m_today = date;
@@ -75,8 +79,8 @@ StatBlock EnergyLedger::Sum(const QDate& from, const QDate& to) const {
 
 StatBlock EnergyLedger::Total() const {
     StatBlock days = Sum(QDate(1, 1, 1), m_today);
-    return {Clamp(quint64(Units(m_base.energy)) + days.energy), Clamp(quint64(Units(m_base.money)) + days.money),
-            Clamp(quint64(Units(m_base.co2)) + days.co2)};
+    return {Clamp(quint64(Units(m_base.energy)) + days.energy),
+            Clamp(quint64(Units(m_base.money)) + days.money), Clamp(quint64(Units(m_base.co2)) + days.co2)};
 }
 
 quint32 EnergyLedger::Peak(const QDate& from, const QDate& to) const {
@@ -87,7 +91,9 @@ quint32 EnergyLedger::Peak(const QDate& from, const QDate& to) const {
     return Units(peak);
 }
 
-quint32 EnergyLedger::PeakAllTime() const { return std::max(Units(m_base.peakW), Peak(QDate(1, 1, 1), m_today)); }
+quint32 EnergyLedger::PeakAllTime() const {
+    return std::max(Units(m_base.peakW), Peak(QDate(1, 1, 1), m_today));
+}
 
 quint32 EnergyLedger::WorkHoursMilli() const {
     double hours = m_base.workHours;

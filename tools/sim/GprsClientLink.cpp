@@ -4,7 +4,8 @@
 #include "SimLog.h"
 
 GprsClientLink::GprsClientLink(SimPlant* plant, ReplyShaper* shaper, bool verbose, QObject* parent)
-    : QObject(parent), m_session(new BusSession(&m_socket, QStringLiteral("gprs"), plant, shaper, verbose, this)) {
+    : QObject(parent),
+      m_session(new BusSession(&m_socket, QStringLiteral("gprs"), plant, shaper, verbose, this)) {
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, &GprsClientLink::Dial);
     connect(&m_socket, &QTcpSocket::connected, this, &GprsClientLink::OnConnected);
@@ -19,7 +20,9 @@ void GprsClientLink::Start(const QString& host, int port, int retryMs) {
     Dial();
 }
 
-QString GprsClientLink::Description() const { return QStringLiteral("gprs %1:%2 (dialling out)").arg(m_host).arg(m_port); }
+QString GprsClientLink::Description() const {
+    return QStringLiteral("gprs %1:%2 (dialling out)").arg(m_host).arg(m_port);
+}
 
 void GprsClientLink::Dial() {
     m_session->Reset();
@@ -41,7 +44,8 @@ void GprsClientLink::OnDisconnected() {
 
 void GprsClientLink::OnError(QAbstractSocket::SocketError error) {
     // A drop of an open connection also reports disconnected(); failed dials only come here.
-    if (m_socket.state() == QAbstractSocket::ConnectedState || error == QAbstractSocket::RemoteHostClosedError) {
+    if (m_socket.state() == QAbstractSocket::ConnectedState ||
+        error == QAbstractSocket::RemoteHostClosedError) {
         return;
     }
     if (!m_failureReported) {

@@ -10,17 +10,17 @@ namespace {
 
 // Register blocks.
 const quint16 kVersions = 0x1214;
-const quint16 kModelName = 0x121C;       // 20 registers
-const quint16 kManufacture = 0x1230;     // 3 registers
-const quint16 kProtection = 0x1250;      // 16 registers
+const quint16 kModelName = 0x121C;   // 20 registers
+const quint16 kManufacture = 0x1230; // 3 registers
+const quint16 kProtection = 0x1250;  // 16 registers
 const quint16 kAddress = 0x1300;
 const quint16 kLanguage = 0x1301;
 const quint16 kCurrency = 0x1302;
 const quint16 kPrice = 0x1303;
 const quint16 kReserved1304 = 0x1304;
 const quint16 kPassword = 0x1305;
-const quint16 kLabel = 0x1306;           // 16 registers
-const quint16 kTariff = 0x1316;          // 2 x 3 registers
+const quint16 kLabel = 0x1306;  // 16 registers
+const quint16 kTariff = 0x1316; // 2 x 3 registers
 const quint16 kLogon = 0x131C;
 const quint16 kReserved131D = 0x131D;
 const quint16 kMaxOutput = 0x131E;
@@ -29,24 +29,24 @@ const quint16 kOnOff = 0x1400;
 const quint16 kReset = 0x1401;
 const quint16 kFactoryReset = 0x1402;
 const quint16 kClearStatistics = 0x1404;
-const quint16 kPeaks = 0x1600;           // 9 x 32-bit
-const quint16 kHours = 0x1612;           // 2 x 32-bit
-const quint16 kStatistics = 0x1616;      // 9 blocks of 10 registers
-const quint16 kFaultWords = 0x1670;      // 8 registers
-const quint16 kClock = 0x1678;           // 4 registers
+const quint16 kPeaks = 0x1600;      // 9 x 32-bit
+const quint16 kHours = 0x1612;      // 2 x 32-bit
+const quint16 kStatistics = 0x1616; // 9 blocks of 10 registers
+const quint16 kFaultWords = 0x1670; // 8 registers
+const quint16 kClock = 0x1678;      // 4 registers
 const quint16 kStatus = 0x167C;
 const quint16 kLogonState = 0x167D;
-const quint16 kElectrical = 0x1690;      // 14 registers
-const quint16 kPower = 0x169E;           // 16 registers
-const quint16 kDaily = 0x16F2;           // 31 x 32-bit, today first
-const quint16 kMonthly = 0x1730;         // 12 x 32-bit, this month first
-const quint16 kFaultMemory = 0x1800;     // 32 records of 8 registers
-const quint16 kBoxSerial = 0x2100;       // 16 registers
-const quint16 kBoxText = 0x2110;         // 16 registers
-const quint16 kBoxDate = 0x2120;         // 3 registers
+const quint16 kElectrical = 0x1690;  // 14 registers
+const quint16 kPower = 0x169E;       // 16 registers
+const quint16 kDaily = 0x16F2;       // 31 x 32-bit, today first
+const quint16 kMonthly = 0x1730;     // 12 x 32-bit, this month first
+const quint16 kFaultMemory = 0x1800; // 32 records of 8 registers
+const quint16 kBoxSerial = 0x2100;   // 16 registers
+const quint16 kBoxText = 0x2110;     // 16 registers
+const quint16 kBoxDate = 0x2120;     // 3 registers
 const quint16 kBoxReserved = 0x2123;
-const quint16 kBoxVoltages = 0x2124;     // 4 registers
-const quint16 kBoxCurrents = 0x2128;     // 16 registers
+const quint16 kBoxVoltages = 0x2124; // 4 registers
+const quint16 kBoxCurrents = 0x2128; // 16 registers
 
 const quint16 kCommandOn = 0xAAAA;
 const quint16 kCommandOff = 0x5555;
@@ -59,11 +59,17 @@ const quint8 kVersionBytes[8] = {1, 2, 2, 15, 1, 8, 3, 1};
 const quint16 kProtectionPoints[16] = {1955, 100, 1840, 10, 2645, 100, 2760, 10,
                                        4800, 100, 4750, 10, 5050, 100, 5150, 10};
 
-bool Within(quint16 reg, quint16 first, int count) { return reg >= first && reg < first + count; }
+bool Within(quint16 reg, quint16 first, int count) {
+    return reg >= first && reg < first + count;
+}
 
-quint16 HalfOf(quint32 value, int offset) { return offset % 2 == 0 ? quint16(value >> 16) : quint16(value & 0xFFFF); }
+quint16 HalfOf(quint32 value, int offset) {
+    return offset % 2 == 0 ? quint16(value >> 16) : quint16(value & 0xFFFF);
+}
 
-quint16 BytePair(quint8 high, quint8 low) { return quint16((high << 8) | low); }
+quint16 BytePair(quint8 high, quint8 low) {
+    return quint16((high << 8) | low);
+}
 
 quint16 TextWord(const QByteArray& text, int index) {
     const int at = index * 2;
@@ -158,11 +164,20 @@ struct Field {
 };
 
 const Field kFields[] = {
-    {kLanguage, 1, false, false},       {kCurrency, 1, false, false},    {kPrice, 1, false, false},
-    {kPassword, 1, true, false},        {kLabel, 16, false, true},       {kTariff, 3, true, false},
-    {quint16(kTariff + 3), 3, true, false}, {kLogon, 1, false, false},   {kMaxOutput, 1, false, false},
-    {kOnOff, 1, true, false},           {kReset, 1, true, false},        {kFactoryReset, 1, true, false},
-    {kClearStatistics, 1, true, false}, {kClock, 4, false, false},
+    {kLanguage, 1, false, false},
+    {kCurrency, 1, false, false},
+    {kPrice, 1, false, false},
+    {kPassword, 1, true, false},
+    {kLabel, 16, false, true},
+    {kTariff, 3, true, false},
+    {quint16(kTariff + 3), 3, true, false},
+    {kLogon, 1, false, false},
+    {kMaxOutput, 1, false, false},
+    {kOnOff, 1, true, false},
+    {kReset, 1, true, false},
+    {kFactoryReset, 1, true, false},
+    {kClearStatistics, 1, true, false},
+    {kClock, 4, false, false},
 };
 
 const Field* FieldOf(quint16 reg) {
@@ -174,12 +189,19 @@ const Field* FieldOf(quint16 reg) {
     return nullptr;
 }
 
-bool IsLanguage(quint16 value) { return value < 0x100 && QByteArray("CEGFI").contains(char(value)); }
-bool IsCurrency(quint16 value) { return value < 0x100 && QByteArray("RABUD").contains(char(value)); }
+bool IsLanguage(quint16 value) {
+    return value < 0x100 && QByteArray("CEGFI").contains(char(value));
+}
+bool IsCurrency(quint16 value) {
+    return value < 0x100 && QByteArray("RABUD").contains(char(value));
+}
 
-QDate DateOf(quint8 yy, quint8 mm, quint8 dd) { return yy <= 99 ? QDate(2000 + yy, mm, dd) : QDate(); }
+QDate DateOf(quint8 yy, quint8 mm, quint8 dd) {
+    return yy <= 99 ? QDate(2000 + yy, mm, dd) : QDate();
+}
 
-// The value of register reg as written by this request, or of the inverter when the request does not touch it.
+// The value of register reg as written by this request, or of the inverter when the request does not touch
+// it.
 struct PendingWrite {
     quint16 start;
     const QVector<quint16>& values;
@@ -206,7 +228,8 @@ ReplyError CheckValue(const SimInverter& inverter, const Field& field, const Pen
     }
     case kLogon: {
         const quint16 value = write.At(kLogon);
-        return value == 0 || value == inverter.Settings().password ? ReplyError::None : ReplyError::WrongPassword;
+        return value == 0 || value == inverter.Settings().password ? ReplyError::None
+                                                                   : ReplyError::WrongPassword;
     }
     case kMaxOutput:
         return write.At(kMaxOutput) <= 10000 ? ReplyError::None : ReplyError::IllegalValue;
@@ -228,7 +251,8 @@ ReplyError CheckValue(const SimInverter& inverter, const Field& field, const Pen
     }
 }
 
-void Apply(SimInverter& inverter, const Field& field, const PendingWrite& write, quint16 first, quint16 last) {
+void Apply(SimInverter& inverter, const Field& field, const PendingWrite& write, quint16 first,
+           quint16 last) {
     InverterSettings& settings = inverter.Settings();
     switch (field.first) {
     case kLanguage:
@@ -283,7 +307,8 @@ void Apply(SimInverter& inverter, const Field& field, const PendingWrite& write,
     case kClock:
         inverter.SetClock(QDateTime(
             DateOf(write.HighByte(kClock), write.LowByte(kClock), write.HighByte(kClock + 1)),
-            QTime(write.HighByte(kClock + 2), write.LowByte(kClock + 2), write.HighByte(kClock + 3)), Qt::UTC));
+            QTime(write.HighByte(kClock + 2), write.LowByte(kClock + 2), write.HighByte(kClock + 3)),
+            Qt::UTC));
         break;
     default:
         break;
@@ -304,7 +329,8 @@ ReplyError InverterRegisterMap::ReadOne(const SimInverter& inverter, quint16 reg
         *value = TextWord(inverter.Model().name.toLatin1(), reg - kModelName);
     } else if (Within(reg, kManufacture, 3)) {
         const QDate made = inverter.ManufactureDate();
-        const quint8 bytes[6] = {quint8(made.year() - 2000), quint8(made.month()), quint8(made.day()), 0, 0, 1};
+        const quint8 bytes[6] = {
+            quint8(made.year() - 2000), quint8(made.month()), quint8(made.day()), 0, 0, 1};
         const int i = reg - kManufacture;
         *value = BytePair(bytes[2 * i], bytes[2 * i + 1]);
     } else if (Within(reg, kProtection, 16)) {
@@ -356,8 +382,9 @@ ReplyError InverterRegisterMap::ReadOne(const SimInverter& inverter, quint16 reg
     } else if (Within(reg, kClock, 4)) {
         const QDateTime clock = inverter.ClockTime();
         const quint8 bytes[8] = {quint8(clock.date().year() - 2000), quint8(clock.date().month()),
-                                 quint8(clock.date().day()), 0, quint8(clock.time().hour()),
-                                 quint8(clock.time().minute()), quint8(clock.time().second()), 0};
+                                 quint8(clock.date().day()),         0,
+                                 quint8(clock.time().hour()),        quint8(clock.time().minute()),
+                                 quint8(clock.time().second()),      0};
         const int i = reg - kClock;
         *value = BytePair(bytes[2 * i], bytes[2 * i + 1]);
     } else if (reg == kStatus) {
@@ -369,7 +396,8 @@ ReplyError InverterRegisterMap::ReadOne(const SimInverter& inverter, quint16 reg
             *value = i % 2 == 0 ? Unsigned(live.pvVoltage[string], 10) : Unsigned(live.pvCurrent[string], 10);
         } else if (i >= 8) {
             const int phase = (i - 8) / 2;
-            *value = i % 2 == 0 ? Unsigned(live.phaseVoltage[phase], 10) : Unsigned(live.phaseCurrent[phase], 10);
+            *value =
+                i % 2 == 0 ? Unsigned(live.phaseVoltage[phase], 10) : Unsigned(live.phaseCurrent[phase], 10);
         }
     } else if (Within(reg, kPower, 16)) {
         switch (reg - kPower) {
@@ -422,7 +450,8 @@ ReplyError InverterRegisterMap::ReadOne(const SimInverter& inverter, quint16 reg
             *value = TextWord(QByteArrayLiteral("Tivra Combiner Box 16/4"), reg - kBoxText);
         } else if (Within(reg, kBoxDate, 3)) {
             const QDate made = inverter.ManufactureDate();
-            const quint8 bytes[6] = {quint8(made.year() - 2000), quint8(made.month()), quint8(made.day()), 0, 2, 3};
+            const quint8 bytes[6] = {
+                quint8(made.year() - 2000), quint8(made.month()), quint8(made.day()), 0, 2, 3};
             const int i = reg - kBoxDate;
             *value = BytePair(bytes[2 * i], bytes[2 * i + 1]);
         } else if (reg == kBoxReserved) {

@@ -5,11 +5,11 @@
 
 // Ratings of one inverter model as the simulator plays it.
 struct SimModel {
-    QString name;        // the text the inverter reports in its model registers
-    int phases = 1;      // 1 or 3
+    QString name;          // the text the inverter reports in its model registers
+    int phases = 1;        // 1 or 3
     int ratedPower = 5000; // W
-    bool box = false;    // a combiner box is attached (the name contains "Box")
-    bool known = true;   // the name matched a row of the model table
+    bool box = false;      // a combiner box is attached (the name contains "Box")
+    bool known = true;     // the name matched a row of the model table
 };
 
 // The inverter models of the product line. A reported name is matched the way

@@ -9,9 +9,9 @@ struct RtuRequest {
     quint8 function = 0;
     quint16 start = 0;
     quint16 count = 0;
-    QByteArray data;                // the register values of a write, as sent
-    bool byteCountMatches = true;   // a write's byte count is twice its register count
-    int wireLength = 0;             // bytes the request took on the bus
+    QByteArray data;              // the register values of a write, as sent
+    bool byteCountMatches = true; // a write's byte count is twice its register count
+    int wireLength = 0;           // bytes the request took on the bus
 };
 
 // Cuts the byte stream of a bus into requests. Bytes may arrive in pieces or

@@ -14,8 +14,9 @@ bool ScheduledFault::Parse(const QString& text, ScheduledFault* fault, QString* 
         "^(\\d{1,3}):(\\d):(?:0[xX])?([0-9A-Fa-f]{1,4}):(\\d{1,2}):(\\d{2})-(\\d{1,2}):(\\d{2})$"));
     const QRegularExpressionMatch match = pattern.match(text.trimmed());
     if (!match.hasMatch()) {
-        *error = QStringLiteral("bad fault \"%1\": expected ADDR:WORD:CODE:HH:MM-HH:MM, e.g. 1:0:E006:10:00-10:30")
-                     .arg(text);
+        *error =
+            QStringLiteral("bad fault \"%1\": expected ADDR:WORD:CODE:HH:MM-HH:MM, e.g. 1:0:E006:10:00-10:30")
+                .arg(text);
         return false;
     }
     ScheduledFault result;

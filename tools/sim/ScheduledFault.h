@@ -7,10 +7,10 @@
 // two times of day. A window whose end lies before its start runs over midnight.
 struct ScheduledFault {
     int address = 0;
-    int word = 0;        // fault word 0 to 7 (registers 0x1670 to 0x1677)
-    quint16 code = 0;    // the value the word holds meanwhile, e.g. 0xE006
-    int fromMinute = 0;  // minute of the day, inclusive
-    int toMinute = 0;    // minute of the day, exclusive
+    int word = 0;       // fault word 0 to 7 (registers 0x1670 to 0x1677)
+    quint16 code = 0;   // the value the word holds meanwhile, e.g. 0xE006
+    int fromMinute = 0; // minute of the day, inclusive
+    int toMinute = 0;   // minute of the day, exclusive
 
     bool IsActiveAt(int minuteOfDay) const;
 

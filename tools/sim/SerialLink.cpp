@@ -16,7 +16,8 @@ bool SerialLink::Open(const QString& device, int baud, QString* error) {
     if (!OpenPort(error)) {
         return false;
     }
-    m_session = new BusSession(&m_port, QStringLiteral("serial %1").arg(device), m_plant, m_shaper, m_verbose, this);
+    m_session =
+        new BusSession(&m_port, QStringLiteral("serial %1").arg(device), m_plant, m_shaper, m_verbose, this);
     return true;
 }
 
@@ -35,7 +36,9 @@ bool SerialLink::OpenPort(QString* error) {
     return true;
 }
 
-QString SerialLink::Description() const { return QStringLiteral("serial %1 (%2 8N1)").arg(m_device).arg(m_baud); }
+QString SerialLink::Description() const {
+    return QStringLiteral("serial %1 (%2 8N1)").arg(m_device).arg(m_baud);
+}
 
 void SerialLink::OnError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || m_reopen.isActive()) {

@@ -9,7 +9,8 @@ SimClock::SimClock(const QDateTime& start, double scale) : m_scale(scale > 0.0 ?
     // The plant keeps wall-clock time without zones or daylight saving: the
     // same fields on a UTC time line, which also spares a zone look-up per step.
     // Whole seconds keep the inverter clocks on a neat grid.
-    m_start = QDateTime(local.date(), QTime(local.time().hour(), local.time().minute(), local.time().second()), Qt::UTC);
+    m_start = QDateTime(local.date(),
+                        QTime(local.time().hour(), local.time().minute(), local.time().second()), Qt::UTC);
     m_elapsed.start();
 }
 

@@ -17,7 +17,9 @@ double Efficiency(double load) {
 }
 
 // Fault codes of the 0xExxx family stop the inverter; the others only warn.
-bool StopsGeneration(quint16 code) { return (code & 0xF000) == 0xE000; }
+bool StopsGeneration(quint16 code) {
+    return (code & 0xF000) == 0xE000;
+}
 
 const quint16 kPastFaultCodes[] = {0xA003, 0xA005, 0xA001, 0xE006, 0xA004, 0xE012, 0xE007};
 } // namespace
@@ -42,7 +44,9 @@ InverterSettings SimInverter::DefaultSettings(quint16 password, const QDate& tod
     return settings;
 }
 
-double SimInverter::Noise(double amplitude) { return (m_random.generateDouble() * 2.0 - 1.0) * amplitude; }
+double SimInverter::Noise(double amplitude) {
+    return (m_random.generateDouble() * 2.0 - 1.0) * amplitude;
+}
 
 void SimInverter::Prime(const QDateTime& start) {
     const QDate today = start.date();
@@ -82,9 +86,9 @@ void SimInverter::Prime(const QDateTime& start) {
     QList<QDateTime> moments;
     for (int i = 0; i < pastFaults; ++i) {
         const QDate date = today.addDays(-1 - int(m_random.bounded(90)));
-        moments << QDateTime(date, QTime(8 + int(m_random.bounded(9)), int(m_random.bounded(60)),
-                                         int(m_random.bounded(60))),
-                             Qt::UTC);
+        moments << QDateTime(
+            date, QTime(8 + int(m_random.bounded(9)), int(m_random.bounded(60)), int(m_random.bounded(60))),
+            Qt::UTC);
     }
     std::sort(moments.begin(), moments.end());
     for (const QDateTime& moment : std::as_const(moments)) {
@@ -203,7 +207,8 @@ void SimInverter::UpdateLiveValues(double sun, double pdc, double pac, double am
     // PV strings: near the maximum power point while feeding in, open circuit
     // while lit but idle, nothing in the dark.
     const double cellTemperature = ambient + 28.0 * sun;
-    const double vmpp = std::clamp(370.0 * m_stringFactor * (1.0 - 0.0035 * (cellTemperature - 25.0)), 260.0, 430.0);
+    const double vmpp =
+        std::clamp(370.0 * m_stringFactor * (1.0 - 0.0035 * (cellTemperature - 25.0)), 260.0, 430.0);
     const double voc = std::min(450.0, vmpp * 1.17);
     const int strings = StringCount();
     double dcVoltage = 0.0;
@@ -246,7 +251,9 @@ void SimInverter::UpdateLiveValues(double sun, double pdc, double pac, double am
     m_live = live;
 }
 
-void SimInverter::SetClock(const QDateTime& moment) { m_clockOffsetMs = m_now.msecsTo(moment); }
+void SimInverter::SetClock(const QDateTime& moment) {
+    m_clockOffsetMs = m_now.msecsTo(moment);
+}
 
 void SimInverter::SwitchOn(bool on) {
     if (on && !m_on) {
@@ -269,7 +276,9 @@ void SimInverter::FactoryReset() {
     Restart();
 }
 
-void SimInverter::ClearStatistics() { m_ledger.Clear(); }
+void SimInverter::ClearStatistics() {
+    m_ledger.Clear();
+}
 
 QDate SimInverter::TariffStart(int period) const {
     const quint8* bytes = m_settings.tariff[period & 1];

@@ -36,10 +36,10 @@ struct LiveValues {
 
 // What the operator can set on the inverter; a factory reset restores these.
 struct InverterSettings {
-    char language = 'E'; // code letters: C E G F I (Chinese .. Italian)
-    char currency = 'U'; // code letters: R A B U D (CNY .. AUD)
-    quint16 price = 100; // hundredths of the currency per kWh
-    QByteArray label;    // at most 32 bytes
+    char language = 'E';       // code letters: C E G F I (Chinese .. Italian)
+    char currency = 'U';       // code letters: R A B U D (CNY .. AUD)
+    quint16 price = 100;       // hundredths of the currency per kWh
+    QByteArray label;          // at most 32 bytes
     quint16 maxOutput = 10000; // percent of the rated power x 100
     quint16 password = 1234;
     quint8 tariff[2][6] = {}; // yy mm dd yy mm dd of T1 and T2

@@ -10,6 +10,8 @@ void Line(const QString& text) {
     std::fflush(stderr);
 }
 
-QString Hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ')).toUpper(); }
+QString Hex(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex(' ')).toUpper();
+}
 
 } // namespace SimLog

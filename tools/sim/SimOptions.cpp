@@ -29,7 +29,8 @@ bool CheckModel(const QString& model, QString* error) {
         return false;
     }
     if (model.size() > kMaxModelLength) {
-        *error = QStringLiteral("model name \"%1\" is longer than %2 characters").arg(model).arg(kMaxModelLength);
+        *error =
+            QStringLiteral("model name \"%1\" is longer than %2 characters").arg(model).arg(kMaxModelLength);
         return false;
     }
     for (const QChar c : model) {
@@ -56,7 +57,11 @@ bool ParseInt(const QString& name, const QString& text, int low, int high, int* 
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
     if (!ok || value < low || value > high) {
-        *error = QStringLiteral("%1 needs a whole number from %2 to %3, not \"%4\"").arg(name).arg(low).arg(high).arg(text);
+        *error = QStringLiteral("%1 needs a whole number from %2 to %3, not \"%4\"")
+                     .arg(name)
+                     .arg(low)
+                     .arg(high)
+                     .arg(text);
         return false;
     }
     *result = int(value);
@@ -64,10 +69,10 @@ bool ParseInt(const QString& name, const QString& text, int low, int high, int* 
 }
 
 // Options that take a value, and those that do not.
-const QStringList kValueOptions = {
-    "inverters", "inverter", "config", "tcp-port", "bind", "serial", "gprs", "gprs-retry-ms",
-    "time-scale", "start", "fault", "silent", "drop-rate", "corrupt-rate", "late-rate", "late-ms",
-    "baud", "seed", "password"};
+const QStringList kValueOptions = {"inverters", "inverter", "config",        "tcp-port",     "bind",
+                                   "serial",    "gprs",     "gprs-retry-ms", "time-scale",   "start",
+                                   "fault",     "silent",   "drop-rate",     "corrupt-rate", "late-rate",
+                                   "late-ms",   "baud",     "seed",          "password"};
 const QStringList kFlagOptions = {"help", "split", "verbose"};
 
 } // namespace
@@ -95,7 +100,9 @@ bool SimOptions::ReadConfigFile(const QString& path, QList<InverterSpec>* invert
         const QRegularExpressionMatch match = split.match(line);
         InverterSpec spec;
         if (!match.hasMatch() || !ParseAddress(match.captured(1), &spec.address)) {
-            *error = QStringLiteral("%1 line %2: expected \"ADDR MODEL\" with ADDR 1 to 247").arg(path).arg(lineNumber);
+            *error = QStringLiteral("%1 line %2: expected \"ADDR MODEL\" with ADDR 1 to 247")
+                         .arg(path)
+                         .arg(lineNumber);
             return false;
         }
         spec.model = match.captured(2).trimmed();
@@ -166,7 +173,8 @@ SimOptions::Outcome SimOptions::Parse(const QStringList& arguments, SimOptions* 
             const int colon = value.indexOf(QLatin1Char(':'));
             InverterSpec spec;
             if (colon < 0 || !ParseAddress(value.left(colon), &spec.address)) {
-                *error = QStringLiteral("--inverter needs ADDR:MODEL with ADDR 1 to 247, not \"%1\"").arg(value);
+                *error =
+                    QStringLiteral("--inverter needs ADDR:MODEL with ADDR 1 to 247, not \"%1\"").arg(value);
                 return Outcome::Error;
             }
             spec.model = value.mid(colon + 1).trimmed();
@@ -202,28 +210,33 @@ SimOptions::Outcome SimOptions::Parse(const QStringList& arguments, SimOptions* 
             const int colon = value.lastIndexOf(QLatin1Char(':'));
             int port = 0;
             QString portError;
-            if (colon <= 0 || !ParseInt(QStringLiteral("--gprs port"), value.mid(colon + 1), 1, 65535, &port, &portError)) {
+            if (colon <= 0 ||
+                !ParseInt(QStringLiteral("--gprs port"), value.mid(colon + 1), 1, 65535, &port, &portError)) {
                 *error = QStringLiteral("--gprs needs HOST:PORT with PORT 1 to 65535, not \"%1\"").arg(value);
                 return Outcome::Error;
             }
             result.gprsHost = value.left(colon);
             result.gprsPort = port;
         } else if (name == QLatin1String("gprs-retry-ms")) {
-            if (!ParseInt(QStringLiteral("--gprs-retry-ms"), value, 10, 3600000, &result.gprsRetryMs, error)) {
+            if (!ParseInt(QStringLiteral("--gprs-retry-ms"), value, 10, 3600000, &result.gprsRetryMs,
+                          error)) {
                 return Outcome::Error;
             }
         } else if (name == QLatin1String("time-scale")) {
             bool ok = false;
             const double scale = value.toDouble(&ok);
             if (!ok || !(scale > 0.0) || scale > 1000000.0) {
-                *error = QStringLiteral("--time-scale needs a number above 0 and at most 1000000, not \"%1\"").arg(value);
+                *error = QStringLiteral("--time-scale needs a number above 0 and at most 1000000, not \"%1\"")
+                             .arg(value);
                 return Outcome::Error;
             }
             result.timeScale = scale;
         } else if (name == QLatin1String("start")) {
-            const QDateTime start = QDateTime::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            const QDateTime start =
+                QDateTime::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
             if (!start.isValid() || start.date().year() < 2000 || start.date().year() > 2099) {
-                *error = QStringLiteral("--start needs \"YYYY-MM-DD HH:MM:SS\" in the years 2000 to 2099, not \"%1\"")
+                *error = QStringLiteral(
+                             "--start needs \"YYYY-MM-DD HH:MM:SS\" in the years 2000 to 2099, not \"%1\"")
                              .arg(value);
                 return Outcome::Error;
             }
@@ -262,14 +275,16 @@ SimOptions::Outcome SimOptions::Parse(const QStringList& arguments, SimOptions* 
                 return Outcome::Error;
             }
             if (result.baud > 0 && result.baud < 50) {
-                *error = QStringLiteral("--baud needs 0 (no delay) or a rate of at least 50, not \"%1\"").arg(value);
+                *error = QStringLiteral("--baud needs 0 (no delay) or a rate of at least 50, not \"%1\"")
+                             .arg(value);
                 return Outcome::Error;
             }
         } else if (name == QLatin1String("seed")) {
             bool ok = false;
             const qulonglong seed = value.toULongLong(&ok);
             if (!ok || seed > 0xFFFFFFFFull) {
-                *error = QStringLiteral("--seed needs a whole number from 0 to 4294967295, not \"%1\"").arg(value);
+                *error =
+                    QStringLiteral("--seed needs a whole number from 0 to 4294967295, not \"%1\"").arg(value);
                 return Outcome::Error;
             }
             result.seed = quint32(seed);

@@ -12,7 +12,8 @@ SimPlant::SimPlant(const SimOptions& options, quint32 seed, QObject* parent)
     : QObject(parent), m_clock(options.start, options.timeScale), m_solar(seed), m_silent(options.silent) {
     const QDateTime start = m_clock.Start();
     for (const InverterSpec& spec : options.inverters) {
-        auto* inverter = new SimInverter(spec.address, ModelTable::Lookup(spec.model), options.password, seed, &m_solar);
+        auto* inverter =
+            new SimInverter(spec.address, ModelTable::Lookup(spec.model), options.password, seed, &m_solar);
         QList<ScheduledFault> faults;
         for (const ScheduledFault& fault : options.faults) {
             if (fault.address == spec.address) {
@@ -27,9 +28,13 @@ SimPlant::SimPlant(const SimOptions& options, quint32 seed, QObject* parent)
     m_tick.start(kTickMs);
 }
 
-SimPlant::~SimPlant() { qDeleteAll(m_inverters); }
+SimPlant::~SimPlant() {
+    qDeleteAll(m_inverters);
+}
 
-SimInverter* SimPlant::Inverter(int address) const { return m_inverters.value(address, nullptr); }
+SimInverter* SimPlant::Inverter(int address) const {
+    return m_inverters.value(address, nullptr);
+}
 
 void SimPlant::AdvanceAll() {
     const QDateTime now = m_clock.Now();

@@ -12,7 +12,9 @@ quint64 Mix(quint64 x) {
     return x ^ (x >> 31);
 }
 
-double HourOfDay(const QDateTime& moment) { return moment.time().msecsSinceStartOfDay() / 3600000.0; }
+double HourOfDay(const QDateTime& moment) {
+    return moment.time().msecsSinceStartOfDay() / 3600000.0;
+}
 } // namespace
 
 SolarModel::SolarModel(quint32 seed) : m_seed(seed) {}
@@ -26,9 +28,13 @@ double SolarModel::Season(const QDate& date) const {
     return std::cos(2.0 * M_PI * (date.dayOfYear() - 172) / 365.25);
 }
 
-double SolarModel::SunriseHour(const QDate& date) const { return 12.0 - (12.0 + 3.5 * Season(date)) / 2.0; }
+double SolarModel::SunriseHour(const QDate& date) const {
+    return 12.0 - (12.0 + 3.5 * Season(date)) / 2.0;
+}
 
-double SolarModel::SunsetHour(const QDate& date) const { return 12.0 + (12.0 + 3.5 * Season(date)) / 2.0; }
+double SolarModel::SunsetHour(const QDate& date) const {
+    return 12.0 + (12.0 + 3.5 * Season(date)) / 2.0;
+}
 
 double SolarModel::DayQuality(const QDate& date) const {
     // Skewed towards fair days: most days are good, a few are overcast.

@@ -12,7 +12,10 @@ TcpServerLink::TcpServerLink(SimPlant* plant, ReplyShaper* shaper, bool verbose,
 
 bool TcpServerLink::Listen(const QString& address, int port, QString* error) {
     if (!m_server.listen(QHostAddress(address), quint16(port))) {
-        *error = QStringLiteral("cannot listen on TCP %1:%2: %3").arg(address).arg(port).arg(m_server.errorString());
+        *error = QStringLiteral("cannot listen on TCP %1:%2: %3")
+                     .arg(address)
+                     .arg(port)
+                     .arg(m_server.errorString());
         return false;
     }
     return true;
@@ -24,7 +27,8 @@ QString TcpServerLink::Description() const {
 
 void TcpServerLink::OnNewConnection() {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-        const QString peer = QStringLiteral("tcp %1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
+        const QString peer =
+            QStringLiteral("tcp %1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
         SimLog::Line(QStringLiteral("%1 connected").arg(peer));
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         new BusSession(socket, peer, m_plant, m_shaper, m_verbose, socket);

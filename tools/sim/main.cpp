@@ -55,7 +55,9 @@ int main(int argc, char* argv[]) {
                        .arg(model.known ? QString() : QStringLiteral(" (not in the model table)"))
                        .arg(options.silent.contains(spec.address) ? QStringLiteral(" (silent)") : QString());
     }
-    SimLog::Line(QStringLiteral("plant of %1 inverter(s): %2").arg(members.size()).arg(members.join(QStringLiteral(", "))));
+    SimLog::Line(QStringLiteral("plant of %1 inverter(s): %2")
+                     .arg(members.size())
+                     .arg(members.join(QStringLiteral(", "))));
     SimLog::Line(QStringLiteral("clock starts at %1, time scale %2, seed %3")
                      .arg(plant.Clock().Start().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
                      .arg(options.timeScale)
