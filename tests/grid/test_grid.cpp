@@ -128,6 +128,32 @@ private slots:
         QCOMPARE(grid.Item(1, 2)->geometry().topLeft(), QPoint(2 + qMax(w0, wRow) + 4 - 1, 44));
     }
 
+    void stretchExampleWithAFirstColumnOf65() {
+        // A first column of 65 (a 60-pixel text plus 5) leaves 237 - (2 + 65 + 4) - 4.
+        QGrid grid;
+        grid.SetWidth(237);
+        grid.SetMinWidth(65);
+        grid.AddHead(QStringLiteral("Item"));
+        grid.AddHead(QStringLiteral("Kg"));
+        QVERIFY(TextWidth(QStringLiteral("Item")) <= 65);
+        QCOMPARE(grid.GetColumnWidth(0), 65);
+        QCOMPARE(grid.GetColumnWidth(1), 162);
+        QCOMPARE(grid.Item(1, 0)->geometry(), QRect(71, 2, 162, 20));
+    }
+
+    void handlersAreSlotsInTheirOrder() {
+        const QMetaObject& meta = QGridItem::staticMetaObject;
+        QStringList names;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+            if (meta.method(i).methodType() == QMetaMethod::Slot) {
+                names.append(QString::fromLatin1(meta.method(i).name()));
+            }
+        }
+        QCOMPARE(names, (QStringList{QStringLiteral("paintEvent"), QStringLiteral("enterEvent"),
+                                     QStringLiteral("leaveEvent"), QStringLiteral("mousePressEvent"),
+                                     QStringLiteral("mouseDoubleClickEvent")}));
+    }
+
     void minimumWidthAndWideGrids() {
         QGrid grid;
         grid.SetWidth(237);

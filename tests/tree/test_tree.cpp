@@ -433,6 +433,20 @@ private slots:
         QCOMPARE(owner.tree->width(), item->GetStringWidth());
     }
 
+    void entryHandlersAndClicksAreSlotsInTheirOrder() {
+        const QMetaObject& meta = QtMyTreeItem::staticMetaObject;
+        QStringList names;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+            if (meta.method(i).methodType() == QMetaMethod::Slot) {
+                names.append(QString::fromLatin1(meta.method(i).name()));
+            }
+        }
+        QCOMPARE(names, (QStringList{QStringLiteral("paintEvent"), QStringLiteral("enterEvent"),
+                                     QStringLiteral("leaveEvent"), QStringLiteral("mousePressEvent"),
+                                     QStringLiteral("ConnectClick"), QStringLiteral("EditClick"),
+                                     QStringLiteral("DeleteClick")}));
+    }
+
     void myEventCarriesAPointerWideValue() {
         QtMyTreeItem* fake = reinterpret_cast<QtMyTreeItem*>(quintptr(0x7ffd12345678ULL & ~quintptr(7)));
         QMyEvent event(static_cast<QEvent::Type>(EventItemDelete), reinterpret_cast<qintptr>(fake), 0);

@@ -82,6 +82,18 @@ private slots:
         QVERIFY(trend.m_Data[0].isEmpty());
     }
 
+    void handlersAreSlotsInTheirOrder() {
+        const QMetaObject& meta = QTrend::staticMetaObject;
+        QStringList names;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+            if (meta.method(i).methodType() == QMetaMethod::Slot) {
+                names.append(QString::fromLatin1(meta.method(i).name()));
+            }
+        }
+        QCOMPARE(names, (QStringList{QStringLiteral("paintEvent"), QStringLiteral("mousePressEvent"),
+                                     QStringLiteral("mouseMoveEvent"), QStringLiteral("mouseReleaseEvent")}));
+    }
+
     void maximumStepsWithThePowerCurves_data() {
         QTest::addColumn<int>("largest");
         QTest::addColumn<int>("curve");
