@@ -171,31 +171,23 @@ public:
     explicit Master(QIODevice* device) : m_device(device) {}
 
     // The reply bytes, empty when nothing came within the time-out.
-    // chunks (optional) counts the reads the reply arrived in.
-    QByteArray Exchange(const QByteArray& request, int timeoutMs = 2000, int* chunks = nullptr) {
+    QByteArray Exchange(const QByteArray& request, int timeoutMs = 2000) {
         m_device->readAll();
         m_device->write(request);
-        return Collect(request, timeoutMs, chunks);
+        return Collect(request, timeoutMs);
     }
 
-    QByteArray Collect(const QByteArray& request, int timeoutMs = 2000, int* chunks = nullptr) {
+    QByteArray Collect(const QByteArray& request, int timeoutMs = 2000) {
         QByteArray reply;
         QElapsedTimer timer;
         timer.start();
-        int reads = 0;
         while (!ReplyComplete(request, reply) && timer.elapsed() < timeoutMs) {
             if (m_device->bytesAvailable() == 0) {
                 m_device->waitForReadyRead(20);
                 QCoreApplication::processEvents();
             }
             const QByteArray bytes = m_device->readAll();
-            if (!bytes.isEmpty()) {
-                reply += bytes;
-                ++reads;
-            }
-        }
-        if (chunks) {
-            *chunks = reads;
+            reply += bytes;
         }
         return reply;
     }
