@@ -36,6 +36,7 @@ private slots:
     void passwordChangeAndFactoryReset();
     void labelCanBeWrittenInPart();
     void refusedWriteChangesNothing();
+    void maintenanceReadsAnswer();
 
 private:
     std::unique_ptr<SimInverter> Make(const QString& model, const QDateTime& start,
@@ -265,6 +266,47 @@ void TestSimInverter::refusedWriteChangesNothing() {
     QVector<quint16> values;
     QCOMPARE(InverterRegisterMap::Read(*inverter, 0x121C, 126, &values), ReplyError::LengthError);
     QCOMPARE(InverterRegisterMap::Read(*inverter, 0xFFFF, 2, &values), ReplyError::LengthError);
+}
+
+void TestSimInverter::maintenanceReadsAnswer() {
+    auto inverter = Make("Tivra PA10KT & Box", At("2024-06-21 12:00:00"));
+    // Every read of the statistics, fault history and protection point dialogs, and the box identity.
+    struct Block {
+        quint16 reg;
+        int count;
+    };
+    QList<Block> blocks = {{0x1214, 4},  {0x121C, 20}, {0x1230, 3},  {0x1300, 4},  {0x1306, 16}, {0x1316, 6},
+                           {0x1600, 18}, {0x1612, 4},  {0x1250, 16}, {0x2100, 16}, {0x2110, 16}, {0x2120, 3}};
+    for (int k = 0; k < 9; ++k) {
+        blocks.append({quint16(0x1616 + 10 * k), 10});
+    }
+    for (int k = 0; k < 32; ++k) {
+        blocks.append({quint16(0x1800 + 8 * k), 8});
+    }
+    for (const Block& block : std::as_const(blocks)) {
+        QVector<quint16> values;
+        QCOMPARE(InverterRegisterMap::Read(*inverter, block.reg, block.count, &values), ReplyError::None);
+        QCOMPARE(values.size(), block.count);
+    }
+    // Address, language 'E', currency 'U', price 1.00.
+    QCOMPARE(Read(*inverter, 0x1300, 4), QVector<quint16>({1, 'E', 'U', 100}));
+    // Made before the start, at the known site.
+    const QVector<quint16> made = Read(*inverter, 0x1230, 3);
+    const QDate date(2000 + (made[0] >> 8), made[0] & 0xFF, made[1] >> 8);
+    QVERIFY(date.isValid() && date < QDate(2024, 6, 21));
+    QCOMPARE(made[2] & 0xFF, 1);
+    // Under-voltage trip below 230 V, over-voltage above, under-frequency below 50 Hz.
+    const QVector<quint16> points = Read(*inverter, 0x1250, 16);
+    QVERIFY(points[0] < 2300 && points[4] > 2300 && points[8] < 5000 && points[12] > 5000);
+    // The fault memory has a few past faults, newest first, then empty records.
+    const QVector<quint16> newest = Read(*inverter, 0x1800, 8);
+    QVERIFY(newest[0] != 0);
+    QCOMPARE(Read(*inverter, 0x1800 + 8 * 31, 8), QVector<quint16>(8, 0));
+    // Peaks: today within the 7 days, the 7 days within the year, the all-time highest on top.
+    const QVector<quint16> peaks = Read(*inverter, 0x1600, 18);
+    QVERIFY(Long(peaks, 0) <= Long(peaks, 2) && Long(peaks, 2) <= Long(peaks, 8) &&
+            Long(peaks, 8) <= Long(peaks, 12));
+    QVERIFY(Long(peaks, 12) <= 10000);
 }
 
 QTEST_GUILESS_MAIN(TestSimInverter)
