@@ -435,7 +435,8 @@ per register, first in the high byte, zero-terminated):
   131E       maximum output power, percent x 100 (0 to 10000)
   1304 131D 131F  reserved, read 0
   1400       on/off: AAAA on, 5555 off (status 5 "Shutdown" while off)
-  1401 1402  reset, factory reset: AAAA
+  1401 1402  reset (a self-test follows), factory reset (settings,
+             password and clock back to their defaults): AAAA; both log off
   1404       clear statistics: AAAA (days, months, peaks; the lifetime
              total, CO2 and hours stay)
   1600-1611  peak power W (32-bit): today, 7 days, 30 days, month, year,
