@@ -5,6 +5,9 @@
 
 // Reader of the recorded day of the analog signal device: analog.db, a SQLite
 // file of samples at 6-second steps (sample 0 is 06:00:00), 13 quantities each.
+// Layout: meta(key TEXT PRIMARY KEY, value TEXT) holding "format" =
+// "wattsight-analog" and "version" = 1, and samples(sample INTEGER PRIMARY KEY,
+// d0 REAL, ..., d12 REAL). tools/analogdb writes it.
 class QReadDataFile {
 public:
     static constexpr int DataCount = 13;

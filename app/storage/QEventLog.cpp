@@ -20,10 +20,6 @@ const QInverter*& Current() {
     return current;
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("QInverter", text);
-}
-
 // Splits "first/second" at the first slash; a text without one is all first part.
 void SplitPair(const QString& argument, QString* first, QString* second) {
     const int slash = argument.indexOf(QLatin1Char('/'));
@@ -51,33 +47,37 @@ QStringList EventLines(int kind, const QString& argument) {
     switch (kind) {
     case 0:
         SplitPair(argument, &first, &second);
-        return {Tr("   Change the inverter name."), Tr("      The original name:") + first,
-                Tr("      The current name:") + second};
+        return {QCoreApplication::translate("QInverter", "   Change the inverter name."),
+                QCoreApplication::translate("QInverter", "      The original name:") + first,
+                QCoreApplication::translate("QInverter", "      The current name:") + second};
     case 1:
-        return {Tr("   Communication status change."),
-                Tr("      Inverter ") +
+        return {QCoreApplication::translate("QInverter", "   Communication status change."),
+                QCoreApplication::translate("QInverter", "      Inverter ") +
                     QCoreApplication::translate("QInverter", argument.toUtf8().constData())};
     case 2:
-        return {Tr("   Fault began!"), Tr("      The fault code: ") + argument};
+        return {QCoreApplication::translate("QInverter", "   Fault began!"),
+                QCoreApplication::translate("QInverter", "      The fault code: ") + argument};
     case 3:
-        return {Tr("   Fault end!"), Tr("      The fault code: ") + argument};
+        return {QCoreApplication::translate("QInverter", "   Fault end!"),
+                QCoreApplication::translate("QInverter", "      The fault code: ") + argument};
     case 4:
-        return {Tr("   Inverter add to the system!")};
+        return {QCoreApplication::translate("QInverter", "   Inverter add to the system!")};
     case 9:
         SplitPair(argument, &first, &second);
-        return {Tr("   Inverter status change!"), QStringLiteral("      ") + first + Tr(" to ") + second};
+        return {QCoreApplication::translate("QInverter", "   Inverter status change!"),
+                QStringLiteral("      ") + first + QCoreApplication::translate("QInverter", " to ") + second};
     case 1018:
-        return {Tr("   Setting time of inverter!")};
+        return {QCoreApplication::translate("QInverter", "   Setting time of inverter!")};
     case 1019:
-        return {Tr("   Setting the language of inverter!")};
+        return {QCoreApplication::translate("QInverter", "   Setting the language of inverter!")};
     case 1020:
-        return {Tr("   Setting the monetary unit of inverter!")};
+        return {QCoreApplication::translate("QInverter", "   Setting the monetary unit of inverter!")};
     case 1021:
-        return {Tr("   Setting the price!")};
+        return {QCoreApplication::translate("QInverter", "   Setting the price!")};
     case 1022:
-        return {Tr("   Setting the max output power!")};
+        return {QCoreApplication::translate("QInverter", "   Setting the max output power!")};
     case 1027:
-        return {Tr("   Setting the user label!")};
+        return {QCoreApplication::translate("QInverter", "   Setting the user label!")};
     default:
         return {};
     }
