@@ -31,6 +31,14 @@ void QtMyTree::Init() {
     CalcSize();
 }
 
+QString QtMyTree::HeadCaption(int head) const {
+    return (head >= 0 && head < m_HeadList.size()) ? m_HeadList[head]->GetCaption() : QString();
+}
+
+bool QtMyTree::IsHeadClosed(int head) const {
+    return head >= 0 && head < m_HeadList.size() && m_HeadList[head]->IsClosed();
+}
+
 QList<QtMyTreeItem*> QtMyTree::Items(int head) const {
     QList<QtMyTreeItem*> items;
     if (head >= 0 && head < m_HeadList.size()) {

@@ -30,6 +30,9 @@ public:
     void Language();
 
     int HeadCount() const { return m_HeadList.size(); }
+    // Caption and closed flag of a head; empty and false for a bad index.
+    QString HeadCaption(int head) const;
+    bool IsHeadClosed(int head) const;
     // The entries under a head, in the order they were added; empty for a bad index.
     QList<QtMyTreeItem*> Items(int head) const;
 

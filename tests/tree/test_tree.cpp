@@ -1,7 +1,6 @@
 #include "QMyEvent.h"
 #include "QTreeEntry.h"
 #include "QtMyTree.h"
-#include "QtMyTreeHead.h"
 #include "QtMyTreeItem.h"
 
 #include <QDir>
@@ -76,10 +75,6 @@ QList<QWidget*> Heads(QtMyTree* tree) {
     return heads;
 }
 
-QString Caption(QWidget* head) {
-    return static_cast<QtMyTreeHead*>(head)->GetCaption();
-}
-
 void Hover(QWidget* widget) {
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)));
     QCoreApplication::sendEvent(widget, &enter);
@@ -138,9 +133,9 @@ private slots:
         QCOMPARE(heads.size(), 2);
         QCOMPARE(heads[0]->geometry(), QRect(0, 2, 200, 25));
         QCOMPARE(heads[1]->geometry(), QRect(0, 27, 200, 25));
-        QCOMPARE(Caption(heads[0]), QStringLiteral("Single phase inverter"));
-        QCOMPARE(Caption(heads[1]), QStringLiteral("Three phase inverter"));
-        QVERIFY(!static_cast<QtMyTreeHead*>(heads[0])->IsClosed());
+        QCOMPARE(owner.tree->HeadCaption(0), QStringLiteral("Single phase inverter"));
+        QCOMPARE(owner.tree->HeadCaption(1), QStringLiteral("Three phase inverter"));
+        QVERIFY(!tree->IsHeadClosed(0) && !tree->IsHeadClosed(1));
         QCOMPARE(heads[0]->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(tree->Items(0).isEmpty() && tree->Items(1).isEmpty());
     }
@@ -340,7 +335,7 @@ private slots:
         QCOMPARE(head1->y(), 77);
 
         QTest::mouseClick(head0, Qt::LeftButton);
-        QVERIFY(static_cast<QtMyTreeHead*>(head0)->IsClosed());
+        QVERIFY(tree->IsHeadClosed(0));
         QVERIFY(a->isHidden() && b->isHidden());
         QVERIFY(!a->IsShow() && !b->IsShow());
         QCOMPARE(head1->y(), 27);
@@ -357,9 +352,9 @@ private slots:
     void openOnlyMarksTheHead() {
         Owner owner;
         owner.tree->Open(false, 1);
-        QVERIFY(static_cast<QtMyTreeHead*>(Heads(owner.tree)[1])->IsClosed());
+        QVERIFY(owner.tree->IsHeadClosed(1));
         owner.tree->Open(true, 1);
-        QVERIFY(!static_cast<QtMyTreeHead*>(Heads(owner.tree)[1])->IsClosed());
+        QVERIFY(!owner.tree->IsHeadClosed(1));
         owner.tree->Open(false, 7); // ignored
         owner.tree->Open(false, -1);
     }
@@ -464,8 +459,8 @@ private slots:
         QCoreApplication::installTranslator(&translator);
         owner.tree->Language();
         QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(Caption(Heads(owner.tree)[0]), QStringLiteral("Einphasige Wechselrichter"));
-        QCOMPARE(Caption(Heads(owner.tree)[1]), QStringLiteral("Dreiphasige Wechselrichter"));
+        QCOMPARE(owner.tree->HeadCaption(0), QStringLiteral("Einphasige Wechselrichter"));
+        QCOMPARE(owner.tree->HeadCaption(1), QStringLiteral("Dreiphasige Wechselrichter"));
     }
 
     void rendersTypicalStates() {
