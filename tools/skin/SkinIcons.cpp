@@ -63,6 +63,18 @@ QImage NinePatch(const QColor& fill, const QColor& line) {
     return image;
 }
 
+QImage Band(const QColor& fill, const QColor& line) {
+    // A band without side edges or corners: it is also cut with 2-pixel borders
+    // (title labels) and stretched across whole widths (tree heads, the grid's head
+    // row), where any vertical edge inside the stretched middle would show as a bar.
+    QImage image = Canvas(61, 61);
+    QPainter p(&image);
+    p.fillRect(QRect(0, 0, 61, 60), fill);
+    p.fillRect(QRect(0, 0, 61, 1), fill.lighter(103));
+    p.fillRect(QRect(0, 59, 61, 1), line);
+    return image;
+}
+
 QImage TreeHover() {
     QImage image(10, 23, QImage::Format_RGB32);
     image.fill(kTreeBack);

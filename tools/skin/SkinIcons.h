@@ -8,6 +8,7 @@
 namespace SkinIcons {
 
 QImage NinePatch(const QColor& fill, const QColor& line); // 61 x 61, 4-pixel borders
+QImage Band(const QColor& fill, const QColor& line);      // 61 x 61, a header band
 QImage TreeHover();                                       // 10 x 23, no alpha (BMP)
 QImage Expander(bool open);                               // 16 x 16
 QImage Connect(bool connected, bool hover);               // 16 x 16

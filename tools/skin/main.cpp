@@ -21,7 +21,7 @@ namespace {
 QMap<QString, QImage> AllImages() {
     QMap<QString, QImage> images;
     // Backgrounds of the tree, the grid, list entries and title labels.
-    images["normal.png"] = SkinIcons::NinePatch(kPanel, kPanelLine);
+    images["normal.png"] = SkinIcons::Band(kPanel, kPanelLine);
     images["hover.png"] = SkinIcons::NinePatch(kHover, kHoverLine);
     images["select.png"] = SkinIcons::NinePatch(kSelect, kSelectLine);
     images["tree_select.bmp"] = SkinIcons::TreeHover();
