@@ -1,0 +1,182 @@
+#include "QOutputTrend.h"
+
+#include "QInverter.h"
+#include "SystemClock.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+const QColor kAxis(74, 126, 187);
+const QColor kCurve(246, 146, 64);
+const QColor kGrid(228, 231, 236);
+const QColor kInkSoft(110, 118, 130);
+constexpr int kPlotLeft = 40;
+constexpr int kPlotRightMargin = 14;
+constexpr int kPlotTop = QOutputTrend::BaseLine - QOutputTrend::FullScale; // y of the scale
+} // namespace
+
+QOutputTrend::QOutputTrend(QInverter* inverter, int startHour, QWidget* parent)
+    : QWidget(parent), m_pInverter(inverter), m_nStartHour(startHour) {
+    resize(400, ItemHeight);
+    m_pTitle = new QLabel(this);
+    m_pTitle->setObjectName(QStringLiteral("title"));
+    m_pTitle->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(40,44,52); padding-left: 8px;"));
+    const QString title =
+        inverter ? inverter->Name() + QString::asprintf("(%03d)", inverter->Address()) : QString();
+    m_pTitle->setText(title);
+    m_pTitle->setToolTip(title);
+    LoadSamples();
+}
+
+QOutputTrend::~QOutputTrend() = default;
+
+void QOutputTrend::LoadSamples() {
+    for (qint32& sample : m_Samples) {
+        sample = -1;
+    }
+    if (!m_pInverter) {
+        return;
+    }
+    const QTime now = SystemClock::CurrentTime();
+    const int current = now.hour() * 60 + now.minute();
+    const int first = m_nStartHour * 60;
+    for (int minute = first; minute <= current; ++minute) {
+        const int index = minute - first;
+        if (index >= 0 && index < SampleCount) {
+            m_Samples[index] = m_pInverter->MinuteValue(1, minute);
+        }
+    }
+}
+
+void QOutputTrend::SetStartHour(int hour) {
+    if (hour == m_nStartHour) {
+        return;
+    }
+    m_nStartHour = hour;
+    LoadSamples();
+    update();
+}
+
+void QOutputTrend::TakeCurrentSample() {
+    if (m_pInverter) {
+        const QTime now = SystemClock::CurrentTime();
+        const int minute = now.hour() * 60 + now.minute();
+        const int index = minute - m_nStartHour * 60;
+        if (index >= 0 && index < SampleCount) {
+            m_Samples[index] = m_pInverter->MinuteValue(1, minute);
+        }
+    }
+    update();
+}
+
+void QOutputTrend::Retranslate() {
+    update();
+}
+
+qint32 QOutputTrend::Sample(int index) const {
+    return (index >= 0 && index < SampleCount) ? m_Samples[index] : -1;
+}
+
+int QOutputTrend::Scale() const {
+    int largest = 0;
+    for (qint32 sample : m_Samples) {
+        largest = qMax(largest, int(sample));
+    }
+    m_nScale = largest > 2000 ? (largest / 1000) * 1000 + 1000 : 2000;
+    return m_nScale;
+}
+
+int QOutputTrend::YOf(int value) const {
+    return BaseLine - int(qint64(value) * FullScale / m_nScale);
+}
+
+int QOutputTrend::SpanMinutes() const {
+    return qBound(60, 1440 - m_nStartHour * 60, SampleCount - 1);
+}
+
+void QOutputTrend::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_pTitle->setGeometry(0, 2, width(), 20);
+}
+
+void QOutputTrend::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(kGrid);
+    painter.drawLine(0, height() - 1, width(), height() - 1);
+
+    const int scale = Scale();
+    const int right = width() - kPlotRightMargin;
+    const int plotWidth = qMax(1, right - kPlotLeft);
+    const int span = SpanMinutes();
+
+    // Caption inside the plot's top corner; light grid lines at the half scale.
+    QFont small = font();
+    small.setPointSizeF(qMax(6.0, small.pointSizeF() - 1));
+    painter.setFont(small);
+    const QFontMetrics smallMetrics(small);
+    painter.setPen(kInkSoft);
+    painter.drawText(kPlotLeft + 6, kPlotTop + smallMetrics.ascent(), tr("Output power curve"));
+    painter.setPen(QPen(kGrid, 1, Qt::DotLine));
+    painter.drawLine(kPlotLeft + 1, YOf(scale / 2), right, YOf(scale / 2));
+    painter.drawLine(kPlotLeft + 1, kPlotTop, right, kPlotTop);
+
+    // Value labels in kW at the scale, its half and zero.
+    painter.setPen(kInkSoft);
+    for (int value : {scale, scale / 2, 0}) {
+        const QString label = QString::number(value / 1000.0, 'g', 3);
+        painter.drawText(kPlotLeft - 6 - smallMetrics.horizontalAdvance(label),
+                         YOf(value) + smallMetrics.ascent() / 2, label);
+    }
+    painter.drawText(4, kPlotTop - 4, QStringLiteral("kW"));
+
+    // Hour labels along the time axis, at most about one per 50 pixels.
+    const int hours = span / 60;
+    int step = 1;
+    while (step < hours && plotWidth * step / qMax(1, hours) < 50) {
+        ++step;
+    }
+    for (int hour = 0; hour <= hours; hour += step) {
+        const int x = kPlotLeft + hour * 60 * plotWidth / span;
+        const QString label = QString::asprintf(
+            "%02d:00", (m_nStartHour + hour) % 24 == 0 && hour > 0 ? 24 : (m_nStartHour + hour) % 24);
+        painter.drawLine(x, BaseLine, x, BaseLine + 3);
+        painter.drawText(x - smallMetrics.horizontalAdvance(label) / 2, BaseLine + 6 + smallMetrics.ascent(),
+                         label);
+    }
+    painter.setFont(font());
+
+    // Axes with arrow heads.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(kAxis, 1));
+    painter.drawLine(kPlotLeft, BaseLine, right + 6, BaseLine);
+    painter.drawLine(kPlotLeft, BaseLine, kPlotLeft, kPlotTop - 8);
+    painter.setBrush(kAxis);
+    painter.drawPolygon(QPolygonF(
+        {QPointF(right + 10, BaseLine), QPointF(right + 4, BaseLine - 3), QPointF(right + 4, BaseLine + 3)}));
+    painter.drawPolygon(QPolygonF({QPointF(kPlotLeft, kPlotTop - 12), QPointF(kPlotLeft - 3, kPlotTop - 6),
+                                   QPointF(kPlotLeft + 3, kPlotTop - 6)}));
+
+    // The curve, broken where a minute has no sample.
+    painter.setPen(QPen(kCurve, 1.5));
+    painter.setBrush(Qt::NoBrush);
+    QPainterPath path;
+    bool open = false;
+    for (int index = 0; index <= span; ++index) {
+        const qint32 value = m_Samples[index];
+        if (value < 0) {
+            open = false;
+            continue;
+        }
+        const QPointF point(kPlotLeft + double(index) * plotWidth / span, YOf(value));
+        if (open) {
+            path.lineTo(point);
+        } else {
+            path.moveTo(point);
+            open = true;
+        }
+    }
+    painter.drawPath(path);
+}
