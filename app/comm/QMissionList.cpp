@@ -53,24 +53,27 @@ void QMissionList::ResetTimers() {
     }
 }
 
-QMissionModel* QMissionList::PickDue() const {
+QMissionModel* QMissionList::PickDue(const QTime& now) const {
     if (!m_bEnabled) {
         return nullptr;
     }
+    // Among equal kinds the most overdue goes first: taking simply the first due
+    // one would, on a saturated bus, serve the head of the list again and again
+    // and never reach the live values at its end.
     QMissionModel* candidate = nullptr;
+    int candidateOverdue = 0;
     for (QMissionModel* mission : m_Missions) {
-        if (!mission->IsDue()) {
+        if (!mission->IsDue(now)) {
             continue;
         }
-        if (!candidate) {
+        const int overdue = mission->Overdue(now);
+        if (!candidate || mission->Kind() > candidate->Kind() ||
+            (mission->Kind() == candidate->Kind() && overdue > candidateOverdue)) {
             candidate = mission;
-        } else if (mission->Kind() > candidate->Kind()) {
-            candidate = mission;
-        } else {
-            continue;
-        }
-        if (candidate->Kind() == MissionOnceWrite) {
-            return candidate;
+            candidateOverdue = overdue;
+            if (candidate->Kind() == MissionOnceWrite) {
+                return candidate;
+            }
         }
     }
     return candidate;

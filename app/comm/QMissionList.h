@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SystemClock.h"
+
 #include <QList>
 #include <functional>
 
@@ -33,9 +35,11 @@ public:
     // Every mission idle again, last sent now.
     void ResetTimers();
 
-    // The due mission of highest kind (first in list order among equals); a due
-    // one-shot write is taken at once. None while disabled.
-    QMissionModel* PickDue() const;
+    // The due mission of highest kind; among equal kinds the most overdue, the
+    // earlier in list order when equally overdue. A due one-shot write is taken
+    // at once. None while disabled.
+    QMissionModel* PickDue() const { return PickDue(SystemClock::CurrentTime()); }
+    QMissionModel* PickDue(const QTime& now) const;
 
     // Hands the mission to the reply handler, then re-arms a repeating mission
     // or deletes a one-shot one.

@@ -75,13 +75,11 @@ void QMissionModel::SetPeriod(int ms) {
     }
 }
 
-bool QMissionModel::IsDue() const {
+bool QMissionModel::IsDue(const QTime& now) const {
     if (m_nBusy) {
         return false;
     }
-    return SystemClock::MsecsBetween(m_LastTime, SystemClock::CurrentTime()) > m_nPeriod;
+    return SystemClock::MsecsBetween(m_LastTime, now) > m_nPeriod;
 }
 
-int QMissionModel::Overdue() const {
-    return SystemClock::MsecsBetween(m_LastTime, SystemClock::CurrentTime()) - m_nPeriod;
-}
+int QMissionModel::Overdue(const QTime& now) const { return SystemClock::MsecsBetween(m_LastTime, now) - m_nPeriod; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SystemClock.h"
+
 #include <QTime>
 
 class QMissionList;
@@ -50,9 +52,11 @@ public:
     void SetLastTime(const QTime& time) { m_LastTime = time; }
 
     // Not busy and more than one period since the last send, through midnight.
-    bool IsDue() const;
+    bool IsDue() const { return IsDue(SystemClock::CurrentTime()); }
+    bool IsDue(const QTime& now) const;
     // Milliseconds since the last send minus the period.
-    int Overdue() const;
+    int Overdue() const { return Overdue(SystemClock::CurrentTime()); }
+    int Overdue(const QTime& now) const;
 
     int Code() const { return m_nCode; }
     int Kind() const { return m_nKind; }

@@ -3,6 +3,7 @@
 #include "QEventLog.h"
 #include "QInverter.h"
 #include "QMissionModel.h"
+#include "SystemClock.h"
 
 QSystemModel::QSystemModel() = default;
 
@@ -119,12 +120,13 @@ QMissionModel* QSystemModel::NextMission() {
     }
     QMissionModel* best = nullptr;
     int bestOverdue = 0;
+    const QTime now = SystemClock::CurrentTime(); // once: reading the clock costs more than the comparisons
     for (QMissionList* list : m_MissionLists) {
-        QMissionModel* candidate = list->PickDue();
+        QMissionModel* candidate = list->PickDue(now);
         if (!candidate) {
             continue;
         }
-        const int overdue = candidate->Overdue();
+        const int overdue = candidate->Overdue(now);
         if (!best || candidate->Kind() > best->Kind() ||
             (candidate->Kind() == best->Kind() && overdue > bestOverdue)) {
             best = candidate;

@@ -108,6 +108,48 @@ private slots:
         QCOMPARE(list.PickDue(), a);
     }
 
+    void mostOverdueWinsAmongEqualKindsInAList() {
+        QMissionList list;
+        auto* a = Mission(MissionPollRead, 1, 2000, QTime(11, 59, 55));
+        auto* b = Mission(MissionPollRead, 2, 2000, QTime(11, 59, 50));
+        list.AddMission(a);
+        list.AddMission(b);
+        list.SetEnabled(true);
+        list.SetShortPeriods(2000);
+        QCOMPARE(list.PickDue(), b);
+    }
+
+    void saturatedBusStillReachesTheEndOfEveryList() {
+        // Three inverters of six 2-second polls each, one reply every 150 ms:
+        // the bus cannot keep up, yet every poll must keep being served.
+        QSystemModel plant;
+        QMissionList lists[3];
+        QHash<QMissionModel*, int> served;
+        for (QMissionList& list : lists) {
+            for (int code = 0; code < 6; ++code) {
+                list.AddMission(Mission(MissionPollRead, code));
+            }
+            list.SetEnabled(true);
+            list.SetShortPeriods(2000);
+            plant.AddMissionList(&list);
+        }
+        for (int i = 0; i < 200; ++i) { // 30 s
+            SystemClock::Advance(150);
+            QMissionModel* m = plant.NextMission();
+            QVERIFY(m);
+            ++served[m];
+            m->SetBusy(false);
+            m->SetLastTime(SystemClock::CurrentTime());
+        }
+        for (QMissionList& list : lists) {
+            for (QMissionModel* m : list.Missions()) {
+                QVERIFY2(served.value(m) >= 9, qPrintable(QString("code %1 served %2 times")
+                                                                .arg(m->Code())
+                                                                .arg(served.value(m))));
+            }
+        }
+    }
+
     void higherKindWinsInAList() {
         QMissionList list;
         list.AddMission(Mission(MissionPollRead, 1));
