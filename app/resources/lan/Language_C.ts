@@ -1,0 +1,1364 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Self-test</source>
+        <translation>自检</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>告警</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>故障</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>关机</translation>
+    </message>
+    <message>
+        <source>Enter the illegal instruction!</source>
+        <translation>非法指令！</translation>
+    </message>
+    <message>
+        <source>The data address is illegal!</source>
+        <translation>数据地址非法！</translation>
+    </message>
+    <message>
+        <source>Data value is illegal!</source>
+        <translation>数据值非法！</translation>
+    </message>
+    <message>
+        <source>The operation failed!</source>
+        <translation>操作失败！</translation>
+    </message>
+    <message>
+        <source>Password is incorrect!</source>
+        <translation>密码错误！</translation>
+    </message>
+    <message>
+        <source>Data frame error!</source>
+        <translation>数据帧错误！</translation>
+    </message>
+    <message>
+        <source>Parameter is read-only!</source>
+        <translation>参数只读！</translation>
+    </message>
+    <message>
+        <source>Parameters of the operation can not be change!</source>
+        <translation>该操作的参数不能更改！</translation>
+    </message>
+    <message>
+        <source>Password protection!</source>
+        <translation>密码保护！</translation>
+    </message>
+    <message>
+        <source>Length error!</source>
+        <translation>长度错误！</translation>
+    </message>
+    <message>
+        <source>You do not have permission to do this!</source>
+        <translation>您没有执行此操作的权限！</translation>
+    </message>
+    <message>
+        <source>Open the serial port failure!</source>
+        <translation>打开串口失败！</translation>
+    </message>
+    <message>
+        <source>(9600,8,0,1) is open!</source>
+        <translation>(9600,8,0,1) 已打开！</translation>
+    </message>
+    <message>
+        <source>Close the serial port</source>
+        <translation>关闭串口</translation>
+    </message>
+    <message>
+        <source>is closed!</source>
+        <translation>已关闭！</translation>
+    </message>
+    <message>
+        <source>Open the serial port</source>
+        <translation>打开串口</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server!</source>
+        <translation>连接服务器失败！</translation>
+    </message>
+    <message>
+        <source>On-line!</source>
+        <translation>在线！</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开连接</translation>
+    </message>
+    <message>
+        <source>not online!</source>
+        <translation>不在线！</translation>
+    </message>
+    <message>
+        <source>Connect to server</source>
+        <translation>连接服务器</translation>
+    </message>
+    <message>
+        <source>Open GPRS server failed!</source>
+        <translation>打开GPRS服务器失败！</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>Close GPRS server</source>
+        <translation>关闭GPRS服务器</translation>
+    </message>
+    <message>
+        <source>waiting!</source>
+        <translation>等待中！</translation>
+    </message>
+    <message>
+        <source>GPRS server</source>
+        <translation>GPRS服务器</translation>
+    </message>
+    <message>
+        <source>Open server</source>
+        <translation>打开服务器</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Add new inverter</source>
+        <translation>添加逆变器</translation>
+    </message>
+    <message>
+        <source>Search inverter</source>
+        <translation>搜索逆变器</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Set communicate information</source>
+        <translation>通讯设置</translation>
+    </message>
+    <message>
+        <source>Edit mail information</source>
+        <translation>邮件设置</translation>
+    </message>
+    <message>
+        <source>Password setting</source>
+        <translation>密码设置</translation>
+    </message>
+    <message>
+        <source>Set electricity price</source>
+        <translation>电价设置</translation>
+    </message>
+    <message>
+        <source>Set system information</source>
+        <translation>系统信息设置</translation>
+    </message>
+    <message>
+        <source>Set system solar information</source>
+        <translation>太阳能电池信息设置</translation>
+    </message>
+    <message>
+        <source>Set inverter information</source>
+        <translation>逆变器信息设置</translation>
+    </message>
+    <message>
+        <source>Set public grid information</source>
+        <translation>公共电网信息设置</translation>
+    </message>
+    <message>
+        <source>Edit system description</source>
+        <translation>编辑系统说明</translation>
+    </message>
+    <message>
+        <source>Set sunrise time</source>
+        <translation>日出时间设置</translation>
+    </message>
+    <message>
+        <source>About KOVA</source>
+        <translation>关于KOVA</translation>
+    </message>
+    <message>
+        <source>About Tivra Wattsight</source>
+        <translation>关于Tivra Wattsight</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>联系我们</translation>
+    </message>
+    <message>
+        <source>Operating instructions</source>
+        <translation>操作说明</translation>
+    </message>
+    <message>
+        <source>Current user:</source>
+        <translation>当前用户：</translation>
+    </message>
+    <message>
+        <source>Logon duration:</source>
+        <translation>登录时长：</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Streamline model</source>
+        <translation>精简模式</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>首页</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>逆变器</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>系统信息</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>管理员</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>访客</translation>
+    </message>
+    <message>
+        <source>Load analog data failed!</source>
+        <translation>加载模拟数据失败！</translation>
+    </message>
+    <message>
+        <source>Set successfully!</source>
+        <translation>设置成功！</translation>
+    </message>
+    <message>
+        <source>The inverter is communication, are you sure you want to close?</source>
+        <translation>逆变器正在通讯，确定要关闭吗？</translation>
+    </message>
+    <message>
+        <source>The user manual cannot be opened!</source>
+        <translation>无法打开用户手册！</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>MiniWindow</name>
+    <message>
+        <source>Input Power:</source>
+        <translation>输入功率：</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>输出功率：</translation>
+    </message>
+    <message>
+        <source>Single Phase:</source>
+        <translation>单相：</translation>
+    </message>
+    <message>
+        <source>Three Phase:</source>
+        <translation>三相：</translation>
+    </message>
+    <message>
+        <source>CO2 Reduce:</source>
+        <translation>CO2减排：</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>总发电量：</translation>
+    </message>
+    <message>
+        <source>Benefits:</source>
+        <translation>收益：</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>今日发电量：</translation>
+    </message>
+    <message>
+        <source>Current User:</source>
+        <translation>当前用户：</translation>
+    </message>
+    <message>
+        <source>System Data</source>
+        <translation>系统数据</translation>
+    </message>
+    <message>
+        <source>Benefits</source>
+        <translation>收益</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>置顶</translation>
+    </message>
+    <message>
+        <source>System failure!</source>
+        <translation>系统故障！</translation>
+    </message>
+    <message>
+        <source>System uptime!</source>
+        <translation>系统运行正常！</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>管理员</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>访客</translation>
+    </message>
+</context>
+<context>
+    <name>Page1</name>
+    <message>
+        <source>Administrator</source>
+        <translation>管理员</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>访客</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>System failure!</source>
+        <translation>系统故障！</translation>
+    </message>
+    <message>
+        <source>System uptime!</source>
+        <translation>系统运行正常！</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>注销</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>User logon</source>
+        <translation>用户登录</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>用户：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>语言：</translation>
+    </message>
+    <message>
+        <source>Plant overview</source>
+        <translation>电站概况</translation>
+    </message>
+    <message>
+        <source>Input Power:</source>
+        <translation>输入功率：</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>输出功率：</translation>
+    </message>
+    <message>
+        <source>Single Phase:</source>
+        <translation>单相：</translation>
+    </message>
+    <message>
+        <source>Three Phase:</source>
+        <translation>三相：</translation>
+    </message>
+    <message>
+        <source>pcs</source>
+        <translation>台</translation>
+    </message>
+    <message>
+        <source>System Data</source>
+        <translation>系统数据</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>总发电量：</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>今日发电量：</translation>
+    </message>
+    <message>
+        <source>CO2 Reduce:</source>
+        <translation>CO2减排：</translation>
+    </message>
+    <message>
+        <source>Benefits:</source>
+        <translation>收益：</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>Logout successful!</source>
+        <translation>注销成功！</translation>
+    </message>
+    <message>
+        <source>Login failed!</source>
+        <translation>登录失败！</translation>
+    </message>
+</context>
+<context>
+    <name>Page2</name>
+    <message>
+        <source>Real-time</source>
+        <translation>实时</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Historical</source>
+        <translation>历史</translation>
+    </message>
+    <message>
+        <source>Technical</source>
+        <translation>技术参数</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>汇流箱</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Address: </source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Current time:</source>
+        <translation>当前时间：</translation>
+    </message>
+    <message>
+        <source>Data Time:</source>
+        <translation>数据时间：</translation>
+    </message>
+    <message>
+        <source>User level is not enough!</source>
+        <translation>用户权限不够！</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect the inverter?</source>
+        <translation>确定要断开该逆变器吗？</translation>
+    </message>
+    <message>
+        <source>Analog signal cannot be set!</source>
+        <translation>模拟信号不能设置！</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the inverter?</source>
+        <translation>确定要删除该逆变器吗？</translation>
+    </message>
+</context>
+<context>
+    <name>Page21</name>
+    <message>
+        <source>Track1 voltage:</source>
+        <translation>组串1电压：</translation>
+    </message>
+    <message>
+        <source>Track1 current:</source>
+        <translation>组串1电流：</translation>
+    </message>
+    <message>
+        <source>Track2 voltage:</source>
+        <translation>组串2电压：</translation>
+    </message>
+    <message>
+        <source>Track2 current:</source>
+        <translation>组串2电流：</translation>
+    </message>
+    <message>
+        <source>Input power:</source>
+        <translation>输入功率：</translation>
+    </message>
+    <message>
+        <source>U voltage:</source>
+        <translation>U相电压：</translation>
+    </message>
+    <message>
+        <source>U current:</source>
+        <translation>U相电流：</translation>
+    </message>
+    <message>
+        <source>V voltage:</source>
+        <translation>V相电压：</translation>
+    </message>
+    <message>
+        <source>V current:</source>
+        <translation>V相电流：</translation>
+    </message>
+    <message>
+        <source>W voltage:</source>
+        <translation>W相电压：</translation>
+    </message>
+    <message>
+        <source>W current:</source>
+        <translation>W相电流：</translation>
+    </message>
+    <message>
+        <source>Output power:</source>
+        <translation>输出功率：</translation>
+    </message>
+    <message>
+        <source>Inverter Tem:</source>
+        <translation>逆变器温度：</translation>
+    </message>
+    <message>
+        <source>Grid frequency:</source>
+        <translation>电网频率：</translation>
+    </message>
+    <message>
+        <source>CO2 reduce:</source>
+        <translation>CO2减排：</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>总发电量：</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>今日发电量：</translation>
+    </message>
+    <message>
+        <source>Peek Power:</source>
+        <translation>峰值功率：</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>状态：</translation>
+    </message>
+    <message>
+        <source>Input parameters</source>
+        <translation>输入参数</translation>
+    </message>
+    <message>
+        <source>Output parameters</source>
+        <translation>输出参数</translation>
+    </message>
+    <message>
+        <source>Other parameters</source>
+        <translation>其他参数</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Input Power</source>
+        <translation>输入功率</translation>
+    </message>
+    <message>
+        <source>Output Power</source>
+        <translation>输出功率</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>发电量</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>功率曲线</translation>
+    </message>
+    <message>
+        <source>Energy curve</source>
+        <translation>发电量曲线</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>Page22</name>
+    <message>
+        <source>Input under volt.</source>
+        <translation>输入欠压</translation>
+    </message>
+    <message>
+        <source>Caused by PV system.Recoverable failure!</source>
+        <translation>由光伏系统引起，可恢复故障！</translation>
+    </message>
+    <message>
+        <source>Bus under volt.</source>
+        <translation>母线欠压</translation>
+    </message>
+    <message>
+        <source>Caused by PV system or Invert.Recoverable failure!</source>
+        <translation>由光伏系统或逆变器引起，可恢复故障！</translation>
+    </message>
+    <message>
+        <source>Grid under volt.</source>
+        <translation>电网欠压</translation>
+    </message>
+    <message>
+        <source>Caused by AC Grid.</source>
+        <translation>由交流电网引起。</translation>
+    </message>
+    <message>
+        <source>Grid over volt.</source>
+        <translation>电网过压</translation>
+    </message>
+    <message>
+        <source>Grid under freq.</source>
+        <translation>电网欠频</translation>
+    </message>
+    <message>
+        <source>Grid over freq.</source>
+        <translation>电网过频</translation>
+    </message>
+    <message>
+        <source>Clock fault</source>
+        <translation>时钟故障</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.Recoverable failure!</source>
+        <translation>由逆变器引起，可恢复故障！</translation>
+    </message>
+    <message>
+        <source>Impedance</source>
+        <translation>阻抗异常</translation>
+    </message>
+    <message>
+        <source>Caused by AC Grid.Unrecoverable failure!</source>
+        <translation>由交流电网引起，不可恢复故障！</translation>
+    </message>
+    <message>
+        <source>Cmd shut down</source>
+        <translation>命令关机</translation>
+    </message>
+    <message>
+        <source>Caused by User.</source>
+        <translation>由用户引起。</translation>
+    </message>
+    <message>
+        <source>Current anomaly</source>
+        <translation>电流异常</translation>
+    </message>
+    <message>
+        <source>Caused by Current anomaly</source>
+        <translation>由电流异常引起</translation>
+    </message>
+    <message>
+        <source>Box Int Comm</source>
+        <translation>汇流箱内部通讯</translation>
+    </message>
+    <message>
+        <source>Caused by Box Int Comm</source>
+        <translation>由汇流箱内部通讯引起</translation>
+    </message>
+    <message>
+        <source>SPD1 Fault</source>
+        <translation>防雷器1故障</translation>
+    </message>
+    <message>
+        <source>Caused by SPD1 Fault</source>
+        <translation>由防雷器1故障引起</translation>
+    </message>
+    <message>
+        <source>SPD2 Fault</source>
+        <translation>防雷器2故障</translation>
+    </message>
+    <message>
+        <source>Caused by SPD2 Fault</source>
+        <translation>由防雷器2故障引起</translation>
+    </message>
+    <message>
+        <source>SPD3 Fault</source>
+        <translation>防雷器3故障</translation>
+    </message>
+    <message>
+        <source>Caused by SPD3 Fault</source>
+        <translation>由防雷器3故障引起</translation>
+    </message>
+    <message>
+        <source>SPD4 Fault</source>
+        <translation>防雷器4故障</translation>
+    </message>
+    <message>
+        <source>Caused by SPD4 Fault</source>
+        <translation>由防雷器4故障引起</translation>
+    </message>
+    <message>
+        <source>Input over volt.</source>
+        <translation>输入过压</translation>
+    </message>
+    <message>
+        <source>Bus over volt.</source>
+        <translation>母线过压</translation>
+    </message>
+    <message>
+        <source>Caused by Invert.Recoverable failure!</source>
+        <translation>由逆变器引起，可恢复故障！</translation>
+    </message>
+    <message>
+        <source>Boost fail</source>
+        <translation>升压失败</translation>
+    </message>
+    <message>
+        <source>Caused by Invert.Unrecoverable failure!</source>
+        <translation>由逆变器引起，不可恢复故障！</translation>
+    </message>
+    <message>
+        <source>Grid over curr.</source>
+        <translation>电网过流</translation>
+    </message>
+    <message>
+        <source>Over temperature</source>
+        <translation>过温</translation>
+    </message>
+    <message>
+        <source>Riso low</source>
+        <translation>绝缘阻抗低</translation>
+    </message>
+    <message>
+        <source>Caused by PV System.!</source>
+        <translation>由光伏系统引起！</translation>
+    </message>
+    <message>
+        <source>IGBT driver err.</source>
+        <translation>IGBT驱动错误</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.Unrecoverable failure!</source>
+        <translation>由逆变器引起，不可恢复故障！</translation>
+    </message>
+    <message>
+        <source>Comm. fault</source>
+        <translation>通讯故障</translation>
+    </message>
+    <message>
+        <source>Leak current fail</source>
+        <translation>漏电流故障</translation>
+    </message>
+    <message>
+        <source>Caused by PV System.Unrecoverable failure!</source>
+        <translation>由光伏系统引起，不可恢复故障！</translation>
+    </message>
+    <message>
+        <source>Relay fault</source>
+        <translation>继电器故障</translation>
+    </message>
+    <message>
+        <source>Fan fault</source>
+        <translation>风扇故障</translation>
+    </message>
+    <message>
+        <source>Eeprom fault</source>
+        <translation>EEPROM故障</translation>
+    </message>
+    <message>
+        <source>DC inject</source>
+        <translation>直流注入</translation>
+    </message>
+    <message>
+        <source>Output short</source>
+        <translation>输出短路</translation>
+    </message>
+    <message>
+        <source>Zero drift.</source>
+        <translation>零点漂移</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.</source>
+        <translation>由逆变器引起。</translation>
+    </message>
+    <message>
+        <source>Grid negative phase</source>
+        <translation>电网相序错误</translation>
+    </message>
+    <message>
+        <source>Input over curr.</source>
+        <translation>输入过流</translation>
+    </message>
+    <message>
+        <source>Data incnst</source>
+        <translation>数据不一致</translation>
+    </message>
+    <message>
+        <source>Power reversed</source>
+        <translation>功率反向</translation>
+    </message>
+    <message>
+        <source>Status and faults</source>
+        <translation>状态与故障</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>未选择逆变器</translation>
+    </message>
+</context>
+<context>
+    <name>Page23</name>
+    <message>
+        <source>Generation history</source>
+        <translation>发电历史</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>未选择逆变器</translation>
+    </message>
+</context>
+<context>
+    <name>Page24</name>
+    <message>
+        <source>Technical data</source>
+        <translation>技术参数</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>未选择逆变器</translation>
+    </message>
+</context>
+<context>
+    <name>Page25</name>
+    <message>
+        <source>Combiner box data</source>
+        <translation>汇流箱数据</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>未选择逆变器</translation>
+    </message>
+</context>
+<context>
+    <name>Page3</name>
+    <message>
+        <source>System Name</source>
+        <translation>系统名称</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>1-ph inverter</source>
+        <translation>单相逆变器</translation>
+    </message>
+    <message>
+        <source>Quantity(pcs)</source>
+        <translation>数量(台)</translation>
+    </message>
+    <message>
+        <source>3-ph inverter</source>
+        <translation>三相逆变器</translation>
+    </message>
+</context>
+<context>
+    <name>QAboutTivraDlg</name>
+    <message>
+        <source>About Tivra Wattsight</source>
+        <translation>关于Tivra Wattsight</translation>
+    </message>
+    <message>
+        <source>Software Name:</source>
+        <translation>软件名称：</translation>
+    </message>
+    <message>
+        <source>Software version number:</source>
+        <translation>软件版本号：</translation>
+    </message>
+</context>
+<context>
+    <name>QFaultListWidget</name>
+    <message>
+        <source>Quantity: </source>
+        <translation>数量：</translation>
+    </message>
+    <message>
+        <source>Inverters in failure</source>
+        <translation>故障逆变器</translation>
+    </message>
+</context>
+<context>
+    <name>QInstructionsDlg</name>
+    <message>
+        <source>About KOVA</source>
+        <translation>关于KOVA</translation>
+    </message>
+    <message>
+        <source>Company Name:</source>
+        <translation>公司名称：</translation>
+    </message>
+    <message>
+        <source>Headquarters Address:</source>
+        <translation>总部地址：</translation>
+    </message>
+    <message>
+        <source>Sales Hotline:</source>
+        <translation>销售热线：</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>网址：</translation>
+    </message>
+    <message>
+        <source>Zip Code:</source>
+        <translation>邮编：</translation>
+    </message>
+    <message>
+        <source>Service Hotline:</source>
+        <translation>服务热线：</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>电子邮箱：</translation>
+    </message>
+</context>
+<context>
+    <name>QInverter</name>
+    <message>
+        <source>Already connected!</source>
+        <translation>已连接！</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source>Tivra PA1K5S</source>
+        <translation>Tivra PA1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PA2K2S</source>
+        <translation>Tivra PA2K2S</translation>
+    </message>
+    <message>
+        <source>Tivra PA3KS</source>
+        <translation>Tivra PA3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KS</source>
+        <translation>Tivra PA4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KS</source>
+        <translation>Tivra PA6KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KT</source>
+        <translation>Tivra PA4KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KT</source>
+        <translation>Tivra PA5KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KT</source>
+        <translation>Tivra PA6KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA8KT</source>
+        <translation>Tivra PA8KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA12KT</source>
+        <translation>Tivra PA12KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA15KT</source>
+        <translation>Tivra PA15KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA17KT</source>
+        <translation>Tivra PA17KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT</source>
+        <translation>Tivra PA20KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT-X</source>
+        <translation>Tivra PA20KT-X</translation>
+    </message>
+    <message>
+        <source>Tivra PA25KT</source>
+        <translation>Tivra PA25KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA30KT</source>
+        <translation>Tivra PA30KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA40KT</source>
+        <translation>Tivra PA40KT</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS</source>
+        <translation>Tivra PE4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S</source>
+        <translation>Tivra PE4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS</source>
+        <translation>Tivra PE5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS-D</source>
+        <translation>Tivra PE4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S-D</source>
+        <translation>Tivra PE4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS-D</source>
+        <translation>Tivra PE5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM750S</source>
+        <translation>Tivra PM750S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K1S</source>
+        <translation>Tivra PM1K1S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K5S</source>
+        <translation>Tivra PM1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PM2KS</source>
+        <translation>Tivra PM2KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS</source>
+        <translation>Tivra PM3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS</source>
+        <translation>Tivra PM4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S</source>
+        <translation>Tivra PM4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS</source>
+        <translation>Tivra PM5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS-D</source>
+        <translation>Tivra PM3KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS-D</source>
+        <translation>Tivra PM4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S-D</source>
+        <translation>Tivra PM4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS-D</source>
+        <translation>Tivra PM5KS-D</translation>
+    </message>
+    <message>
+        <source>   Change the inverter name.</source>
+        <translation>   更改逆变器名称。</translation>
+    </message>
+    <message>
+        <source>      The original name:</source>
+        <translation>      原名称：</translation>
+    </message>
+    <message>
+        <source>      The current name:</source>
+        <translation>      现名称：</translation>
+    </message>
+    <message>
+        <source>   Communication status change.</source>
+        <translation>   通讯状态改变。</translation>
+    </message>
+    <message>
+        <source>      Inverter </source>
+        <translation>      逆变器</translation>
+    </message>
+    <message>
+        <source>   Fault began!</source>
+        <translation>   故障开始！</translation>
+    </message>
+    <message>
+        <source>      The fault code: </source>
+        <translation>      故障代码：</translation>
+    </message>
+    <message>
+        <source>   Fault end!</source>
+        <translation>   故障结束！</translation>
+    </message>
+    <message>
+        <source>   Inverter add to the system!</source>
+        <translation>   逆变器加入系统！</translation>
+    </message>
+    <message>
+        <source>   Inverter status change!</source>
+        <translation>   逆变器状态改变！</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> 变为 </translation>
+    </message>
+    <message>
+        <source>   Setting time of inverter!</source>
+        <translation>   设置逆变器时间！</translation>
+    </message>
+    <message>
+        <source>   Setting the language of inverter!</source>
+        <translation>   设置逆变器语言！</translation>
+    </message>
+    <message>
+        <source>   Setting the monetary unit of inverter!</source>
+        <translation>   设置逆变器货币单位！</translation>
+    </message>
+    <message>
+        <source>   Setting the price!</source>
+        <translation>   设置电价！</translation>
+    </message>
+    <message>
+        <source>   Setting the max output power!</source>
+        <translation>   设置最大输出功率！</translation>
+    </message>
+    <message>
+        <source>   Setting the user label!</source>
+        <translation>   设置用户标签！</translation>
+    </message>
+    <message>
+        <source>,Tivra Wattsight:</source>
+        <translation>,Tivra Wattsight:</translation>
+    </message>
+</context>
+<context>
+    <name>QMyColorDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Select a colour</source>
+        <translation>选择颜色</translation>
+    </message>
+</context>
+<context>
+    <name>QOutputPane</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+</context>
+<context>
+    <name>QOutputTrend</name>
+    <message>
+        <source>Output power curve</source>
+        <translation>输出功率曲线</translation>
+    </message>
+</context>
+<context>
+    <name>QTrendSetDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Trend settings</source>
+        <translation>曲线设置</translation>
+    </message>
+    <message>
+        <source>Input Power:</source>
+        <translation>输入功率：</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>输出功率：</translation>
+    </message>
+    <message>
+        <source>Energy:</source>
+        <translation>发电量：</translation>
+    </message>
+    <message>
+        <source>The maximum Y-axis:</source>
+        <translation>Y轴最大值：</translation>
+    </message>
+    <message>
+        <source>Time axis:</source>
+        <translation>时间轴：</translation>
+    </message>
+    <message>
+        <source>Restore default settings</source>
+        <translation>恢复默认设置</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>1 minutes</source>
+        <translation>1分钟</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10分钟</translation>
+    </message>
+    <message>
+        <source>1 hours</source>
+        <translation>1小时</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2小时</translation>
+    </message>
+</context>
+<context>
+    <name>QtMyTree</name>
+    <message>
+        <source>Single phase inverter</source>
+        <translation>单相逆变器</translation>
+    </message>
+    <message>
+        <source>Three phase inverter</source>
+        <translation>三相逆变器</translation>
+    </message>
+</context>
+</TS>

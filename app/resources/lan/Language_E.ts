@@ -1,0 +1,1363 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Self-test</source>
+        <translation>Self-test</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Running</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>Shutdown</translation>
+    </message>
+    <message>
+        <source>Enter the illegal instruction!</source>
+        <translation>Enter the illegal instruction!</translation>
+    </message>
+    <message>
+        <source>The data address is illegal!</source>
+        <translation>The data address is illegal!</translation>
+    </message>
+    <message>
+        <source>Data value is illegal!</source>
+        <translation>Data value is illegal!</translation>
+    </message>
+    <message>
+        <source>The operation failed!</source>
+        <translation>The operation failed!</translation>
+    </message>
+    <message>
+        <source>Password is incorrect!</source>
+        <translation>Password is incorrect!</translation>
+    </message>
+    <message>
+        <source>Data frame error!</source>
+        <translation>Data frame error!</translation>
+    </message>
+    <message>
+        <source>Parameter is read-only!</source>
+        <translation>Parameter is read-only!</translation>
+    </message>
+    <message>
+        <source>Parameters of the operation can not be change!</source>
+        <translation>Parameters of the operation can not be change!</translation>
+    </message>
+    <message>
+        <source>Password protection!</source>
+        <translation>Password protection!</translation>
+    </message>
+    <message>
+        <source>Length error!</source>
+        <translation>Length error!</translation>
+    </message>
+    <message>
+        <source>You do not have permission to do this!</source>
+        <translation>You do not have permission to do this!</translation>
+    </message>
+    <message>
+        <source>Open the serial port failure!</source>
+        <translation>Open the serial port failure!</translation>
+    </message>
+    <message>
+        <source>(9600,8,0,1) is open!</source>
+        <translation>(9600,8,0,1) is open!</translation>
+    </message>
+    <message>
+        <source>Close the serial port</source>
+        <translation>Close the serial port</translation>
+    </message>
+    <message>
+        <source>is closed!</source>
+        <translation>is closed!</translation>
+    </message>
+    <message>
+        <source>Open the serial port</source>
+        <translation>Open the serial port</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server!</source>
+        <translation>Failed to connect to server!</translation>
+    </message>
+    <message>
+        <source>On-line!</source>
+        <translation>On-line!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>not online!</source>
+        <translation>not online!</translation>
+    </message>
+    <message>
+        <source>Connect to server</source>
+        <translation>Connect to server</translation>
+    </message>
+    <message>
+        <source>Open GPRS server failed!</source>
+        <translation>Open GPRS server failed!</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>Close GPRS server</source>
+        <translation>Close GPRS server</translation>
+    </message>
+    <message>
+        <source>waiting!</source>
+        <translation>waiting!</translation>
+    </message>
+    <message>
+        <source>GPRS server</source>
+        <translation>GPRS server</translation>
+    </message>
+    <message>
+        <source>Open server</source>
+        <translation>Open server</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Operate</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Add new inverter</source>
+        <translation>Add new inverter</translation>
+    </message>
+    <message>
+        <source>Search inverter</source>
+        <translation>Search inverter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Set communicate information</source>
+        <translation>Set communicate information</translation>
+    </message>
+    <message>
+        <source>Edit mail information</source>
+        <translation>Edit mail information</translation>
+    </message>
+    <message>
+        <source>Password setting</source>
+        <translation>Password setting</translation>
+    </message>
+    <message>
+        <source>Set electricity price</source>
+        <translation>Set electricity price</translation>
+    </message>
+    <message>
+        <source>Set system information</source>
+        <translation>Set system information</translation>
+    </message>
+    <message>
+        <source>Set system solar information</source>
+        <translation>Set system solar information</translation>
+    </message>
+    <message>
+        <source>Set inverter information</source>
+        <translation>Set inverter information</translation>
+    </message>
+    <message>
+        <source>Set public grid information</source>
+        <translation>Set public grid information</translation>
+    </message>
+    <message>
+        <source>Edit system description</source>
+        <translation>Edit system description</translation>
+    </message>
+    <message>
+        <source>Set sunrise time</source>
+        <translation>Set sunrise time</translation>
+    </message>
+    <message>
+        <source>About KOVA</source>
+        <translation>About KOVA</translation>
+    </message>
+    <message>
+        <source>About Tivra Wattsight</source>
+        <translation>About Tivra Wattsight</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contact us</translation>
+    </message>
+    <message>
+        <source>Operating instructions</source>
+        <translation>Operating instructions</translation>
+    </message>
+    <message>
+        <source>Current user:</source>
+        <translation>Current user:</translation>
+    </message>
+    <message>
+        <source>Logon duration:</source>
+        <translation>Logon duration:</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>hour</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>Streamline model</source>
+        <translation>Streamline model</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Guest</translation>
+    </message>
+    <message>
+        <source>Load analog data failed!</source>
+        <translation>Load analog data failed!</translation>
+    </message>
+    <message>
+        <source>Set successfully!</source>
+        <translation>Set successfully!</translation>
+    </message>
+    <message>
+        <source>The inverter is communication, are you sure you want to close?</source>
+        <translation>The inverter is communication, are you sure you want to close?</translation>
+    </message>
+    <message>
+        <source>The user manual cannot be opened!</source>
+        <translation>The user manual cannot be opened!</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>MiniWindow</name>
+    <message>
+        <source>Input Power:</source>
+        <translation>Input Power:</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>Output Power:</translation>
+    </message>
+    <message>
+        <source>Single Phase:</source>
+        <translation>Single Phase:</translation>
+    </message>
+    <message>
+        <source>Three Phase:</source>
+        <translation>Three Phase:</translation>
+    </message>
+    <message>
+        <source>CO2 Reduce:</source>
+        <translation>CO2 Reduce:</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>Total gen.:</translation>
+    </message>
+    <message>
+        <source>Benefits:</source>
+        <translation>Benefits:</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>Today gen.:</translation>
+    </message>
+    <message>
+        <source>Current User:</source>
+        <translation>Current User:</translation>
+    </message>
+    <message>
+        <source>System Data</source>
+        <translation>System Data</translation>
+    </message>
+    <message>
+        <source>Benefits</source>
+        <translation>Benefits</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Stick</translation>
+    </message>
+    <message>
+        <source>System failure!</source>
+        <translation>System failure!</translation>
+    </message>
+    <message>
+        <source>System uptime!</source>
+        <translation>System uptime!</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Guest</translation>
+    </message>
+</context>
+<context>
+    <name>Page1</name>
+    <message>
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Guest</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>System failure!</source>
+        <translation>System failure!</translation>
+    </message>
+    <message>
+        <source>System uptime!</source>
+        <translation>System uptime!</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>Logon</translation>
+    </message>
+    <message>
+        <source>User logon</source>
+        <translation>User logon</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Plant overview</source>
+        <translation>Plant overview</translation>
+    </message>
+    <message>
+        <source>Input Power:</source>
+        <translation>Input Power:</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>Output Power:</translation>
+    </message>
+    <message>
+        <source>Single Phase:</source>
+        <translation>Single Phase:</translation>
+    </message>
+    <message>
+        <source>Three Phase:</source>
+        <translation>Three Phase:</translation>
+    </message>
+    <message>
+        <source>pcs</source>
+        <translation>pcs</translation>
+    </message>
+    <message>
+        <source>System Data</source>
+        <translation>System Data</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>Total gen.:</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>Today gen.:</translation>
+    </message>
+    <message>
+        <source>CO2 Reduce:</source>
+        <translation>CO2 Reduce:</translation>
+    </message>
+    <message>
+        <source>Benefits:</source>
+        <translation>Benefits:</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>Logout successful!</source>
+        <translation>Logout successful!</translation>
+    </message>
+    <message>
+        <source>Login failed!</source>
+        <translation>Login failed!</translation>
+    </message>
+</context>
+<context>
+    <name>Page2</name>
+    <message>
+        <source>Real-time</source>
+        <translation>Real-time</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Historical</source>
+        <translation>Historical</translation>
+    </message>
+    <message>
+        <source>Technical</source>
+        <translation>Technical</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Address: </source>
+        <translation>Address: </translation>
+    </message>
+    <message>
+        <source>Current time:</source>
+        <translation>Current time:</translation>
+    </message>
+    <message>
+        <source>Data Time:</source>
+        <translation>Data Time:</translation>
+    </message>
+    <message>
+        <source>User level is not enough!</source>
+        <translation>User level is not enough!</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect the inverter?</source>
+        <translation>Do you want to disconnect the inverter?</translation>
+    </message>
+    <message>
+        <source>Analog signal cannot be set!</source>
+        <translation>Analog signal cannot be set!</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the inverter?</source>
+        <translation>Do you want to delete the inverter?</translation>
+    </message>
+</context>
+<context>
+    <name>Page21</name>
+    <message>
+        <source>Track1 voltage:</source>
+        <translation>Track1 voltage:</translation>
+    </message>
+    <message>
+        <source>Track1 current:</source>
+        <translation>Track1 current:</translation>
+    </message>
+    <message>
+        <source>Track2 voltage:</source>
+        <translation>Track2 voltage:</translation>
+    </message>
+    <message>
+        <source>Track2 current:</source>
+        <translation>Track2 current:</translation>
+    </message>
+    <message>
+        <source>Input power:</source>
+        <translation>Input power:</translation>
+    </message>
+    <message>
+        <source>U voltage:</source>
+        <translation>U voltage:</translation>
+    </message>
+    <message>
+        <source>U current:</source>
+        <translation>U current:</translation>
+    </message>
+    <message>
+        <source>V voltage:</source>
+        <translation>V voltage:</translation>
+    </message>
+    <message>
+        <source>V current:</source>
+        <translation>V current:</translation>
+    </message>
+    <message>
+        <source>W voltage:</source>
+        <translation>W voltage:</translation>
+    </message>
+    <message>
+        <source>W current:</source>
+        <translation>W current:</translation>
+    </message>
+    <message>
+        <source>Output power:</source>
+        <translation>Output power:</translation>
+    </message>
+    <message>
+        <source>Inverter Tem:</source>
+        <translation>Inverter Tem:</translation>
+    </message>
+    <message>
+        <source>Grid frequency:</source>
+        <translation>Grid frequency:</translation>
+    </message>
+    <message>
+        <source>CO2 reduce:</source>
+        <translation>CO2 reduce:</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>Total gen.:</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>Today gen.:</translation>
+    </message>
+    <message>
+        <source>Peek Power:</source>
+        <translation>Peek Power:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Input parameters</source>
+        <translation>Input parameters</translation>
+    </message>
+    <message>
+        <source>Output parameters</source>
+        <translation>Output parameters</translation>
+    </message>
+    <message>
+        <source>Other parameters</source>
+        <translation>Other parameters</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Input Power</source>
+        <translation>Input Power</translation>
+    </message>
+    <message>
+        <source>Output Power</source>
+        <translation>Output Power</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energy</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>Power curve</translation>
+    </message>
+    <message>
+        <source>Energy curve</source>
+        <translation>Energy curve</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unknow</translation>
+    </message>
+</context>
+<context>
+    <name>Page22</name>
+    <message>
+        <source>Input under volt.</source>
+        <translation>Input under volt.</translation>
+    </message>
+    <message>
+        <source>Caused by PV system.Recoverable failure!</source>
+        <translation>Caused by PV system.Recoverable failure!</translation>
+    </message>
+    <message>
+        <source>Bus under volt.</source>
+        <translation>Bus under volt.</translation>
+    </message>
+    <message>
+        <source>Caused by PV system or Invert.Recoverable failure!</source>
+        <translation>Caused by PV system or Invert.Recoverable failure!</translation>
+    </message>
+    <message>
+        <source>Grid under volt.</source>
+        <translation>Grid under volt.</translation>
+    </message>
+    <message>
+        <source>Caused by AC Grid.</source>
+        <translation>Caused by AC Grid.</translation>
+    </message>
+    <message>
+        <source>Grid over volt.</source>
+        <translation>Grid over volt.</translation>
+    </message>
+    <message>
+        <source>Grid under freq.</source>
+        <translation>Grid under freq.</translation>
+    </message>
+    <message>
+        <source>Grid over freq.</source>
+        <translation>Grid over freq.</translation>
+    </message>
+    <message>
+        <source>Clock fault</source>
+        <translation>Clock fault</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.Recoverable failure!</source>
+        <translation>Caused by Inverter.Recoverable failure!</translation>
+    </message>
+    <message>
+        <source>Impedance</source>
+        <translation>Impedance</translation>
+    </message>
+    <message>
+        <source>Caused by AC Grid.Unrecoverable failure!</source>
+        <translation>Caused by AC Grid.Unrecoverable failure!</translation>
+    </message>
+    <message>
+        <source>Cmd shut down</source>
+        <translation>Cmd shut down</translation>
+    </message>
+    <message>
+        <source>Caused by User.</source>
+        <translation>Caused by User.</translation>
+    </message>
+    <message>
+        <source>Current anomaly</source>
+        <translation>Current anomaly</translation>
+    </message>
+    <message>
+        <source>Caused by Current anomaly</source>
+        <translation>Caused by Current anomaly</translation>
+    </message>
+    <message>
+        <source>Box Int Comm</source>
+        <translation>Box Int Comm</translation>
+    </message>
+    <message>
+        <source>Caused by Box Int Comm</source>
+        <translation>Caused by Box Int Comm</translation>
+    </message>
+    <message>
+        <source>SPD1 Fault</source>
+        <translation>SPD1 Fault</translation>
+    </message>
+    <message>
+        <source>Caused by SPD1 Fault</source>
+        <translation>Caused by SPD1 Fault</translation>
+    </message>
+    <message>
+        <source>SPD2 Fault</source>
+        <translation>SPD2 Fault</translation>
+    </message>
+    <message>
+        <source>Caused by SPD2 Fault</source>
+        <translation>Caused by SPD2 Fault</translation>
+    </message>
+    <message>
+        <source>SPD3 Fault</source>
+        <translation>SPD3 Fault</translation>
+    </message>
+    <message>
+        <source>Caused by SPD3 Fault</source>
+        <translation>Caused by SPD3 Fault</translation>
+    </message>
+    <message>
+        <source>SPD4 Fault</source>
+        <translation>SPD4 Fault</translation>
+    </message>
+    <message>
+        <source>Caused by SPD4 Fault</source>
+        <translation>Caused by SPD4 Fault</translation>
+    </message>
+    <message>
+        <source>Input over volt.</source>
+        <translation>Input over volt.</translation>
+    </message>
+    <message>
+        <source>Bus over volt.</source>
+        <translation>Bus over volt.</translation>
+    </message>
+    <message>
+        <source>Caused by Invert.Recoverable failure!</source>
+        <translation>Caused by Invert.Recoverable failure!</translation>
+    </message>
+    <message>
+        <source>Boost fail</source>
+        <translation>Boost fail</translation>
+    </message>
+    <message>
+        <source>Caused by Invert.Unrecoverable failure!</source>
+        <translation>Caused by Invert.Unrecoverable failure!</translation>
+    </message>
+    <message>
+        <source>Grid over curr.</source>
+        <translation>Grid over curr.</translation>
+    </message>
+    <message>
+        <source>Over temperature</source>
+        <translation>Over temperature</translation>
+    </message>
+    <message>
+        <source>Riso low</source>
+        <translation>Riso low</translation>
+    </message>
+    <message>
+        <source>Caused by PV System.!</source>
+        <translation>Caused by PV System.!</translation>
+    </message>
+    <message>
+        <source>IGBT driver err.</source>
+        <translation>IGBT driver err.</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.Unrecoverable failure!</source>
+        <translation>Caused by Inverter.Unrecoverable failure!</translation>
+    </message>
+    <message>
+        <source>Comm. fault</source>
+        <translation>Comm. fault</translation>
+    </message>
+    <message>
+        <source>Leak current fail</source>
+        <translation>Leak current fail</translation>
+    </message>
+    <message>
+        <source>Caused by PV System.Unrecoverable failure!</source>
+        <translation>Caused by PV System.Unrecoverable failure!</translation>
+    </message>
+    <message>
+        <source>Relay fault</source>
+        <translation>Relay fault</translation>
+    </message>
+    <message>
+        <source>Fan fault</source>
+        <translation>Fan fault</translation>
+    </message>
+    <message>
+        <source>Eeprom fault</source>
+        <translation>Eeprom fault</translation>
+    </message>
+    <message>
+        <source>DC inject</source>
+        <translation>DC inject</translation>
+    </message>
+    <message>
+        <source>Output short</source>
+        <translation>Output short</translation>
+    </message>
+    <message>
+        <source>Zero drift.</source>
+        <translation>Zero drift.</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.</source>
+        <translation>Caused by Inverter.</translation>
+    </message>
+    <message>
+        <source>Grid negative phase</source>
+        <translation>Grid negative phase</translation>
+    </message>
+    <message>
+        <source>Input over curr.</source>
+        <translation>Input over curr.</translation>
+    </message>
+    <message>
+        <source>Data incnst</source>
+        <translation>Data incnst</translation>
+    </message>
+    <message>
+        <source>Power reversed</source>
+        <translation>Power reversed</translation>
+    </message>
+    <message>
+        <source>Status and faults</source>
+        <translation>Status and faults</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>No inverter selected</translation>
+    </message>
+</context>
+<context>
+    <name>Page23</name>
+    <message>
+        <source>Generation history</source>
+        <translation>Generation history</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>No inverter selected</translation>
+    </message>
+</context>
+<context>
+    <name>Page24</name>
+    <message>
+        <source>Technical data</source>
+        <translation>Technical data</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>No inverter selected</translation>
+    </message>
+</context>
+<context>
+    <name>Page25</name>
+    <message>
+        <source>Combiner box data</source>
+        <translation>Combiner box data</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>No inverter selected</translation>
+    </message>
+</context>
+<context>
+    <name>Page3</name>
+    <message>
+        <source>System Name</source>
+        <translation>System Name</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>1-ph inverter</source>
+        <translation>1-ph inverter</translation>
+    </message>
+    <message>
+        <source>Quantity(pcs)</source>
+        <translation>Quantity(pcs)</translation>
+    </message>
+    <message>
+        <source>3-ph inverter</source>
+        <translation>3-ph inverter</translation>
+    </message>
+</context>
+<context>
+    <name>QAboutTivraDlg</name>
+    <message>
+        <source>About Tivra Wattsight</source>
+        <translation>About Tivra Wattsight</translation>
+    </message>
+    <message>
+        <source>Software Name:</source>
+        <translation>Software Name:</translation>
+    </message>
+    <message>
+        <source>Software version number:</source>
+        <translation>Software version number:</translation>
+    </message>
+</context>
+<context>
+    <name>QFaultListWidget</name>
+    <message>
+        <source>Quantity: </source>
+        <translation>Quantity: </translation>
+    </message>
+    <message>
+        <source>Inverters in failure</source>
+        <translation>Inverters in failure</translation>
+    </message>
+</context>
+<context>
+    <name>QInstructionsDlg</name>
+    <message>
+        <source>About KOVA</source>
+        <translation>About KOVA</translation>
+    </message>
+    <message>
+        <source>Company Name:</source>
+        <translation>Company Name:</translation>
+    </message>
+    <message>
+        <source>Headquarters Address:</source>
+        <translation>Headquarters Address:</translation>
+    </message>
+    <message>
+        <source>Sales Hotline:</source>
+        <translation>Sales Hotline:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Website:</translation>
+    </message>
+    <message>
+        <source>Zip Code:</source>
+        <translation>Zip Code:</translation>
+    </message>
+    <message>
+        <source>Service Hotline:</source>
+        <translation>Service Hotline:</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+</context>
+<context>
+    <name>QInverter</name>
+    <message>
+        <source>Already connected!</source>
+        <translation>Already connected!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Tivra PA1K5S</source>
+        <translation>Tivra PA1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PA2K2S</source>
+        <translation>Tivra PA2K2S</translation>
+    </message>
+    <message>
+        <source>Tivra PA3KS</source>
+        <translation>Tivra PA3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KS</source>
+        <translation>Tivra PA4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KS</source>
+        <translation>Tivra PA6KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KT</source>
+        <translation>Tivra PA4KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KT</source>
+        <translation>Tivra PA5KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KT</source>
+        <translation>Tivra PA6KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA8KT</source>
+        <translation>Tivra PA8KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA12KT</source>
+        <translation>Tivra PA12KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA15KT</source>
+        <translation>Tivra PA15KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA17KT</source>
+        <translation>Tivra PA17KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT</source>
+        <translation>Tivra PA20KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT-X</source>
+        <translation>Tivra PA20KT-X</translation>
+    </message>
+    <message>
+        <source>Tivra PA25KT</source>
+        <translation>Tivra PA25KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA30KT</source>
+        <translation>Tivra PA30KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA40KT</source>
+        <translation>Tivra PA40KT</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS</source>
+        <translation>Tivra PE4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S</source>
+        <translation>Tivra PE4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS</source>
+        <translation>Tivra PE5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS-D</source>
+        <translation>Tivra PE4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S-D</source>
+        <translation>Tivra PE4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS-D</source>
+        <translation>Tivra PE5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM750S</source>
+        <translation>Tivra PM750S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K1S</source>
+        <translation>Tivra PM1K1S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K5S</source>
+        <translation>Tivra PM1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PM2KS</source>
+        <translation>Tivra PM2KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS</source>
+        <translation>Tivra PM3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS</source>
+        <translation>Tivra PM4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S</source>
+        <translation>Tivra PM4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS</source>
+        <translation>Tivra PM5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS-D</source>
+        <translation>Tivra PM3KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS-D</source>
+        <translation>Tivra PM4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S-D</source>
+        <translation>Tivra PM4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS-D</source>
+        <translation>Tivra PM5KS-D</translation>
+    </message>
+    <message>
+        <source>   Change the inverter name.</source>
+        <translation>   Change the inverter name.</translation>
+    </message>
+    <message>
+        <source>      The original name:</source>
+        <translation>      The original name:</translation>
+    </message>
+    <message>
+        <source>      The current name:</source>
+        <translation>      The current name:</translation>
+    </message>
+    <message>
+        <source>   Communication status change.</source>
+        <translation>   Communication status change.</translation>
+    </message>
+    <message>
+        <source>      Inverter </source>
+        <translation>      Inverter </translation>
+    </message>
+    <message>
+        <source>   Fault began!</source>
+        <translation>   Fault began!</translation>
+    </message>
+    <message>
+        <source>      The fault code: </source>
+        <translation>      The fault code: </translation>
+    </message>
+    <message>
+        <source>   Fault end!</source>
+        <translation>   Fault end!</translation>
+    </message>
+    <message>
+        <source>   Inverter add to the system!</source>
+        <translation>   Inverter add to the system!</translation>
+    </message>
+    <message>
+        <source>   Inverter status change!</source>
+        <translation>   Inverter status change!</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source>   Setting time of inverter!</source>
+        <translation>   Setting time of inverter!</translation>
+    </message>
+    <message>
+        <source>   Setting the language of inverter!</source>
+        <translation>   Setting the language of inverter!</translation>
+    </message>
+    <message>
+        <source>   Setting the monetary unit of inverter!</source>
+        <translation>   Setting the monetary unit of inverter!</translation>
+    </message>
+    <message>
+        <source>   Setting the price!</source>
+        <translation>   Setting the price!</translation>
+    </message>
+    <message>
+        <source>   Setting the max output power!</source>
+        <translation>   Setting the max output power!</translation>
+    </message>
+    <message>
+        <source>   Setting the user label!</source>
+        <translation>   Setting the user label!</translation>
+    </message>
+    <message>
+        <source>,Tivra Wattsight:</source>
+        <translation>,Tivra Wattsight:</translation>
+    </message>
+</context>
+<context>
+    <name>QMyColorDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Select a colour</source>
+        <translation>Select a colour</translation>
+    </message>
+</context>
+<context>
+    <name>QOutputPane</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>QOutputTrend</name>
+    <message>
+        <source>Output power curve</source>
+        <translation>Output power curve</translation>
+    </message>
+</context>
+<context>
+    <name>QTrendSetDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Trend settings</source>
+        <translation>Trend settings</translation>
+    </message>
+    <message>
+        <source>Input Power:</source>
+        <translation>Input Power:</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>Output Power:</translation>
+    </message>
+    <message>
+        <source>Energy:</source>
+        <translation>Energy:</translation>
+    </message>
+    <message>
+        <source>The maximum Y-axis:</source>
+        <translation>The maximum Y-axis:</translation>
+    </message>
+    <message>
+        <source>Time axis:</source>
+        <translation>Time axis:</translation>
+    </message>
+    <message>
+        <source>Restore default settings</source>
+        <translation>Restore default settings</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>1 minutes</source>
+        <translation>1 minutes</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 minutes</translation>
+    </message>
+    <message>
+        <source>1 hours</source>
+        <translation>1 hours</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 hours</translation>
+    </message>
+</context>
+<context>
+    <name>QtMyTree</name>
+    <message>
+        <source>Single phase inverter</source>
+        <translation>Single phase inverter</translation>
+    </message>
+    <message>
+        <source>Three phase inverter</source>
+        <translation>Three phase inverter</translation>
+    </message>
+</context>
+</TS>

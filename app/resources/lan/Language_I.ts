@@ -1,0 +1,1364 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Self-test</source>
+        <translation>Autotest</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>In funzione</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Allarme</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Guasto</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>Enter the illegal instruction!</source>
+        <translation>Istruzione non valida!</translation>
+    </message>
+    <message>
+        <source>The data address is illegal!</source>
+        <translation>Indirizzo dati non valido!</translation>
+    </message>
+    <message>
+        <source>Data value is illegal!</source>
+        <translation>Valore dei dati non valido!</translation>
+    </message>
+    <message>
+        <source>The operation failed!</source>
+        <translation>Operazione non riuscita!</translation>
+    </message>
+    <message>
+        <source>Password is incorrect!</source>
+        <translation>Password errata!</translation>
+    </message>
+    <message>
+        <source>Data frame error!</source>
+        <translation>Errore nel frame dati!</translation>
+    </message>
+    <message>
+        <source>Parameter is read-only!</source>
+        <translation>Parametro di sola lettura!</translation>
+    </message>
+    <message>
+        <source>Parameters of the operation can not be change!</source>
+        <translation>I parametri di questa operazione non possono essere modificati!</translation>
+    </message>
+    <message>
+        <source>Password protection!</source>
+        <translation>Protetto da password!</translation>
+    </message>
+    <message>
+        <source>Length error!</source>
+        <translation>Errore di lunghezza!</translation>
+    </message>
+    <message>
+        <source>You do not have permission to do this!</source>
+        <translation>Non si dispone dei permessi per questa operazione!</translation>
+    </message>
+    <message>
+        <source>Open the serial port failure!</source>
+        <translation>Apertura della porta seriale non riuscita!</translation>
+    </message>
+    <message>
+        <source>(9600,8,0,1) is open!</source>
+        <translation>(9600,8,0,1) è aperta!</translation>
+    </message>
+    <message>
+        <source>Close the serial port</source>
+        <translation>Chiudi la porta seriale</translation>
+    </message>
+    <message>
+        <source>is closed!</source>
+        <translation>è chiusa!</translation>
+    </message>
+    <message>
+        <source>Open the serial port</source>
+        <translation>Apri la porta seriale</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server!</source>
+        <translation>Connessione al server non riuscita!</translation>
+    </message>
+    <message>
+        <source>On-line!</source>
+        <translation>In linea!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>not online!</source>
+        <translation>non in linea!</translation>
+    </message>
+    <message>
+        <source>Connect to server</source>
+        <translation>Connetti al server</translation>
+    </message>
+    <message>
+        <source>Open GPRS server failed!</source>
+        <translation>Apertura del server GPRS non riuscita!</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>in attesa</translation>
+    </message>
+    <message>
+        <source>Close GPRS server</source>
+        <translation>Chiudi il server GPRS</translation>
+    </message>
+    <message>
+        <source>waiting!</source>
+        <translation>in attesa!</translation>
+    </message>
+    <message>
+        <source>GPRS server</source>
+        <translation>Server GPRS</translation>
+    </message>
+    <message>
+        <source>Open server</source>
+        <translation>Apri il server</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Operazioni</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <source>Add new inverter</source>
+        <translation>Aggiungi inverter</translation>
+    </message>
+    <message>
+        <source>Search inverter</source>
+        <translation>Cerca inverter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Set communicate information</source>
+        <translation>Impostazioni di comunicazione</translation>
+    </message>
+    <message>
+        <source>Edit mail information</source>
+        <translation>Impostazioni e-mail</translation>
+    </message>
+    <message>
+        <source>Password setting</source>
+        <translation>Impostazione password</translation>
+    </message>
+    <message>
+        <source>Set electricity price</source>
+        <translation>Prezzo dell&apos;energia</translation>
+    </message>
+    <message>
+        <source>Set system information</source>
+        <translation>Informazioni sull&apos;impianto</translation>
+    </message>
+    <message>
+        <source>Set system solar information</source>
+        <translation>Informazioni sui moduli solari</translation>
+    </message>
+    <message>
+        <source>Set inverter information</source>
+        <translation>Informazioni sugli inverter</translation>
+    </message>
+    <message>
+        <source>Set public grid information</source>
+        <translation>Informazioni sulla rete pubblica</translation>
+    </message>
+    <message>
+        <source>Edit system description</source>
+        <translation>Modifica la descrizione dell&apos;impianto</translation>
+    </message>
+    <message>
+        <source>Set sunrise time</source>
+        <translation>Ora dell&apos;alba</translation>
+    </message>
+    <message>
+        <source>About KOVA</source>
+        <translation>Informazioni su KOVA</translation>
+    </message>
+    <message>
+        <source>About Tivra Wattsight</source>
+        <translation>Informazioni su Tivra Wattsight</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contattaci</translation>
+    </message>
+    <message>
+        <source>Operating instructions</source>
+        <translation>Istruzioni per l&apos;uso</translation>
+    </message>
+    <message>
+        <source>Current user:</source>
+        <translation>Utente attuale: </translation>
+    </message>
+    <message>
+        <source>Logon duration:</source>
+        <translation>Durata accesso:</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Streamline model</source>
+        <translation>Vista compatta</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Amministratore</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Ospite</translation>
+    </message>
+    <message>
+        <source>Load analog data failed!</source>
+        <translation>Caricamento dei dati analogici non riuscito!</translation>
+    </message>
+    <message>
+        <source>Set successfully!</source>
+        <translation>Impostazione riuscita!</translation>
+    </message>
+    <message>
+        <source>The inverter is communication, are you sure you want to close?</source>
+        <translation>Gli inverter stanno comunicando: chiudere comunque?</translation>
+    </message>
+    <message>
+        <source>The user manual cannot be opened!</source>
+        <translation>Impossibile aprire il manuale utente!</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>MiniWindow</name>
+    <message>
+        <source>Input Power:</source>
+        <translation>Potenza in ingresso:</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>Potenza in uscita:</translation>
+    </message>
+    <message>
+        <source>Single Phase:</source>
+        <translation>Monofase:</translation>
+    </message>
+    <message>
+        <source>Three Phase:</source>
+        <translation>Trifase:</translation>
+    </message>
+    <message>
+        <source>CO2 Reduce:</source>
+        <translation>CO2 evitata:</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>Produzione totale:</translation>
+    </message>
+    <message>
+        <source>Benefits:</source>
+        <translation>Ricavi:</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>Produzione odierna:</translation>
+    </message>
+    <message>
+        <source>Current User:</source>
+        <translation>Utente attuale:</translation>
+    </message>
+    <message>
+        <source>System Data</source>
+        <translation>Dati impianto</translation>
+    </message>
+    <message>
+        <source>Benefits</source>
+        <translation>Ricavi</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Sempre in primo piano</translation>
+    </message>
+    <message>
+        <source>System failure!</source>
+        <translation>Guasto nell&apos;impianto!</translation>
+    </message>
+    <message>
+        <source>System uptime!</source>
+        <translation>Impianto in funzione!</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Amministratore</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Ospite</translation>
+    </message>
+</context>
+<context>
+    <name>Page1</name>
+    <message>
+        <source>Administrator</source>
+        <translation>Amministratore</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Ospite</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>System failure!</source>
+        <translation>Guasto nell&apos;impianto!</translation>
+    </message>
+    <message>
+        <source>System uptime!</source>
+        <translation>Impianto in funzione!</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>Accedi</translation>
+    </message>
+    <message>
+        <source>User logon</source>
+        <translation>Accesso utente</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Utente:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Lingua:</translation>
+    </message>
+    <message>
+        <source>Plant overview</source>
+        <translation>Panoramica impianto</translation>
+    </message>
+    <message>
+        <source>Input Power:</source>
+        <translation>Potenza in ingresso:</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>Potenza in uscita:</translation>
+    </message>
+    <message>
+        <source>Single Phase:</source>
+        <translation>Monofase:</translation>
+    </message>
+    <message>
+        <source>Three Phase:</source>
+        <translation>Trifase:</translation>
+    </message>
+    <message>
+        <source>pcs</source>
+        <translation>pz</translation>
+    </message>
+    <message>
+        <source>System Data</source>
+        <translation>Dati impianto</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>Produzione totale:</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>Produzione odierna:</translation>
+    </message>
+    <message>
+        <source>CO2 Reduce:</source>
+        <translation>CO2 evitata:</translation>
+    </message>
+    <message>
+        <source>Benefits:</source>
+        <translation>Ricavi:</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>domenica</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunedì</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martedì</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercoledì</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>giovedì</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>venerdì</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sabato</translation>
+    </message>
+    <message>
+        <source>Logout successful!</source>
+        <translation>Disconnessione riuscita!</translation>
+    </message>
+    <message>
+        <source>Login failed!</source>
+        <translation>Accesso non riuscito!</translation>
+    </message>
+</context>
+<context>
+    <name>Page2</name>
+    <message>
+        <source>Real-time</source>
+        <translation>Tempo reale</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Historical</source>
+        <translation>Storico</translation>
+    </message>
+    <message>
+        <source>Technical</source>
+        <translation>Dati tecnici</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Quadro di campo</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Address: </source>
+        <translation>Indirizzo: </translation>
+    </message>
+    <message>
+        <source>Current time:</source>
+        <translation>Ora attuale:</translation>
+    </message>
+    <message>
+        <source>Data Time:</source>
+        <translation>Ora dei dati:</translation>
+    </message>
+    <message>
+        <source>User level is not enough!</source>
+        <translation>Livello utente insufficiente!</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect the inverter?</source>
+        <translation>Disconnettere l&apos;inverter?</translation>
+    </message>
+    <message>
+        <source>Analog signal cannot be set!</source>
+        <translation>Il segnale analogico non può essere impostato!</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the inverter?</source>
+        <translation>Eliminare l&apos;inverter?</translation>
+    </message>
+</context>
+<context>
+    <name>Page21</name>
+    <message>
+        <source>Track1 voltage:</source>
+        <translation>Tensione stringa 1:</translation>
+    </message>
+    <message>
+        <source>Track1 current:</source>
+        <translation>Corrente stringa 1:</translation>
+    </message>
+    <message>
+        <source>Track2 voltage:</source>
+        <translation>Tensione stringa 2:</translation>
+    </message>
+    <message>
+        <source>Track2 current:</source>
+        <translation>Corrente stringa 2:</translation>
+    </message>
+    <message>
+        <source>Input power:</source>
+        <translation>Potenza in ingresso:</translation>
+    </message>
+    <message>
+        <source>U voltage:</source>
+        <translation>Tensione U:</translation>
+    </message>
+    <message>
+        <source>U current:</source>
+        <translation>Corrente U:</translation>
+    </message>
+    <message>
+        <source>V voltage:</source>
+        <translation>Tensione V:</translation>
+    </message>
+    <message>
+        <source>V current:</source>
+        <translation>Corrente V:</translation>
+    </message>
+    <message>
+        <source>W voltage:</source>
+        <translation>Tensione W:</translation>
+    </message>
+    <message>
+        <source>W current:</source>
+        <translation>Corrente W:</translation>
+    </message>
+    <message>
+        <source>Output power:</source>
+        <translation>Potenza in uscita:</translation>
+    </message>
+    <message>
+        <source>Inverter Tem:</source>
+        <translation>Temperatura inverter:</translation>
+    </message>
+    <message>
+        <source>Grid frequency:</source>
+        <translation>Frequenza di rete:</translation>
+    </message>
+    <message>
+        <source>CO2 reduce:</source>
+        <translation>CO2 evitata:</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>Produzione totale:</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>Produzione odierna:</translation>
+    </message>
+    <message>
+        <source>Peek Power:</source>
+        <translation>Potenza di picco:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>Input parameters</source>
+        <translation>Parametri di ingresso</translation>
+    </message>
+    <message>
+        <source>Output parameters</source>
+        <translation>Parametri di uscita</translation>
+    </message>
+    <message>
+        <source>Other parameters</source>
+        <translation>Altri parametri</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenza</translation>
+    </message>
+    <message>
+        <source>Input Power</source>
+        <translation>Potenza in ingresso</translation>
+    </message>
+    <message>
+        <source>Output Power</source>
+        <translation>Potenza in uscita</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energia</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>Curva di potenza</translation>
+    </message>
+    <message>
+        <source>Energy curve</source>
+        <translation>Curva dell&apos;energia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>Page22</name>
+    <message>
+        <source>Input under volt.</source>
+        <translation>Sottotensione ingresso</translation>
+    </message>
+    <message>
+        <source>Caused by PV system.Recoverable failure!</source>
+        <translation>Causato dal sistema FV. Guasto recuperabile!</translation>
+    </message>
+    <message>
+        <source>Bus under volt.</source>
+        <translation>Sottotensione bus</translation>
+    </message>
+    <message>
+        <source>Caused by PV system or Invert.Recoverable failure!</source>
+        <translation>Causato dal sistema FV o dall&apos;inverter. Guasto recuperabile!</translation>
+    </message>
+    <message>
+        <source>Grid under volt.</source>
+        <translation>Sottotensione rete</translation>
+    </message>
+    <message>
+        <source>Caused by AC Grid.</source>
+        <translation>Causato dalla rete CA.</translation>
+    </message>
+    <message>
+        <source>Grid over volt.</source>
+        <translation>Sovratensione rete</translation>
+    </message>
+    <message>
+        <source>Grid under freq.</source>
+        <translation>Sottofrequenza rete</translation>
+    </message>
+    <message>
+        <source>Grid over freq.</source>
+        <translation>Sovrafrequenza rete</translation>
+    </message>
+    <message>
+        <source>Clock fault</source>
+        <translation>Guasto orologio</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.Recoverable failure!</source>
+        <translation>Causato dall&apos;inverter. Guasto recuperabile!</translation>
+    </message>
+    <message>
+        <source>Impedance</source>
+        <translation>Impedenza</translation>
+    </message>
+    <message>
+        <source>Caused by AC Grid.Unrecoverable failure!</source>
+        <translation>Causato dalla rete CA. Guasto non recuperabile!</translation>
+    </message>
+    <message>
+        <source>Cmd shut down</source>
+        <translation>Arresto da comando</translation>
+    </message>
+    <message>
+        <source>Caused by User.</source>
+        <translation>Causato dall&apos;utente.</translation>
+    </message>
+    <message>
+        <source>Current anomaly</source>
+        <translation>Anomalia di corrente</translation>
+    </message>
+    <message>
+        <source>Caused by Current anomaly</source>
+        <translation>Causato da un&apos;anomalia di corrente</translation>
+    </message>
+    <message>
+        <source>Box Int Comm</source>
+        <translation>Comunicazione interna quadro</translation>
+    </message>
+    <message>
+        <source>Caused by Box Int Comm</source>
+        <translation>Causato dalla comunicazione interna del quadro</translation>
+    </message>
+    <message>
+        <source>SPD1 Fault</source>
+        <translation>Guasto SPD1</translation>
+    </message>
+    <message>
+        <source>Caused by SPD1 Fault</source>
+        <translation>Causato da un guasto dell&apos;SPD1</translation>
+    </message>
+    <message>
+        <source>SPD2 Fault</source>
+        <translation>Guasto SPD2</translation>
+    </message>
+    <message>
+        <source>Caused by SPD2 Fault</source>
+        <translation>Causato da un guasto dell&apos;SPD2</translation>
+    </message>
+    <message>
+        <source>SPD3 Fault</source>
+        <translation>Guasto SPD3</translation>
+    </message>
+    <message>
+        <source>Caused by SPD3 Fault</source>
+        <translation>Causato da un guasto dell&apos;SPD3</translation>
+    </message>
+    <message>
+        <source>SPD4 Fault</source>
+        <translation>Guasto SPD4</translation>
+    </message>
+    <message>
+        <source>Caused by SPD4 Fault</source>
+        <translation>Causato da un guasto dell&apos;SPD4</translation>
+    </message>
+    <message>
+        <source>Input over volt.</source>
+        <translation>Sovratensione ingresso</translation>
+    </message>
+    <message>
+        <source>Bus over volt.</source>
+        <translation>Sovratensione bus</translation>
+    </message>
+    <message>
+        <source>Caused by Invert.Recoverable failure!</source>
+        <translation>Causato dall&apos;inverter. Guasto recuperabile!</translation>
+    </message>
+    <message>
+        <source>Boost fail</source>
+        <translation>Guasto boost</translation>
+    </message>
+    <message>
+        <source>Caused by Invert.Unrecoverable failure!</source>
+        <translation>Causato dall&apos;inverter. Guasto non recuperabile!</translation>
+    </message>
+    <message>
+        <source>Grid over curr.</source>
+        <translation>Sovracorrente rete</translation>
+    </message>
+    <message>
+        <source>Over temperature</source>
+        <translation>Sovratemperatura</translation>
+    </message>
+    <message>
+        <source>Riso low</source>
+        <translation>Riso basso</translation>
+    </message>
+    <message>
+        <source>Caused by PV System.!</source>
+        <translation>Causato dal sistema FV!</translation>
+    </message>
+    <message>
+        <source>IGBT driver err.</source>
+        <translation>Errore driver IGBT</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.Unrecoverable failure!</source>
+        <translation>Causato dall&apos;inverter. Guasto non recuperabile!</translation>
+    </message>
+    <message>
+        <source>Comm. fault</source>
+        <translation>Guasto comunicazione</translation>
+    </message>
+    <message>
+        <source>Leak current fail</source>
+        <translation>Guasto corrente di dispersione</translation>
+    </message>
+    <message>
+        <source>Caused by PV System.Unrecoverable failure!</source>
+        <translation>Causato dal sistema FV. Guasto non recuperabile!</translation>
+    </message>
+    <message>
+        <source>Relay fault</source>
+        <translation>Guasto relè</translation>
+    </message>
+    <message>
+        <source>Fan fault</source>
+        <translation>Guasto ventola</translation>
+    </message>
+    <message>
+        <source>Eeprom fault</source>
+        <translation>Guasto EEPROM</translation>
+    </message>
+    <message>
+        <source>DC inject</source>
+        <translation>Iniezione CC</translation>
+    </message>
+    <message>
+        <source>Output short</source>
+        <translation>Cortocircuito in uscita</translation>
+    </message>
+    <message>
+        <source>Zero drift.</source>
+        <translation>Deriva dello zero.</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.</source>
+        <translation>Causato dall&apos;inverter.</translation>
+    </message>
+    <message>
+        <source>Grid negative phase</source>
+        <translation>Sequenza fasi di rete invertita</translation>
+    </message>
+    <message>
+        <source>Input over curr.</source>
+        <translation>Sovracorrente ingresso</translation>
+    </message>
+    <message>
+        <source>Data incnst</source>
+        <translation>Dati incoerenti</translation>
+    </message>
+    <message>
+        <source>Power reversed</source>
+        <translation>Potenza invertita</translation>
+    </message>
+    <message>
+        <source>Status and faults</source>
+        <translation>Stato e guasti</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>Nessun inverter selezionato</translation>
+    </message>
+</context>
+<context>
+    <name>Page23</name>
+    <message>
+        <source>Generation history</source>
+        <translation>Storico produzione</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>Nessun inverter selezionato</translation>
+    </message>
+</context>
+<context>
+    <name>Page24</name>
+    <message>
+        <source>Technical data</source>
+        <translation>Dati tecnici</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>Nessun inverter selezionato</translation>
+    </message>
+</context>
+<context>
+    <name>Page25</name>
+    <message>
+        <source>Combiner box data</source>
+        <translation>Dati del quadro di campo</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>Nessun inverter selezionato</translation>
+    </message>
+</context>
+<context>
+    <name>Page3</name>
+    <message>
+        <source>System Name</source>
+        <translation>Nome impianto</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Località</translation>
+    </message>
+    <message>
+        <source>1-ph inverter</source>
+        <translation>Inverter monofase</translation>
+    </message>
+    <message>
+        <source>Quantity(pcs)</source>
+        <translation>Quantità (pz)</translation>
+    </message>
+    <message>
+        <source>3-ph inverter</source>
+        <translation>Inverter trifase</translation>
+    </message>
+</context>
+<context>
+    <name>QAboutTivraDlg</name>
+    <message>
+        <source>About Tivra Wattsight</source>
+        <translation>Informazioni su Tivra Wattsight</translation>
+    </message>
+    <message>
+        <source>Software Name:</source>
+        <translation>Nome del software:</translation>
+    </message>
+    <message>
+        <source>Software version number:</source>
+        <translation>Versione del software:</translation>
+    </message>
+</context>
+<context>
+    <name>QFaultListWidget</name>
+    <message>
+        <source>Quantity: </source>
+        <translation>Quantità: </translation>
+    </message>
+    <message>
+        <source>Inverters in failure</source>
+        <translation>Inverter in guasto</translation>
+    </message>
+</context>
+<context>
+    <name>QInstructionsDlg</name>
+    <message>
+        <source>About KOVA</source>
+        <translation>Informazioni su KOVA</translation>
+    </message>
+    <message>
+        <source>Company Name:</source>
+        <translation>Ragione sociale:</translation>
+    </message>
+    <message>
+        <source>Headquarters Address:</source>
+        <translation>Sede centrale:</translation>
+    </message>
+    <message>
+        <source>Sales Hotline:</source>
+        <translation>Linea vendite:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Sito web:</translation>
+    </message>
+    <message>
+        <source>Zip Code:</source>
+        <translation>CAP:</translation>
+    </message>
+    <message>
+        <source>Service Hotline:</source>
+        <translation>Assistenza clienti:</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+</context>
+<context>
+    <name>QInverter</name>
+    <message>
+        <source>Already connected!</source>
+        <translation>Connesso!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnesso</translation>
+    </message>
+    <message>
+        <source>Tivra PA1K5S</source>
+        <translation>Tivra PA1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PA2K2S</source>
+        <translation>Tivra PA2K2S</translation>
+    </message>
+    <message>
+        <source>Tivra PA3KS</source>
+        <translation>Tivra PA3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KS</source>
+        <translation>Tivra PA4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KS</source>
+        <translation>Tivra PA6KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KT</source>
+        <translation>Tivra PA4KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KT</source>
+        <translation>Tivra PA5KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KT</source>
+        <translation>Tivra PA6KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA8KT</source>
+        <translation>Tivra PA8KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA12KT</source>
+        <translation>Tivra PA12KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA15KT</source>
+        <translation>Tivra PA15KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA17KT</source>
+        <translation>Tivra PA17KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT</source>
+        <translation>Tivra PA20KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT-X</source>
+        <translation>Tivra PA20KT-X</translation>
+    </message>
+    <message>
+        <source>Tivra PA25KT</source>
+        <translation>Tivra PA25KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA30KT</source>
+        <translation>Tivra PA30KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA40KT</source>
+        <translation>Tivra PA40KT</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS</source>
+        <translation>Tivra PE4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S</source>
+        <translation>Tivra PE4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS</source>
+        <translation>Tivra PE5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS-D</source>
+        <translation>Tivra PE4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S-D</source>
+        <translation>Tivra PE4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS-D</source>
+        <translation>Tivra PE5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM750S</source>
+        <translation>Tivra PM750S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K1S</source>
+        <translation>Tivra PM1K1S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K5S</source>
+        <translation>Tivra PM1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PM2KS</source>
+        <translation>Tivra PM2KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS</source>
+        <translation>Tivra PM3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS</source>
+        <translation>Tivra PM4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S</source>
+        <translation>Tivra PM4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS</source>
+        <translation>Tivra PM5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS-D</source>
+        <translation>Tivra PM3KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS-D</source>
+        <translation>Tivra PM4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S-D</source>
+        <translation>Tivra PM4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS-D</source>
+        <translation>Tivra PM5KS-D</translation>
+    </message>
+    <message>
+        <source>   Change the inverter name.</source>
+        <translation>   Modifica del nome dell&apos;inverter.</translation>
+    </message>
+    <message>
+        <source>      The original name:</source>
+        <translation>      Nome precedente:</translation>
+    </message>
+    <message>
+        <source>      The current name:</source>
+        <translation>      Nome attuale:</translation>
+    </message>
+    <message>
+        <source>   Communication status change.</source>
+        <translation>   Cambio dello stato di comunicazione.</translation>
+    </message>
+    <message>
+        <source>      Inverter </source>
+        <translation>      Inverter </translation>
+    </message>
+    <message>
+        <source>   Fault began!</source>
+        <translation>   Inizio guasto!</translation>
+    </message>
+    <message>
+        <source>      The fault code: </source>
+        <translation>      Codice guasto: </translation>
+    </message>
+    <message>
+        <source>   Fault end!</source>
+        <translation>   Fine guasto!</translation>
+    </message>
+    <message>
+        <source>   Inverter add to the system!</source>
+        <translation>   Inverter aggiunto all&apos;impianto!</translation>
+    </message>
+    <message>
+        <source>   Inverter status change!</source>
+        <translation>   Cambio di stato dell&apos;inverter!</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>   Setting time of inverter!</source>
+        <translation>   Impostazione dell&apos;ora dell&apos;inverter!</translation>
+    </message>
+    <message>
+        <source>   Setting the language of inverter!</source>
+        <translation>   Impostazione della lingua dell&apos;inverter!</translation>
+    </message>
+    <message>
+        <source>   Setting the monetary unit of inverter!</source>
+        <translation>   Impostazione della valuta dell&apos;inverter!</translation>
+    </message>
+    <message>
+        <source>   Setting the price!</source>
+        <translation>   Impostazione del prezzo!</translation>
+    </message>
+    <message>
+        <source>   Setting the max output power!</source>
+        <translation>   Impostazione della potenza massima in uscita!</translation>
+    </message>
+    <message>
+        <source>   Setting the user label!</source>
+        <translation>   Impostazione dell&apos;etichetta utente!</translation>
+    </message>
+    <message>
+        <source>,Tivra Wattsight:</source>
+        <translation>,Tivra Wattsight:</translation>
+    </message>
+</context>
+<context>
+    <name>QMyColorDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Select a colour</source>
+        <translation>Scegli un colore</translation>
+    </message>
+</context>
+<context>
+    <name>QOutputPane</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>QOutputTrend</name>
+    <message>
+        <source>Output power curve</source>
+        <translation>Curva della potenza in uscita</translation>
+    </message>
+</context>
+<context>
+    <name>QTrendSetDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Trend settings</source>
+        <translation>Impostazioni del grafico</translation>
+    </message>
+    <message>
+        <source>Input Power:</source>
+        <translation>Potenza in ingresso:</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>Potenza in uscita:</translation>
+    </message>
+    <message>
+        <source>Energy:</source>
+        <translation>Energia:</translation>
+    </message>
+    <message>
+        <source>The maximum Y-axis:</source>
+        <translation>Massimo asse Y:</translation>
+    </message>
+    <message>
+        <source>Time axis:</source>
+        <translation>Asse del tempo:</translation>
+    </message>
+    <message>
+        <source>Restore default settings</source>
+        <translation>Ripristina impostazioni predefinite</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>1 minutes</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 minuti</translation>
+    </message>
+    <message>
+        <source>1 hours</source>
+        <translation>1 ora</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 ore</translation>
+    </message>
+</context>
+<context>
+    <name>QtMyTree</name>
+    <message>
+        <source>Single phase inverter</source>
+        <translation>Inverter monofase</translation>
+    </message>
+    <message>
+        <source>Three phase inverter</source>
+        <translation>Inverter trifase</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1364 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Self-test</source>
+        <translation>自檢</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>運行</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>告警</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>故障</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>關機</translation>
+    </message>
+    <message>
+        <source>Enter the illegal instruction!</source>
+        <translation>非法指令！</translation>
+    </message>
+    <message>
+        <source>The data address is illegal!</source>
+        <translation>資料位址非法！</translation>
+    </message>
+    <message>
+        <source>Data value is illegal!</source>
+        <translation>資料值非法！</translation>
+    </message>
+    <message>
+        <source>The operation failed!</source>
+        <translation>操作失敗！</translation>
+    </message>
+    <message>
+        <source>Password is incorrect!</source>
+        <translation>密碼錯誤！</translation>
+    </message>
+    <message>
+        <source>Data frame error!</source>
+        <translation>資料幀錯誤！</translation>
+    </message>
+    <message>
+        <source>Parameter is read-only!</source>
+        <translation>參數唯讀！</translation>
+    </message>
+    <message>
+        <source>Parameters of the operation can not be change!</source>
+        <translation>該操作的參數不能更改！</translation>
+    </message>
+    <message>
+        <source>Password protection!</source>
+        <translation>密碼保護！</translation>
+    </message>
+    <message>
+        <source>Length error!</source>
+        <translation>長度錯誤！</translation>
+    </message>
+    <message>
+        <source>You do not have permission to do this!</source>
+        <translation>您沒有執行此操作的權限！</translation>
+    </message>
+    <message>
+        <source>Open the serial port failure!</source>
+        <translation>開啟串列埠失敗！</translation>
+    </message>
+    <message>
+        <source>(9600,8,0,1) is open!</source>
+        <translation>(9600,8,0,1) 已開啟！</translation>
+    </message>
+    <message>
+        <source>Close the serial port</source>
+        <translation>關閉串列埠</translation>
+    </message>
+    <message>
+        <source>is closed!</source>
+        <translation>已關閉！</translation>
+    </message>
+    <message>
+        <source>Open the serial port</source>
+        <translation>開啟串列埠</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server!</source>
+        <translation>連線伺服器失敗！</translation>
+    </message>
+    <message>
+        <source>On-line!</source>
+        <translation>線上！</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>中斷連線</translation>
+    </message>
+    <message>
+        <source>not online!</source>
+        <translation>不在線！</translation>
+    </message>
+    <message>
+        <source>Connect to server</source>
+        <translation>連線伺服器</translation>
+    </message>
+    <message>
+        <source>Open GPRS server failed!</source>
+        <translation>開啟GPRS伺服器失敗！</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>Close GPRS server</source>
+        <translation>關閉GPRS伺服器</translation>
+    </message>
+    <message>
+        <source>waiting!</source>
+        <translation>等待中！</translation>
+    </message>
+    <message>
+        <source>GPRS server</source>
+        <translation>GPRS伺服器</translation>
+    </message>
+    <message>
+        <source>Open server</source>
+        <translation>開啟伺服器</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>連線</translation>
+    </message>
+    <message>
+        <source>Add new inverter</source>
+        <translation>新增逆變器</translation>
+    </message>
+    <message>
+        <source>Search inverter</source>
+        <translation>搜尋逆變器</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Set communicate information</source>
+        <translation>通訊設定</translation>
+    </message>
+    <message>
+        <source>Edit mail information</source>
+        <translation>郵件設定</translation>
+    </message>
+    <message>
+        <source>Password setting</source>
+        <translation>密碼設定</translation>
+    </message>
+    <message>
+        <source>Set electricity price</source>
+        <translation>電價設定</translation>
+    </message>
+    <message>
+        <source>Set system information</source>
+        <translation>系統資訊設定</translation>
+    </message>
+    <message>
+        <source>Set system solar information</source>
+        <translation>太陽能電池資訊設定</translation>
+    </message>
+    <message>
+        <source>Set inverter information</source>
+        <translation>逆變器資訊設定</translation>
+    </message>
+    <message>
+        <source>Set public grid information</source>
+        <translation>公共電網資訊設定</translation>
+    </message>
+    <message>
+        <source>Edit system description</source>
+        <translation>編輯系統說明</translation>
+    </message>
+    <message>
+        <source>Set sunrise time</source>
+        <translation>日出時間設定</translation>
+    </message>
+    <message>
+        <source>About KOVA</source>
+        <translation>關於KOVA</translation>
+    </message>
+    <message>
+        <source>About Tivra Wattsight</source>
+        <translation>關於Tivra Wattsight</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>聯絡我們</translation>
+    </message>
+    <message>
+        <source>Operating instructions</source>
+        <translation>操作說明</translation>
+    </message>
+    <message>
+        <source>Current user:</source>
+        <translation>目前使用者：</translation>
+    </message>
+    <message>
+        <source>Logon duration:</source>
+        <translation>登入時長：</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>小時</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Streamline model</source>
+        <translation>精簡模式</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>逆變器</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>系統資訊</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>管理員</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>訪客</translation>
+    </message>
+    <message>
+        <source>Load analog data failed!</source>
+        <translation>載入類比資料失敗！</translation>
+    </message>
+    <message>
+        <source>Set successfully!</source>
+        <translation>設定成功！</translation>
+    </message>
+    <message>
+        <source>The inverter is communication, are you sure you want to close?</source>
+        <translation>逆變器正在通訊，確定要關閉嗎？</translation>
+    </message>
+    <message>
+        <source>The user manual cannot be opened!</source>
+        <translation>無法開啟使用手冊！</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>MiniWindow</name>
+    <message>
+        <source>Input Power:</source>
+        <translation>輸入功率：</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>輸出功率：</translation>
+    </message>
+    <message>
+        <source>Single Phase:</source>
+        <translation>單相：</translation>
+    </message>
+    <message>
+        <source>Three Phase:</source>
+        <translation>三相：</translation>
+    </message>
+    <message>
+        <source>CO2 Reduce:</source>
+        <translation>CO2減排：</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>總發電量：</translation>
+    </message>
+    <message>
+        <source>Benefits:</source>
+        <translation>收益：</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>今日發電量：</translation>
+    </message>
+    <message>
+        <source>Current User:</source>
+        <translation>目前使用者：</translation>
+    </message>
+    <message>
+        <source>System Data</source>
+        <translation>系統資料</translation>
+    </message>
+    <message>
+        <source>Benefits</source>
+        <translation>收益</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>置頂</translation>
+    </message>
+    <message>
+        <source>System failure!</source>
+        <translation>系統故障！</translation>
+    </message>
+    <message>
+        <source>System uptime!</source>
+        <translation>系統運行正常！</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>管理員</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>訪客</translation>
+    </message>
+</context>
+<context>
+    <name>Page1</name>
+    <message>
+        <source>Administrator</source>
+        <translation>管理員</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>訪客</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>System failure!</source>
+        <translation>系統故障！</translation>
+    </message>
+    <message>
+        <source>System uptime!</source>
+        <translation>系統運行正常！</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>登出</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>User logon</source>
+        <translation>使用者登入</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>使用者：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>語言：</translation>
+    </message>
+    <message>
+        <source>Plant overview</source>
+        <translation>電站概況</translation>
+    </message>
+    <message>
+        <source>Input Power:</source>
+        <translation>輸入功率：</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>輸出功率：</translation>
+    </message>
+    <message>
+        <source>Single Phase:</source>
+        <translation>單相：</translation>
+    </message>
+    <message>
+        <source>Three Phase:</source>
+        <translation>三相：</translation>
+    </message>
+    <message>
+        <source>pcs</source>
+        <translation>台</translation>
+    </message>
+    <message>
+        <source>System Data</source>
+        <translation>系統資料</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>總發電量：</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>今日發電量：</translation>
+    </message>
+    <message>
+        <source>CO2 Reduce:</source>
+        <translation>CO2減排：</translation>
+    </message>
+    <message>
+        <source>Benefits:</source>
+        <translation>收益：</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>Logout successful!</source>
+        <translation>登出成功！</translation>
+    </message>
+    <message>
+        <source>Login failed!</source>
+        <translation>登入失敗！</translation>
+    </message>
+</context>
+<context>
+    <name>Page2</name>
+    <message>
+        <source>Real-time</source>
+        <translation>即時</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Historical</source>
+        <translation>歷史</translation>
+    </message>
+    <message>
+        <source>Technical</source>
+        <translation>技術參數</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>匯流箱</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Address: </source>
+        <translation>位址：</translation>
+    </message>
+    <message>
+        <source>Current time:</source>
+        <translation>目前時間：</translation>
+    </message>
+    <message>
+        <source>Data Time:</source>
+        <translation>資料時間：</translation>
+    </message>
+    <message>
+        <source>User level is not enough!</source>
+        <translation>使用者權限不足！</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect the inverter?</source>
+        <translation>確定要中斷該逆變器嗎？</translation>
+    </message>
+    <message>
+        <source>Analog signal cannot be set!</source>
+        <translation>類比訊號不能設定！</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the inverter?</source>
+        <translation>確定要刪除該逆變器嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>Page21</name>
+    <message>
+        <source>Track1 voltage:</source>
+        <translation>組串1電壓：</translation>
+    </message>
+    <message>
+        <source>Track1 current:</source>
+        <translation>組串1電流：</translation>
+    </message>
+    <message>
+        <source>Track2 voltage:</source>
+        <translation>組串2電壓：</translation>
+    </message>
+    <message>
+        <source>Track2 current:</source>
+        <translation>組串2電流：</translation>
+    </message>
+    <message>
+        <source>Input power:</source>
+        <translation>輸入功率：</translation>
+    </message>
+    <message>
+        <source>U voltage:</source>
+        <translation>U相電壓：</translation>
+    </message>
+    <message>
+        <source>U current:</source>
+        <translation>U相電流：</translation>
+    </message>
+    <message>
+        <source>V voltage:</source>
+        <translation>V相電壓：</translation>
+    </message>
+    <message>
+        <source>V current:</source>
+        <translation>V相電流：</translation>
+    </message>
+    <message>
+        <source>W voltage:</source>
+        <translation>W相電壓：</translation>
+    </message>
+    <message>
+        <source>W current:</source>
+        <translation>W相電流：</translation>
+    </message>
+    <message>
+        <source>Output power:</source>
+        <translation>輸出功率：</translation>
+    </message>
+    <message>
+        <source>Inverter Tem:</source>
+        <translation>逆變器溫度：</translation>
+    </message>
+    <message>
+        <source>Grid frequency:</source>
+        <translation>電網頻率：</translation>
+    </message>
+    <message>
+        <source>CO2 reduce:</source>
+        <translation>CO2減排：</translation>
+    </message>
+    <message>
+        <source>Total gen.:</source>
+        <translation>總發電量：</translation>
+    </message>
+    <message>
+        <source>Today gen.:</source>
+        <translation>今日發電量：</translation>
+    </message>
+    <message>
+        <source>Peek Power:</source>
+        <translation>峰值功率：</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>狀態：</translation>
+    </message>
+    <message>
+        <source>Input parameters</source>
+        <translation>輸入參數</translation>
+    </message>
+    <message>
+        <source>Output parameters</source>
+        <translation>輸出參數</translation>
+    </message>
+    <message>
+        <source>Other parameters</source>
+        <translation>其他參數</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Input Power</source>
+        <translation>輸入功率</translation>
+    </message>
+    <message>
+        <source>Output Power</source>
+        <translation>輸出功率</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>發電量</translation>
+    </message>
+    <message>
+        <source>Power curve</source>
+        <translation>功率曲線</translation>
+    </message>
+    <message>
+        <source>Energy curve</source>
+        <translation>發電量曲線</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>Page22</name>
+    <message>
+        <source>Input under volt.</source>
+        <translation>輸入欠壓</translation>
+    </message>
+    <message>
+        <source>Caused by PV system.Recoverable failure!</source>
+        <translation>由光伏系統引起，可恢復故障！</translation>
+    </message>
+    <message>
+        <source>Bus under volt.</source>
+        <translation>母線欠壓</translation>
+    </message>
+    <message>
+        <source>Caused by PV system or Invert.Recoverable failure!</source>
+        <translation>由光伏系統或逆變器引起，可恢復故障！</translation>
+    </message>
+    <message>
+        <source>Grid under volt.</source>
+        <translation>電網欠壓</translation>
+    </message>
+    <message>
+        <source>Caused by AC Grid.</source>
+        <translation>由交流電網引起。</translation>
+    </message>
+    <message>
+        <source>Grid over volt.</source>
+        <translation>電網過壓</translation>
+    </message>
+    <message>
+        <source>Grid under freq.</source>
+        <translation>電網欠頻</translation>
+    </message>
+    <message>
+        <source>Grid over freq.</source>
+        <translation>電網過頻</translation>
+    </message>
+    <message>
+        <source>Clock fault</source>
+        <translation>時鐘故障</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.Recoverable failure!</source>
+        <translation>由逆變器引起，可恢復故障！</translation>
+    </message>
+    <message>
+        <source>Impedance</source>
+        <translation>阻抗異常</translation>
+    </message>
+    <message>
+        <source>Caused by AC Grid.Unrecoverable failure!</source>
+        <translation>由交流電網引起，不可恢復故障！</translation>
+    </message>
+    <message>
+        <source>Cmd shut down</source>
+        <translation>命令關機</translation>
+    </message>
+    <message>
+        <source>Caused by User.</source>
+        <translation>由使用者引起。</translation>
+    </message>
+    <message>
+        <source>Current anomaly</source>
+        <translation>電流異常</translation>
+    </message>
+    <message>
+        <source>Caused by Current anomaly</source>
+        <translation>由電流異常引起</translation>
+    </message>
+    <message>
+        <source>Box Int Comm</source>
+        <translation>匯流箱內部通訊</translation>
+    </message>
+    <message>
+        <source>Caused by Box Int Comm</source>
+        <translation>由匯流箱內部通訊引起</translation>
+    </message>
+    <message>
+        <source>SPD1 Fault</source>
+        <translation>防雷器1故障</translation>
+    </message>
+    <message>
+        <source>Caused by SPD1 Fault</source>
+        <translation>由防雷器1故障引起</translation>
+    </message>
+    <message>
+        <source>SPD2 Fault</source>
+        <translation>防雷器2故障</translation>
+    </message>
+    <message>
+        <source>Caused by SPD2 Fault</source>
+        <translation>由防雷器2故障引起</translation>
+    </message>
+    <message>
+        <source>SPD3 Fault</source>
+        <translation>防雷器3故障</translation>
+    </message>
+    <message>
+        <source>Caused by SPD3 Fault</source>
+        <translation>由防雷器3故障引起</translation>
+    </message>
+    <message>
+        <source>SPD4 Fault</source>
+        <translation>防雷器4故障</translation>
+    </message>
+    <message>
+        <source>Caused by SPD4 Fault</source>
+        <translation>由防雷器4故障引起</translation>
+    </message>
+    <message>
+        <source>Input over volt.</source>
+        <translation>輸入過壓</translation>
+    </message>
+    <message>
+        <source>Bus over volt.</source>
+        <translation>母線過壓</translation>
+    </message>
+    <message>
+        <source>Caused by Invert.Recoverable failure!</source>
+        <translation>由逆變器引起，可恢復故障！</translation>
+    </message>
+    <message>
+        <source>Boost fail</source>
+        <translation>升壓失敗</translation>
+    </message>
+    <message>
+        <source>Caused by Invert.Unrecoverable failure!</source>
+        <translation>由逆變器引起，不可恢復故障！</translation>
+    </message>
+    <message>
+        <source>Grid over curr.</source>
+        <translation>電網過流</translation>
+    </message>
+    <message>
+        <source>Over temperature</source>
+        <translation>過溫</translation>
+    </message>
+    <message>
+        <source>Riso low</source>
+        <translation>絕緣阻抗低</translation>
+    </message>
+    <message>
+        <source>Caused by PV System.!</source>
+        <translation>由光伏系統引起！</translation>
+    </message>
+    <message>
+        <source>IGBT driver err.</source>
+        <translation>IGBT驅動錯誤</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.Unrecoverable failure!</source>
+        <translation>由逆變器引起，不可恢復故障！</translation>
+    </message>
+    <message>
+        <source>Comm. fault</source>
+        <translation>通訊故障</translation>
+    </message>
+    <message>
+        <source>Leak current fail</source>
+        <translation>漏電流故障</translation>
+    </message>
+    <message>
+        <source>Caused by PV System.Unrecoverable failure!</source>
+        <translation>由光伏系統引起，不可恢復故障！</translation>
+    </message>
+    <message>
+        <source>Relay fault</source>
+        <translation>繼電器故障</translation>
+    </message>
+    <message>
+        <source>Fan fault</source>
+        <translation>風扇故障</translation>
+    </message>
+    <message>
+        <source>Eeprom fault</source>
+        <translation>EEPROM故障</translation>
+    </message>
+    <message>
+        <source>DC inject</source>
+        <translation>直流注入</translation>
+    </message>
+    <message>
+        <source>Output short</source>
+        <translation>輸出短路</translation>
+    </message>
+    <message>
+        <source>Zero drift.</source>
+        <translation>零點漂移</translation>
+    </message>
+    <message>
+        <source>Caused by Inverter.</source>
+        <translation>由逆變器引起。</translation>
+    </message>
+    <message>
+        <source>Grid negative phase</source>
+        <translation>電網相序錯誤</translation>
+    </message>
+    <message>
+        <source>Input over curr.</source>
+        <translation>輸入過流</translation>
+    </message>
+    <message>
+        <source>Data incnst</source>
+        <translation>資料不一致</translation>
+    </message>
+    <message>
+        <source>Power reversed</source>
+        <translation>功率反向</translation>
+    </message>
+    <message>
+        <source>Status and faults</source>
+        <translation>狀態與故障</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>未選擇逆變器</translation>
+    </message>
+</context>
+<context>
+    <name>Page23</name>
+    <message>
+        <source>Generation history</source>
+        <translation>發電歷史</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>未選擇逆變器</translation>
+    </message>
+</context>
+<context>
+    <name>Page24</name>
+    <message>
+        <source>Technical data</source>
+        <translation>技術參數</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>未選擇逆變器</translation>
+    </message>
+</context>
+<context>
+    <name>Page25</name>
+    <message>
+        <source>Combiner box data</source>
+        <translation>匯流箱資料</translation>
+    </message>
+    <message>
+        <source>No inverter selected</source>
+        <translation>未選擇逆變器</translation>
+    </message>
+</context>
+<context>
+    <name>Page3</name>
+    <message>
+        <source>System Name</source>
+        <translation>系統名稱</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>1-ph inverter</source>
+        <translation>單相逆變器</translation>
+    </message>
+    <message>
+        <source>Quantity(pcs)</source>
+        <translation>數量(台)</translation>
+    </message>
+    <message>
+        <source>3-ph inverter</source>
+        <translation>三相逆變器</translation>
+    </message>
+</context>
+<context>
+    <name>QAboutTivraDlg</name>
+    <message>
+        <source>About Tivra Wattsight</source>
+        <translation>關於Tivra Wattsight</translation>
+    </message>
+    <message>
+        <source>Software Name:</source>
+        <translation>軟體名稱：</translation>
+    </message>
+    <message>
+        <source>Software version number:</source>
+        <translation>軟體版本號：</translation>
+    </message>
+</context>
+<context>
+    <name>QFaultListWidget</name>
+    <message>
+        <source>Quantity: </source>
+        <translation>數量：</translation>
+    </message>
+    <message>
+        <source>Inverters in failure</source>
+        <translation>故障逆變器</translation>
+    </message>
+</context>
+<context>
+    <name>QInstructionsDlg</name>
+    <message>
+        <source>About KOVA</source>
+        <translation>關於KOVA</translation>
+    </message>
+    <message>
+        <source>Company Name:</source>
+        <translation>公司名稱：</translation>
+    </message>
+    <message>
+        <source>Headquarters Address:</source>
+        <translation>總部地址：</translation>
+    </message>
+    <message>
+        <source>Sales Hotline:</source>
+        <translation>銷售專線：</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>網址：</translation>
+    </message>
+    <message>
+        <source>Zip Code:</source>
+        <translation>郵遞區號：</translation>
+    </message>
+    <message>
+        <source>Service Hotline:</source>
+        <translation>服務專線：</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>電子郵件：</translation>
+    </message>
+</context>
+<context>
+    <name>QInverter</name>
+    <message>
+        <source>Already connected!</source>
+        <translation>已連線！</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>中斷</translation>
+    </message>
+    <message>
+        <source>Tivra PA1K5S</source>
+        <translation>Tivra PA1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PA2K2S</source>
+        <translation>Tivra PA2K2S</translation>
+    </message>
+    <message>
+        <source>Tivra PA3KS</source>
+        <translation>Tivra PA3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KS</source>
+        <translation>Tivra PA4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KS</source>
+        <translation>Tivra PA6KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KT</source>
+        <translation>Tivra PA4KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KT</source>
+        <translation>Tivra PA5KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KT</source>
+        <translation>Tivra PA6KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA8KT</source>
+        <translation>Tivra PA8KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA12KT</source>
+        <translation>Tivra PA12KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA15KT</source>
+        <translation>Tivra PA15KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA17KT</source>
+        <translation>Tivra PA17KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT</source>
+        <translation>Tivra PA20KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT-X</source>
+        <translation>Tivra PA20KT-X</translation>
+    </message>
+    <message>
+        <source>Tivra PA25KT</source>
+        <translation>Tivra PA25KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA30KT</source>
+        <translation>Tivra PA30KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA40KT</source>
+        <translation>Tivra PA40KT</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS</source>
+        <translation>Tivra PE4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S</source>
+        <translation>Tivra PE4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS</source>
+        <translation>Tivra PE5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS-D</source>
+        <translation>Tivra PE4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S-D</source>
+        <translation>Tivra PE4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS-D</source>
+        <translation>Tivra PE5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM750S</source>
+        <translation>Tivra PM750S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K1S</source>
+        <translation>Tivra PM1K1S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K5S</source>
+        <translation>Tivra PM1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PM2KS</source>
+        <translation>Tivra PM2KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS</source>
+        <translation>Tivra PM3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS</source>
+        <translation>Tivra PM4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S</source>
+        <translation>Tivra PM4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS</source>
+        <translation>Tivra PM5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS-D</source>
+        <translation>Tivra PM3KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS-D</source>
+        <translation>Tivra PM4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S-D</source>
+        <translation>Tivra PM4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS-D</source>
+        <translation>Tivra PM5KS-D</translation>
+    </message>
+    <message>
+        <source>   Change the inverter name.</source>
+        <translation>   更改逆變器名稱。</translation>
+    </message>
+    <message>
+        <source>      The original name:</source>
+        <translation>      原名稱：</translation>
+    </message>
+    <message>
+        <source>      The current name:</source>
+        <translation>      現名稱：</translation>
+    </message>
+    <message>
+        <source>   Communication status change.</source>
+        <translation>   通訊狀態改變。</translation>
+    </message>
+    <message>
+        <source>      Inverter </source>
+        <translation>      逆變器</translation>
+    </message>
+    <message>
+        <source>   Fault began!</source>
+        <translation>   故障開始！</translation>
+    </message>
+    <message>
+        <source>      The fault code: </source>
+        <translation>      故障代碼：</translation>
+    </message>
+    <message>
+        <source>   Fault end!</source>
+        <translation>   故障結束！</translation>
+    </message>
+    <message>
+        <source>   Inverter add to the system!</source>
+        <translation>   逆變器加入系統！</translation>
+    </message>
+    <message>
+        <source>   Inverter status change!</source>
+        <translation>   逆變器狀態改變！</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> 變為 </translation>
+    </message>
+    <message>
+        <source>   Setting time of inverter!</source>
+        <translation>   設定逆變器時間！</translation>
+    </message>
+    <message>
+        <source>   Setting the language of inverter!</source>
+        <translation>   設定逆變器語言！</translation>
+    </message>
+    <message>
+        <source>   Setting the monetary unit of inverter!</source>
+        <translation>   設定逆變器貨幣單位！</translation>
+    </message>
+    <message>
+        <source>   Setting the price!</source>
+        <translation>   設定電價！</translation>
+    </message>
+    <message>
+        <source>   Setting the max output power!</source>
+        <translation>   設定最大輸出功率！</translation>
+    </message>
+    <message>
+        <source>   Setting the user label!</source>
+        <translation>   設定使用者標籤！</translation>
+    </message>
+    <message>
+        <source>,Tivra Wattsight:</source>
+        <translation>,Tivra Wattsight:</translation>
+    </message>
+</context>
+<context>
+    <name>QMyColorDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Select a colour</source>
+        <translation>選擇顏色</translation>
+    </message>
+</context>
+<context>
+    <name>QOutputPane</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+</context>
+<context>
+    <name>QOutputTrend</name>
+    <message>
+        <source>Output power curve</source>
+        <translation>輸出功率曲線</translation>
+    </message>
+</context>
+<context>
+    <name>QTrendSetDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Trend settings</source>
+        <translation>曲線設定</translation>
+    </message>
+    <message>
+        <source>Input Power:</source>
+        <translation>輸入功率：</translation>
+    </message>
+    <message>
+        <source>Output Power:</source>
+        <translation>輸出功率：</translation>
+    </message>
+    <message>
+        <source>Energy:</source>
+        <translation>發電量：</translation>
+    </message>
+    <message>
+        <source>The maximum Y-axis:</source>
+        <translation>Y軸最大值：</translation>
+    </message>
+    <message>
+        <source>Time axis:</source>
+        <translation>時間軸：</translation>
+    </message>
+    <message>
+        <source>Restore default settings</source>
+        <translation>恢復預設設定</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>1 minutes</source>
+        <translation>1分鐘</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10分鐘</translation>
+    </message>
+    <message>
+        <source>1 hours</source>
+        <translation>1小時</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2小時</translation>
+    </message>
+</context>
+<context>
+    <name>QtMyTree</name>
+    <message>
+        <source>Single phase inverter</source>
+        <translation>單相逆變器</translation>
+    </message>
+    <message>
+        <source>Three phase inverter</source>
+        <translation>三相逆變器</translation>
+    </message>
+</context>
+</TS>

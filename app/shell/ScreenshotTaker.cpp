@@ -1,0 +1,79 @@
+#include "ScreenshotTaker.h"
+
+#include "MainWindow.h"
+#include "MessageBox.h"
+#include "MiniWindow.h"
+#include "QAboutTivraDlg.h"
+#include "QInstructionsDlg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTextStream>
+#include <QTimer>
+
+ScreenshotTaker::ScreenshotTaker(MainWindow* window, const QString& dir, int settleMs)
+    : QObject(window), m_pWindow(window), m_strDir(dir) {
+    if (m_strDir.isEmpty()) {
+        return;
+    }
+    QTimer::singleShot(settleMs, this, [this] {
+        const QStringList written = TakeAll();
+        for (const QString& file : written) {
+            QTextStream(stdout) << "screenshot: " << file << Qt::endl;
+        }
+        QApplication::quit();
+    });
+}
+
+bool ScreenshotTaker::Save(QWidget* widget, const QString& name, QStringList* written) {
+    QApplication::processEvents();
+    const QString path = QDir(m_strDir).filePath(name);
+    if (!widget->grab().save(path, "PNG")) {
+        return false;
+    }
+    written->append(path);
+    return true;
+}
+
+QStringList ScreenshotTaker::TakeAll() {
+    QStringList written;
+    QDir().mkpath(m_strDir);
+    const char* const pages[3] = {"Page1Btn", "Page2Btn", "Page3Btn"};
+    const char* const files[3] = {"main-home.png", "main-inverter.png", "main-information.png"};
+    for (int i = 0; i < 3; ++i) {
+        if (auto* button = m_pWindow->findChild<QPushButton*>(QLatin1String(pages[i]))) {
+            button->click();
+        }
+        Save(m_pWindow, QLatin1String(files[i]), &written);
+    }
+    if (auto* button = m_pWindow->findChild<QPushButton*>(QStringLiteral("Page1Btn"))) {
+        button->click();
+    }
+
+    MiniWindow* mini = m_pWindow->Mini();
+    mini->show();
+    Save(mini, QStringLiteral("mini-window.png"), &written);
+    mini->on_pushButton_2_clicked();
+    Save(mini, QStringLiteral("mini-window-benefits.png"), &written);
+    mini->on_pushButton_3_clicked();
+    mini->hide();
+
+    MessageBox question(QCoreApplication::translate("MainWindow",
+                                                    "The inverter is communication, are you sure you want to close?"),
+                        MessageBox::TypeYesNo, m_pWindow);
+    question.show();
+    Save(&question, QStringLiteral("message-box.png"), &written);
+    question.hide();
+
+    QAboutTivraDlg about(m_pWindow);
+    about.show();
+    Save(&about, QStringLiteral("about.png"), &written);
+    about.hide();
+    QInstructionsDlg maker(m_pWindow);
+    maker.show();
+    Save(&maker, QStringLiteral("about-kova.png"), &written);
+    maker.hide();
+    return written;
+}

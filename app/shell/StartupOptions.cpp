@@ -1,0 +1,67 @@
+#include "StartupOptions.h"
+
+bool StartupOptions::Parse(const QStringList& arguments) {
+    m_strDataDir = qEnvironmentVariable("WATTSIGHT_DATA_DIR");
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        auto value = [&](const QString& option, QString* target) {
+            if (arg.startsWith(option + QLatin1Char('='))) {
+                *target = arg.mid(option.size() + 1);
+            } else if (i + 1 < arguments.size()) {
+                *target = arguments.at(++i);
+            } else {
+                m_strError = option + QStringLiteral(" needs a directory");
+                return false;
+            }
+            if (target->isEmpty()) {
+                m_strError = option + QStringLiteral(" needs a directory");
+                return false;
+            }
+            return true;
+        };
+        if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
+            m_bHelp = true;
+        } else if (arg == QLatin1String("-v") || arg == QLatin1String("--version")) {
+            m_bVersion = true;
+        } else if (arg == QLatin1String("--data-dir") || arg.startsWith(QLatin1String("--data-dir="))) {
+            if (!value(QStringLiteral("--data-dir"), &m_strDataDir)) {
+                return false;
+            }
+        } else if (arg == QLatin1String("--screenshot") || arg.startsWith(QLatin1String("--screenshot="))) {
+            if (!value(QStringLiteral("--screenshot"), &m_strScreenshotDir)) {
+                return false;
+            }
+        } else if (arg.startsWith(QLatin1Char('-')) && !arg.startsWith(QLatin1String("-platform")) &&
+                   !arg.startsWith(QLatin1String("-style")) && !arg.startsWith(QLatin1String("-qwindow"))) {
+            m_strError = QStringLiteral("unknown option: ") + arg;
+            return false;
+        }
+    }
+    return true;
+}
+
+QString StartupOptions::HelpText() {
+    return QStringLiteral(
+        "Usage: wattsight [options]\n"
+        "\n"
+        "Tivra Wattsight monitors a photovoltaic plant of inverters on one RS-485 bus.\n"
+        "\n"
+        "Options:\n"
+        "  --data-dir DIR     keep the settings, the inverter list and the records in DIR\n"
+        "                     (default: the folder \"data\" beside the program; the\n"
+        "                     environment variable WATTSIGHT_DATA_DIR does the same).\n"
+        "                     One copy of the program runs per data directory.\n"
+        "  --screenshot DIR   show the main window, the mini window and a message box,\n"
+        "                     save each as a PNG in DIR, then end (demo pictures).\n"
+        "  -h, --help         this text.\n"
+        "  -v, --version      the version.\n"
+        "\n"
+        "Start-up plug-ins are taken from the folder \"plugins\" beside the program.\n"
+        "SIGTERM and SIGINT end the program like closing it: the inverter list and the\n"
+        "settings are written first.\n"
+        "\n"
+        "Environment:\n"
+        "  WATTSIGHT_MESSAGE_ANSWER=0|1  answer every message box with No (0) or OK/Yes\n"
+        "                     (1) and print its text, instead of waiting for a click\n"
+        "                     (also the behaviour without a display, -platform offscreen).\n");
+}

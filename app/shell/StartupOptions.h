@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The command line of the program: where its data lives, and the usual --help
+// and --version.
+class StartupOptions {
+public:
+    static constexpr const char* Version = "2.4.5";
+
+    // Parses the arguments (the first is the program). Unknown options and a
+    // missing directory after --data-dir are errors.
+    bool Parse(const QStringList& arguments);
+
+    bool WantsHelp() const { return m_bHelp; }
+    bool WantsVersion() const { return m_bVersion; }
+    QString Error() const { return m_strError; }
+    // --data-dir, else WATTSIGHT_DATA_DIR, else empty (the default folder).
+    QString DataDir() const { return m_strDataDir; }
+    // Where the windows are grabbed to and the program then ends (screenshots).
+    QString ScreenshotDir() const { return m_strScreenshotDir; }
+
+    static QString HelpText();
+
+private:
+    bool m_bHelp = false;
+    bool m_bVersion = false;
+    QString m_strError;
+    QString m_strDataDir;
+    QString m_strScreenshotDir;
+};

@@ -1,0 +1,76 @@
+#include "DataPaths.h"
+#include "MainWindow.h"
+#include "QUserActivity.h"
+#include "QuitSignalWatcher.h"
+#include "ScreenshotTaker.h"
+#include "SingleInstance.h"
+#include "StartupOptions.h"
+#include "StartupPlugins.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QTextStream>
+
+namespace {
+// Without a screen nobody could press OK: the notice is printed instead.
+void ShowAlreadyRunning() {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal") ||
+        !qEnvironmentVariableIsEmpty("WATTSIGHT_MESSAGE_ANSWER")) {
+        QTextStream(stdout) << "The application is running!" << Qt::endl;
+        return;
+    }
+    QMessageBox::information(nullptr, QStringLiteral("Information"), QStringLiteral("The application is running!"));
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tivra Wattsight"));
+    QApplication::setApplicationVersion(QLatin1String(StartupOptions::Version));
+
+    StartupOptions options;
+    if (!options.Parse(QApplication::arguments())) {
+        QTextStream(stderr) << "wattsight: " << options.Error() << "\n\n" << StartupOptions::HelpText();
+        return 2;
+    }
+    if (options.WantsHelp()) {
+        QTextStream(stdout) << StartupOptions::HelpText();
+        return 0;
+    }
+    if (options.WantsVersion()) {
+        QTextStream(stdout) << "Tivra Wattsight " << StartupOptions::Version << Qt::endl;
+        return 0;
+    }
+
+    DataPaths::SetDataDir(options.DataDir());
+    if (!QDir(DataPaths::DataDir()).isReadable()) {
+        DataPaths::EnsureDataDir();
+    }
+
+    SingleInstance instance(DataPaths::DataDir());
+    if (!instance.Acquire()) {
+        ShowAlreadyRunning();
+        return 0;
+    }
+    QUserActivity::SetStartupDone(true);
+
+    QuitSignalWatcher quitWatcher;
+    StartupPlugins::Run(StartupPlugins::DefaultDir());
+    if (quitWatcher.IsQuitRequested()) {
+        return 0;
+    }
+
+    int result = 0;
+    {
+        MainWindow window;
+        window.show();
+        ScreenshotTaker screenshots(&window, options.ScreenshotDir());
+        if (!quitWatcher.IsQuitRequested()) {
+            result = app.exec();
+        }
+    }
+    return result;
+}
