@@ -1,6 +1,6 @@
 // Bus throughput and scheduler cost.
 //
-//   wattsight-bench-bus poll  --device TTY --inverters N --seconds S
+//   wattsight-bench-bus poll  --device TTY --inverters N --seconds S --warmup W
 //       polls a simulated plant on a serial line with the real 20 ms tick and
 //       prints frames per second, bus utilisation at 9600 baud and the mean
 //       refresh interval of each inverter's live data (mission 14).
@@ -42,7 +42,7 @@ void AddInverters(QSystemModel& plant, int count) {
     }
 }
 
-int Poll(const QString& device, int inverters, int seconds) {
+int Poll(const QString& device, int inverters, int seconds, int warmup) {
     QTemporaryDir dir;
     DataPaths::SetDataDir(dir.path());
     QSystemModel plant;
@@ -79,12 +79,13 @@ int Poll(const QString& device, int inverters, int seconds) {
     QObject::connect(&tick, &QTimer::timeout, &bus, &QBusScheduler::OnCommunicateTimer);
     tick.start(20);
 
-    // Let every inverter come online first, then measure.
-    QTimer::singleShot(5000, [&] {
+    // Let every inverter come online and the first round of slow reads (the
+    // hourly statistics, all due at start) pass, then measure the steady state.
+    QTimer::singleShot(warmup * 1000, [&] {
         measuring = true;
         clock.start();
     });
-    QTimer::singleShot(5000 + seconds * 1000, qApp, &QCoreApplication::quit);
+    QTimer::singleShot((warmup + seconds) * 1000, qApp, &QCoreApplication::quit);
     qApp->exec();
 
     const double elapsed = clock.elapsed() / 1000.0;
@@ -155,12 +156,13 @@ int main(int argc, char** argv) {
     parser.addOption({"device", "serial device of the program's end", "tty"});
     parser.addOption({"inverters", "number of inverters", "n", "8"});
     parser.addOption({"seconds", "measuring time", "s", "20"});
+    parser.addOption({"warmup", "seconds before measuring", "s", "5"});
     parser.addHelpOption();
     parser.process(app);
     const QString mode = parser.positionalArguments().value(0);
     const int inverters = parser.value("inverters").toInt();
     if (mode == "poll") {
-        return Poll(parser.value("device"), inverters, parser.value("seconds").toInt());
+        return Poll(parser.value("device"), inverters, parser.value("seconds").toInt(), parser.value("warmup").toInt());
     }
     if (mode == "tick") {
         return Tick(inverters);
