@@ -11,7 +11,8 @@ public:
     static void SetDataDir(const QString& dir);
     // A path below the data directory, parts joined with '/'.
     static QString FilePath(const QString& relative);
-    // The folder of one inverter's files, named after the inverter.
+    // The folder of one inverter's files, named after the inverter; characters
+    // that cannot stand in a folder name ('/', '\\', ':', controls) become '_'.
     static QString InverterDir(const QString& name);
     // Creates the data directory when missing; false when it cannot be created.
     static bool EnsureDataDir();

@@ -216,6 +216,15 @@ private slots:
         QCOMPARE(plant.Settings().City(), QStringLiteral("x")); // memory stays authoritative
     }
 
+    void inverterFoldersStayInsideTheDataDirectory() {
+        const QString root = QDir(m_Dir.path()).absolutePath();
+        QCOMPARE(DataPaths::InverterDir("Roof east"), root + "/Roof east");
+        QCOMPARE(DataPaths::InverterDir(QString::fromUtf8("屋顶")), root + QString::fromUtf8("/屋顶"));
+        QCOMPARE(DataPaths::InverterDir("../etc"), root + "/.._etc");
+        QCOMPARE(DataPaths::InverterDir(".."), root + "/__");
+        QCOMPARE(DataPaths::InverterDir("a\\b:c"), root + "/a_b_c");
+    }
+
     void saveReplacesTheFileWhole() {
         // A save never leaves a temporary file behind and never appends.
         QSystemModel plant;
