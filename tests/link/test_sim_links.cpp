@@ -76,7 +76,7 @@ private slots:
         // The silent one goes offline after four unanswered sends, the others are served meanwhile.
         QTRY_COMPARE_WITH_TIMEOUT(silent->CommState(), int(CommOffline), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(box->ItemValue(1) > 0 && small->ItemValue(1) > 0, 5000);
-        QCOMPARE(box->ModelName(), QStringLiteral("Tivra PA10KT & Box"));
+        QTRY_COMPARE_WITH_TIMEOUT(box->ModelName(), QStringLiteral("Tivra PA10KT & Box"), 5000);
         QCOMPARE(box->PhaseCount(), 3);
         QTRY_VERIFY_WITH_TIMEOUT(box->IdentityDone() && !box->SerialText().isEmpty(), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(box->ItemValue(17) > 0, 5000); // total generation
