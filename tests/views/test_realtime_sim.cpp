@@ -1,0 +1,233 @@
+// The real-time tab against the simulated plant: the core polls wattsight-sim over
+// a TCP link with the real 20 ms timer, and what the tab shows must be the
+// simulator's registers, scaled. The registers are taken from the frames the
+// simulator logs (--verbose) and decoded here from the register map, apart from
+// the program's own decoder.
+
+#include "Page2.h"
+#include "Page21.h"
+#include "QBusScheduler.h"
+#include "QMissionList.h"
+#include "ViewsTestSupport.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTimer>
+#include <QtTest>
+
+using namespace viewstest;
+
+namespace {
+
+// The last reply the simulator sent for each (bus address, first register) read.
+class SimLog {
+public:
+    void Feed(const QByteArray& text) {
+        m_Pending += text;
+        int end;
+        while ((end = m_Pending.indexOf('\n')) >= 0) {
+            Line(QString::fromUtf8(m_Pending.left(end)));
+            m_Pending.remove(0, end + 1);
+        }
+    }
+    // Register values of the last answered read, empty when there was none.
+    QList<quint16> Registers(int address, int first) const { return m_Replies.value(Key(address, first)); }
+
+private:
+    static int Key(int address, int first) { return address << 16 | first; }
+    static QByteArray Bytes(const QString& hex) {
+        return QByteArray::fromHex(hex.toLatin1().replace(' ', ""));
+    }
+
+    void Line(const QString& line) {
+        static const QRegularExpression frame(QStringLiteral("\\] (rx|tx) ([0-9A-F ]+)$"));
+        const QRegularExpressionMatch match = frame.match(line.trimmed());
+        if (!match.hasMatch()) {
+            return;
+        }
+        const QByteArray bytes = Bytes(match.captured(2));
+        if (match.captured(1) == QLatin1String("rx")) {
+            m_Request = bytes;
+            return;
+        }
+        // A read reply: address, 0x03, byte count, data, CRC; it answers the last request.
+        if (bytes.size() < 5 || quint8(bytes[1]) != 0x03 || m_Request.size() < 6 ||
+            m_Request[0] != bytes[0]) {
+            return;
+        }
+        const int first = quint8(m_Request[2]) << 8 | quint8(m_Request[3]);
+        const int count = quint8(bytes[2]) / 2;
+        QList<quint16> registers;
+        for (int i = 0; i < count && 4 + 2 * i < bytes.size(); ++i) {
+            registers.append(quint16(quint8(bytes[3 + 2 * i]) << 8 | quint8(bytes[4 + 2 * i])));
+        }
+        m_Replies[Key(quint8(bytes[0]), first)] = registers;
+    }
+
+    QByteArray m_Pending;
+    QByteArray m_Request;
+    QHash<int, QList<quint16>> m_Replies;
+};
+
+quint32 U32(const QList<quint16>& r, int i) {
+    return quint32(r.value(i)) << 16 | r.value(i + 1);
+}
+qint16 S16(const QList<quint16>& r, int i) {
+    return qint16(r.value(i));
+}
+QString Tenths(int value) {
+    return QString::asprintf("%0.1f", value / 10.0);
+}
+QString Hundredths(qint64 value) {
+    return QString::asprintf("%0.2f", value / 100.0);
+}
+
+const char* const kStates[6] = {"Unknown", "Self-test", "Running", "Alarm", "Fault", "Shutdown"};
+
+} // namespace
+
+class TestRealtimeSim : public QObject {
+    Q_OBJECT
+
+private slots:
+    void liveValuesMatchTheSimulatorsRegisters();
+};
+
+void TestRealtimeSim::liveValuesMatchTheSimulatorsRegisters() {
+    DataDir data;
+    SimLog log;
+    QProcess sim;
+    sim.setProgram(qEnvironmentVariable("WATTSIGHT_BIN_DIR") + QStringLiteral("/wattsight-sim"));
+    sim.setArguments({"--tcp-port", "0", "--bind", "127.0.0.1", "--seed", "11", "--start",
+                      "2026-06-15 11:30:00", "--inverter", "1:Tivra PA10KT", "--inverter", "2:Tivra PM3KS",
+                      "--inverter", "3:Tivra PA5KS", "--verbose"});
+    connect(&sim, &QProcess::readyReadStandardError, &sim, [&]() { log.Feed(sim.readAllStandardError()); });
+    sim.start();
+    QVERIFY2(sim.waitForStarted(5000), "wattsight-sim did not start");
+    auto stopSim = qScopeGuard([&sim]() {
+        sim.disconnect();
+        sim.terminate();
+        if (!sim.waitForFinished(3000)) {
+            sim.kill();
+            sim.waitForFinished(1000);
+        }
+    });
+    int port = 0;
+    QElapsedTimer wait;
+    wait.start();
+    while (port == 0 && wait.elapsed() < 10000) {
+        if (!sim.canReadLine() && !sim.waitForReadyRead(200)) {
+            continue;
+        }
+        const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("listening on tcp .*:(\\d+)"))
+                                                  .match(QString::fromUtf8(sim.readLine()));
+        if (match.hasMatch()) {
+            port = match.captured(1).toInt();
+        }
+    }
+    QVERIFY2(port > 0, "wattsight-sim reported no port");
+
+    QSystemModel plant;
+    plant.Settings().SetFilePath(data.File(QStringLiteral("system.dat")));
+    plant.SetReplyHandler(&QInverter::HandleReply);
+    plant.SetSystemValue(QStringLiteral("CommunicationType"), QStringLiteral("1"), false);
+    plant.SetSystemValue(QStringLiteral("IPAddress"), QStringLiteral("127.0.0.1"), false);
+    plant.SetSystemValue(QStringLiteral("IP_number"), QString::number(port), false);
+    QList<QInverter*> inverters;
+    for (int address = 1; address <= 3; ++address) {
+        auto* inverter = new QInverter;
+        inverter->SetName(QStringLiteral("Inverter %1").arg(address));
+        inverter->SetAddress(address);
+        QVERIFY(plant.AddInverter(inverter));
+        inverters.append(inverter);
+    }
+    Page2 browser;
+    browser.SetSystemModel(&plant);
+    for (QInverter* inverter : inverters) {
+        browser.AddInverterItem(inverter);
+    }
+    QBusScheduler bus(&plant);
+    QTimer tick;
+    tick.setInterval(20);
+    connect(&tick, &QTimer::timeout, &bus, &QBusScheduler::OnCommunicateTimer);
+    bus.OpenConfiguredLink();
+    QVERIFY(bus.IsLinkOpen());
+    for (QInverter* inverter : inverters) {
+        inverter->MissionList().SetEnabled(true);
+    }
+    tick.start();
+
+    // Every read of the poll list answered at least once.
+    for (QInverter* inverter : inverters) {
+        QTRY_COMPARE_WITH_TIMEOUT(inverter->CommState(), int(CommOnline), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(inverter->ItemValue(17) > 0 && inverter->ItemValue(26) > 0 &&
+                                     inverter->ItemValue(28) > 0x10000 && inverter->ItemValue(1) > 0 &&
+                                     !inverter->ModelName().isEmpty(),
+                                 10000);
+    }
+    QCOMPARE(inverters[0]->PhaseCount(), 3);
+    QCOMPARE(inverters[1]->RatedPower(), 3000);
+
+    // Freeze the bus: let the request in flight finish, then let the log catch up.
+    tick.stop();
+    QTRY_VERIFY_WITH_TIMEOUT(!bus.IsWaiting(), 3000);
+    QTest::qWait(300);
+    log.Feed(sim.readAllStandardError());
+
+    for (QInverter* inverter : inverters) {
+        const int address = inverter->Address();
+        const QList<quint16> pv = log.Registers(address, 0x1690);     // mission 13
+        const QList<quint16> power = log.Registers(address, 0x169E);  // mission 14
+        const QList<quint16> totals = log.Registers(address, 0x1648); // mission 11
+        const QList<quint16> today = log.Registers(address, 0x1616);  // mission 10
+        const QList<quint16> peak = log.Registers(address, 0x1600);   // mission 9
+        const QList<quint16> status = log.Registers(address, 0x1670); // mission 12
+        QCOMPARE(pv.size(), 14);
+        QCOMPARE(power.size(), 16);
+        QCOMPARE(totals.size(), 20);
+        QCOMPARE(status.size(), 14);
+
+        browser.SelectInverter(inverter);
+        QMetaObject::invokeMethod(&browser, "OnFlashTimer");
+        const Page21* tab = browser.RealTimeTab();
+        const QString name = inverter->Name();
+        QVERIFY2(pv.value(0) > 0 && U32(power, 6) > 0, qPrintable(name)); // daylight: a real test
+        QCOMPARE(Text(tab, "V1"), Tenths(pv[0]));
+        QCOMPARE(Text(tab, "I1"), Tenths(pv[1]));
+        QCOMPARE(Text(tab, "U_Voltage"), Tenths(pv[8]));
+        QCOMPARE(Text(tab, "U_Current"), Tenths(pv[9]));
+        QCOMPARE(Text(tab, "Input"), QString::number(U32(power, 4)));
+        QCOMPARE(Text(tab, "Output"), QString::number(U32(power, 6)));
+        QCOMPARE(Text(tab, "Fre"), Hundredths(power[2]));
+        QCOMPARE(Text(tab, "Tem"), Hundredths(qMax(S16(power, 8), S16(power, 9))));
+        QCOMPARE(Text(tab, "Total"), Hundredths(U32(totals, 10)));
+        QCOMPARE(Text(tab, "Co2"), Hundredths(U32(totals, 14)));
+        QCOMPARE(Text(tab, "Today"), Hundredths(U32(today, 0)));
+        QCOMPARE(Text(tab, "Peek"), QString::number(U32(peak, 0)));
+        const int state = (status[12] & 0xFF) <= 5 ? (status[12] & 0xFF) : 0;
+        QCOMPARE(Text(tab, "status_text"), QLatin1String(kStates[state]));
+
+        // Track 2 above 3000 W only; phases V and W for three-phase models only.
+        const bool track2 = inverter->RatedPower() > 3000;
+        QCOMPARE(Text(tab, "V2"), track2 ? Tenths(pv[2]) : QStringLiteral("0.0"));
+        QCOMPARE(Text(tab, "I2"), track2 ? Tenths(pv[3]) : QStringLiteral("0.0"));
+        const bool phases = track2 && inverter->PhaseCount() == 3;
+        QCOMPARE(Text(tab, "V_Voltage"), phases ? Tenths(pv[10]) : QStringLiteral("0.0"));
+        QCOMPARE(Text(tab, "W_Current"), phases ? Tenths(pv[13]) : QStringLiteral("0.0"));
+
+        // The browser's data time is the inverter's clock: bytes of 0x1678-0x167B.
+        const QString clock =
+            QString::asprintf("Data Time:20%02d-%02d-%02d %02d:%02d:%02d", status[8] >> 8, status[8] & 0xFF,
+                              status[9] >> 8, status[10] >> 8, status[10] & 0xFF, status[11] >> 8);
+        QCOMPARE(Text(&browser, "data_time"), clock);
+    }
+
+    bus.CloseTcpLink();
+    QMissionList::SetReplyHandler(nullptr);
+}
+
+QTEST_MAIN(TestRealtimeSim)
+#include "test_realtime_sim.moc"
