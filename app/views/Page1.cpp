@@ -61,18 +61,18 @@ void Page1::BuildForm() {
         " border: 1px solid rgb(204,208,215); border-radius: 4px; }"
         "QFrame#logonCard QLabel, QFrame#plantCard QLabel, QFrame#statusCard QLabel { border: none; }"
         "QLabel#logonTitle, QLabel#plantTitle { font-weight: bold; color: rgb(40,44,52); }"
-        "QGroupBox#systemData { border: none; border-top: 1px solid rgb(222,225,230); margin-top: 14px;"
-        " padding-top: 8px; font-weight: bold; }"
-        "QGroupBox#systemData::title { subcontrol-origin: margin; left: 0px; padding: 0 4px 0 0;"
-        " color: rgb(40,44,52); }"
+        "QGroupBox#systemData { border: none; border-top: 1px solid rgb(222,225,230); margin-top: 16px;"
+        " padding-top: 10px; font-weight: bold; }"
+        "QGroupBox#systemData::title { subcontrol-origin: margin; subcontrol-position: top left; left: 0px;"
+        " padding: 0px; color: rgb(40,44,52); }"
         "QPushButton#LogonBtn { border: none; border-image: url(:/skin/btn1.png); min-width: 80px;"
         " min-height: 26px; color: rgb(40,44,52); }"
         "QPushButton#LogonBtn:hover { border-image: url(:/skin/btn2.png); }"
         "QPushButton#LogonBtn:pressed { border-image: url(:/skin/btn3.png); }"));
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 10, 12, 12);
-    layout->setSpacing(12);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(10);
 
     auto* left = new QVBoxLayout;
     left->setSpacing(10);
@@ -87,18 +87,18 @@ void Page1::BuildForm() {
     left->addWidget(BuildLogonCard());
     left->addWidget(BuildPlantCard(), 1);
     left->addWidget(BuildStatusCard());
-    layout->addLayout(left, 5);
+    layout->addLayout(left, 3);
 
     m_pFaultList = new QFaultListWidget(this);
     m_pFaultList->setObjectName(QStringLiteral("fault_List"));
-    m_pFaultList->setFixedWidth(170);
+    m_pFaultList->setFixedWidth(160);
     m_pFaultList->setMinimumHeight(300);
     layout->addWidget(m_pFaultList);
 
     m_pOutputList = new QOutputPane(this);
     m_pOutputList->setObjectName(QStringLiteral("output_list"));
-    m_pOutputList->setMinimumWidth(300);
-    layout->addWidget(m_pOutputList, 4);
+    m_pOutputList->setMinimumWidth(260);
+    layout->addWidget(m_pOutputList, 2);
 }
 
 QWidget* Page1::BuildLogonCard() {
@@ -149,14 +149,17 @@ QLabel* Page1::AddValueRow(QWidget* parent, QGridLayout* grid, int row, int colu
     auto* value = new QLabel(parent);
     value->setObjectName(QLatin1String(name));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setStyleSheet(QStringLiteral("color: rgb(255,0,0); font-weight: bold;"));
-    value->setMinimumWidth(70);
+    value->setStyleSheet(QStringLiteral("color: rgb(255,0,0); font-weight: bold; font-size: 12pt;"));
+    // Room for a large plant's figures, so the rows do not shift as the values grow.
+    value->ensurePolished();
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("888888.88")) + 4);
     *unit = new QLabel(parent);
     (*unit)->setStyleSheet(QStringLiteral("color: rgb(84,94,108);"));
     (*unit)->setMinimumWidth(28);
     grid->addWidget(*caption, row, column);
     grid->addWidget(value, row, column + 1);
     grid->addWidget(*unit, row, column + 2);
+    grid->setRowMinimumHeight(row, 34);
     return value;
 }
 
@@ -169,10 +172,11 @@ QWidget* Page1::BuildPlantCard() {
     m_pPlantTitle = new QLabel(card);
     m_pPlantTitle->setObjectName(QStringLiteral("plantTitle"));
     layout->addWidget(m_pPlantTitle);
+    layout->addSpacing(8);
 
     auto* powers = new QGridLayout;
     powers->setHorizontalSpacing(8);
-    powers->setVerticalSpacing(8);
+    powers->setVerticalSpacing(10);
     QLabel* unit = nullptr;
     m_pInput = AddValueRow(card, powers, 0, 0, "Input", &m_pInputCaption, &unit);
     unit->setText(QStringLiteral("W"));
@@ -184,13 +188,14 @@ QWidget* Page1::BuildPlantCard() {
     powers->setColumnStretch(0, 1);
     powers->setColumnStretch(3, 1);
     layout->addLayout(powers);
+    layout->addStretch(1);
 
     m_pSystemData = new QGroupBox(card);
     m_pSystemData->setObjectName(QStringLiteral("systemData"));
     auto* data = new QGridLayout(m_pSystemData);
-    data->setContentsMargins(0, 6, 0, 0);
+    data->setContentsMargins(0, 8, 0, 0);
     data->setHorizontalSpacing(8);
-    data->setVerticalSpacing(8);
+    data->setVerticalSpacing(10);
     m_pTotal = AddValueRow(m_pSystemData, data, 0, 0, "Total", &m_pTotalCaption, &unit);
     unit->setText(QStringLiteral("kWh"));
     m_pToday = AddValueRow(m_pSystemData, data, 1, 0, "Today", &m_pTodayCaption, &unit);
@@ -203,7 +208,7 @@ QWidget* Page1::BuildPlantCard() {
     data->setColumnStretch(0, 1);
     data->setColumnStretch(3, 1);
     layout->addWidget(m_pSystemData);
-    layout->addStretch(1);
+    layout->addStretch(2);
 
     for (QLabel* label : {m_pInput, m_pOutput, m_pSingle, m_pThree}) {
         label->setText(QStringLiteral("0"));
@@ -361,6 +366,8 @@ void Page1::ApplyLanguage(int index) {
     m_Weekdays = {tr("Sunday"),   tr("Monday"), tr("Tuesday"), tr("Wednesday"),
                   tr("Thursday"), tr("Friday"), tr("Saturday")};
     m_nLanguage = loaded ? index : 0;
+    // Italian has no entry of its own in the combo; its name stands in the empty box.
+    m_pLanguageCombo->setPlaceholderText(m_nLanguage == 3 ? tr("Italiano") : QString());
     emit LanguageChanged(m_nLanguage);
     SetComboTexts();
     if (m_pSystem) {

@@ -81,7 +81,7 @@ void Page2::BuildForm() {
 
     m_pScrollArea = new QScrollArea(this);
     m_pScrollArea->setObjectName(QStringLiteral("scrollArea"));
-    m_pScrollArea->setFixedWidth(232);
+    m_pScrollArea->setFixedWidth(202);
     m_pScrollArea->setFrameShape(QFrame::NoFrame);
     m_pScrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette back = m_pScrollArea->palette();

@@ -199,24 +199,29 @@ QWidget* Page21::BuildTrendPanel() {
     addLegend(m_pLineOutput, m_pLegendOutput, "line_output");
     addLegend(m_pLineEnergy, m_pLegendEnergy, "line_energy");
     header->addStretch(1);
+    layout->addLayout(header);
+
+    // The unit of the value axis above it, the choice of curves and the settings on the right.
+    auto* controls = new QHBoxLayout;
+    controls->setSpacing(10);
+    m_pUnit = new QLabel(QStringLiteral("kW"), panel);
+    m_pUnit->setObjectName(QStringLiteral("Unit"));
+    m_pUnit->setStyleSheet(QStringLiteral("color: rgb(110,118,130);"));
+    controls->addWidget(m_pUnit);
+    controls->addStretch(1);
     m_pPowerRadio = new QRadioButton(panel);
     m_pPowerRadio->setObjectName(QStringLiteral("radioButton"));
     m_pPowerRadio->setChecked(true);
     m_pEnergyRadio = new QRadioButton(panel);
     m_pEnergyRadio->setObjectName(QStringLiteral("radioButton_2"));
-    header->addWidget(m_pPowerRadio);
-    header->addWidget(m_pEnergyRadio);
-    header->addSpacing(10);
+    controls->addWidget(m_pPowerRadio);
+    controls->addWidget(m_pEnergyRadio);
+    controls->addSpacing(6);
     m_pSettingsBtn = new QPushButton(panel);
     m_pSettingsBtn->setObjectName(QStringLiteral("pushButton"));
     m_pSettingsBtn->setCursor(Qt::PointingHandCursor);
-    header->addWidget(m_pSettingsBtn);
-    layout->addLayout(header);
-
-    m_pUnit = new QLabel(QStringLiteral("kW"), panel);
-    m_pUnit->setObjectName(QStringLiteral("Unit"));
-    m_pUnit->setStyleSheet(QStringLiteral("color: rgb(110,118,130);"));
-    layout->addWidget(m_pUnit);
+    controls->addWidget(m_pSettingsBtn);
+    layout->addLayout(controls);
 
     m_pTrend = new QTrend(panel);
     m_pTrend->setObjectName(QStringLiteral("trend"));

@@ -22,11 +22,11 @@ QOutputTrend::QOutputTrend(QInverter* inverter, int startHour, QWidget* parent)
     resize(400, ItemHeight);
     m_pTitle = new QLabel(this);
     m_pTitle->setObjectName(QStringLiteral("title"));
-    m_pTitle->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(40,44,52); padding-left: 8px;"));
-    const QString title =
-        inverter ? inverter->Name() + QString::asprintf("(%03d)", inverter->Address()) : QString();
-    m_pTitle->setText(title);
-    m_pTitle->setToolTip(title);
+    m_pTitle->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(40,44,52);"));
+    m_strTitle = inverter ? inverter->Name() + QString::asprintf("(%03d)", inverter->Address()) : QString();
+    m_pTitle->setText(m_strTitle);
+    m_pTitle->setToolTip(m_strTitle);
+    LayoutTitle();
     LoadSamples();
 }
 
@@ -72,6 +72,7 @@ void QOutputTrend::TakeCurrentSample() {
 }
 
 void QOutputTrend::Retranslate() {
+    LayoutTitle();
     update();
 }
 
@@ -96,9 +97,24 @@ int QOutputTrend::SpanMinutes() const {
     return qBound(60, 1440 - m_nStartHour * 60, SampleCount - 1);
 }
 
+QFont QOutputTrend::SmallFont() const {
+    QFont small = font();
+    small.setPointSizeF(qMax(6.0, small.pointSizeF() - 1));
+    return small;
+}
+
 void QOutputTrend::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    m_pTitle->setGeometry(0, 2, width(), 20);
+    LayoutTitle();
+}
+
+void QOutputTrend::LayoutTitle() {
+    // The title shares the top line with the caption on the right; the inverter's
+    // name comes first, the caption gives way when the line is short.
+    const int available = qMax(20, width() - kPlotRightMargin - (kPlotLeft + 6));
+    const int titleWidth = qMin(available, m_pTitle->fontMetrics().horizontalAdvance(m_strTitle) + 2);
+    m_pTitle->setGeometry(kPlotLeft + 6, 1, titleWidth, 18);
+    m_pTitle->setText(m_pTitle->fontMetrics().elidedText(m_strTitle, Qt::ElideRight, titleWidth));
 }
 
 void QOutputTrend::paintEvent(QPaintEvent*) {
@@ -112,13 +128,17 @@ void QOutputTrend::paintEvent(QPaintEvent*) {
     const int plotWidth = qMax(1, right - kPlotLeft);
     const int span = SpanMinutes();
 
-    // Caption inside the plot's top corner; light grid lines at the half scale.
-    QFont small = font();
-    small.setPointSizeF(qMax(6.0, small.pointSizeF() - 1));
+    // The caption at the right end of the title line; light grid lines at the half scale.
+    const QFont small = SmallFont();
     painter.setFont(small);
     const QFontMetrics smallMetrics(small);
     painter.setPen(kInkSoft);
-    painter.drawText(kPlotLeft + 6, kPlotTop + smallMetrics.ascent(), tr("Output power curve"));
+    const int captionRoom = right - (m_pTitle->geometry().right() + 16);
+    const QString caption = smallMetrics.elidedText(tr("Output power curve"), Qt::ElideRight, captionRoom);
+    if (captionRoom > 40) {
+        painter.drawText(right - smallMetrics.horizontalAdvance(caption),
+                         1 + (18 + smallMetrics.ascent()) / 2 - 1, caption);
+    }
     painter.setPen(QPen(kGrid, 1, Qt::DotLine));
     painter.drawLine(kPlotLeft + 1, YOf(scale / 2), right, YOf(scale / 2));
     painter.drawLine(kPlotLeft + 1, kPlotTop, right, kPlotTop);
@@ -130,7 +150,7 @@ void QOutputTrend::paintEvent(QPaintEvent*) {
         painter.drawText(kPlotLeft - 6 - smallMetrics.horizontalAdvance(label),
                          YOf(value) + smallMetrics.ascent() / 2, label);
     }
-    painter.drawText(4, kPlotTop - 4, QStringLiteral("kW"));
+    painter.drawText(4, 1 + (18 + smallMetrics.ascent()) / 2 - 1, QStringLiteral("kW"));
 
     // Hour labels along the time axis, at most about one per 50 pixels.
     const int hours = span / 60;

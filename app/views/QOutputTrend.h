@@ -41,11 +41,14 @@ protected:
 
 private:
     void LoadSamples();
+    void LayoutTitle();
+    QFont SmallFont() const;
     // Minutes the x axis spans: from the start hour to the end of the day.
     int SpanMinutes() const;
 
     QInverter* m_pInverter;
     QLabel* m_pTitle = nullptr;
+    QString m_strTitle;
     int m_nStartHour = 6;
     mutable int m_nScale = 2000;
     qint32 m_Samples[SampleCount];

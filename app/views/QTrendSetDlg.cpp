@@ -129,7 +129,7 @@ void QTrendSetDlg::BuildForm() {
     connect(m_pEnergy, &QPushButton::clicked, this, &QTrendSetDlg::on_Energy_clicked);
     connect(m_pOkBtn, &QPushButton::clicked, this, &QTrendSetDlg::on_OkBtn_clicked);
     connect(m_pCancelBtn, &QPushButton::clicked, this, &QTrendSetDlg::on_pushButton_2_clicked);
-    setFixedSize(360, 330);
+    setFixedSize(360, 290);
 }
 
 void QTrendSetDlg::Retranslate() {

@@ -337,6 +337,7 @@ void TestHomePage::storedLanguageSelectsTheCombo() {
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed.first().first().toInt(), language);
     QCOMPARE(m_pPage->WeekdayName(0).isEmpty(), false);
+    QCOMPARE(LanguageCombo()->placeholderText().isEmpty(), language != 3);
     // Back to English for the next case.
     LanguageCombo()->setCurrentIndex(0);
     if (comboIndex == 0) {

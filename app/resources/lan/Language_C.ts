@@ -520,6 +520,10 @@
         <source>Login failed!</source>
         <translation>登录失败！</translation>
     </message>
+    <message>
+        <source>Italiano</source>
+        <translation>意大利语</translation>
+    </message>
 </context>
 <context>
     <name>Page2</name>

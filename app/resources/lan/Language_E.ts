@@ -519,6 +519,10 @@
         <source>Login failed!</source>
         <translation>Login failed!</translation>
     </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
 </context>
 <context>
     <name>Page2</name>

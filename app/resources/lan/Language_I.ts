@@ -520,6 +520,10 @@
         <source>Login failed!</source>
         <translation>Accesso non riuscito!</translation>
     </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
 </context>
 <context>
     <name>Page2</name>

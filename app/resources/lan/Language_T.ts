@@ -520,6 +520,10 @@
         <source>Login failed!</source>
         <translation>登入失敗！</translation>
     </message>
+    <message>
+        <source>Italiano</source>
+        <translation>義大利語</translation>
+    </message>
 </context>
 <context>
     <name>Page2</name>
