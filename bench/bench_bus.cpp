@@ -143,8 +143,8 @@ int Tick(int inverters) {
         QCoreApplication::processEvents();
     }
     std::sort(costs.begin(), costs.end());
-    std::printf("inverters=%d tick_cpu_ms median=%.3f p95=%.3f max=%.3f\n", inverters, costs[costs.size() / 2],
-                costs[costs.size() * 95 / 100], costs.last());
+    std::printf("inverters=%d tick_cpu_ms median=%.3f p95=%.3f max=%.3f\n", inverters,
+                costs[costs.size() / 2], costs[costs.size() * 95 / 100], costs.last());
     return 0;
 }
 } // namespace
@@ -162,7 +162,8 @@ int main(int argc, char** argv) {
     const QString mode = parser.positionalArguments().value(0);
     const int inverters = parser.value("inverters").toInt();
     if (mode == "poll") {
-        return Poll(parser.value("device"), inverters, parser.value("seconds").toInt(), parser.value("warmup").toInt());
+        return Poll(parser.value("device"), inverters, parser.value("seconds").toInt(),
+                    parser.value("warmup").toInt());
     }
     if (mode == "tick") {
         return Tick(inverters);

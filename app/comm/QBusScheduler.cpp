@@ -26,7 +26,9 @@ QBusScheduler::~QBusScheduler() {
     delete m_pGprsServer;
 }
 
-QString QBusScheduler::Tr(const char* text) { return QCoreApplication::translate("MainWindow", text); }
+QString QBusScheduler::Tr(const char* text) {
+    return QCoreApplication::translate("MainWindow", text);
+}
 
 void QBusScheduler::SetStatus(const QString& text, bool connected, const QString& miniText) {
     m_strStatus = text;
@@ -444,8 +446,8 @@ void QBusScheduler::slotTCPServer_connect() {
     }
     m_pGprsConn = conn;
     const quint32 ip = conn->peerAddress().toIPv4Address();
-    const QString peer = QString::asprintf("%d.%d.%d.%d:%d", (ip >> 24) & 0xFF, (ip >> 16) & 0xFF, (ip >> 8) & 0xFF,
-                                           ip & 0xFF, conn->peerPort());
+    const QString peer = QString::asprintf("%d.%d.%d.%d:%d", (ip >> 24) & 0xFF, (ip >> 16) & 0xFF,
+                                           (ip >> 8) & 0xFF, ip & 0xFF, conn->peerPort());
     SetStatus("GPRS(" + peer + ")!", true);
     connect(m_pGprsConn, &QTcpSocket::readyRead, this, &QBusScheduler::slotTCPClient_readData);
     connect(m_pGprsConn, &QTcpSocket::disconnected, this, &QBusScheduler::slotTCPServer_disconnect);
@@ -474,7 +476,8 @@ void QBusScheduler::CloseGprsLink() {
         m_pGprsServer->deleteLater();
         m_pGprsServer = nullptr;
     }
-    SetStatus(Tr("GPRS server") + "(" + m_pPlant->GetSystemValue(QStringLiteral("GPRS_Number")) + ")" + Tr("is closed!"),
+    SetStatus(Tr("GPRS server") + "(" + m_pPlant->GetSystemValue(QStringLiteral("GPRS_Number")) + ")" +
+                  Tr("is closed!"),
               false);
     SetAction(Tr("Open server"));
     m_bLinkOpen = false;

@@ -67,7 +67,7 @@ public:
     // Texts from replies.
     QChar LanguageCode() const { return m_cLanguage; }
     QChar MonetaryCode() const { return m_cMonetary; }
-    QString UserLabel() const { return m_strUserLabel; }     // the 32-byte text
+    QString UserLabel() const { return m_strUserLabel; } // the 32-byte text
     QString SerialText() const { return m_strSerial; }
     QString SecondText() const { return m_strSecond; }
     QString ProductionDate() const { return m_strProductionDate; }

@@ -6,12 +6,12 @@
 // One entry of an inverter's live data table, statistics table or fault slots:
 // the current value with the four values before it.
 struct QItemRecord {
-    uchar m_bFresh = 0;          // set on every write; readers such as the day log clear it
-    qint32 m_nValue = 0;         // current value
+    uchar m_bFresh = 0;              // set on every write; readers such as the day log clear it
+    qint32 m_nValue = 0;             // current value
     qint32 m_nOld[4] = {0, 0, 0, 0}; // each receives the previous value on every write
-    qint32 m_nTime = 0;          // time stamp (hour*65536 + minute*256 + second)
-    uchar m_bActive = 0;         // fault slots: the record is in use
-    QString m_strText1;          // fault slots only
+    qint32 m_nTime = 0;              // time stamp (hour*65536 + minute*256 + second)
+    uchar m_bActive = 0;             // fault slots: the record is in use
+    QString m_strText1;              // fault slots only
     QString m_strText2;
 
     // Stores a new value: the previous one moves into the earlier-value fields.

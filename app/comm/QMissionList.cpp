@@ -12,7 +12,9 @@ ReplyHandler& Handler() {
 
 QMissionList::QMissionList(QInverter* inverter) : m_pInverter(inverter) {}
 
-QMissionList::~QMissionList() { ClearMissions(); }
+QMissionList::~QMissionList() {
+    ClearMissions();
+}
 
 void QMissionList::AddMission(QMissionModel* mission) {
     if (mission) {
@@ -20,7 +22,9 @@ void QMissionList::AddMission(QMissionModel* mission) {
     }
 }
 
-void QMissionList::RemoveMission(QMissionModel* mission) { m_Missions.removeOne(mission); }
+void QMissionList::RemoveMission(QMissionModel* mission) {
+    m_Missions.removeOne(mission);
+}
 
 void QMissionList::ClearMissions() {
     const QList<QMissionModel*> missions = m_Missions;
@@ -102,9 +106,13 @@ bool QMissionList::Contains(const QMissionModel* mission) const {
     return m_Missions.contains(const_cast<QMissionModel*>(mission));
 }
 
-void QMissionList::SetReplyHandler(ReplyHandler handler) { Handler() = std::move(handler); }
+void QMissionList::SetReplyHandler(ReplyHandler handler) {
+    Handler() = std::move(handler);
+}
 
-const ReplyHandler& QMissionList::GetReplyHandler() { return Handler(); }
+const ReplyHandler& QMissionList::GetReplyHandler() {
+    return Handler();
+}
 
 namespace {
 struct PollEntry {
@@ -116,26 +124,26 @@ struct PollEntry {
 
 // The cyclic reads that keep an inverter's data current, in sending order.
 const PollEntry kPollTable[] = {
-    {0, 0x121C, 20, 60000},        // model name
-    {9, 0x1600, 2, 0},             // peak power
-    {10, 0x1616, 6, 0},            // today's generation and two counters
-    {12, 0x1670, 14, 0},           // fault words, clock, status, logon state
-    {13, 0x1690, 14, 0},           // PV and phase voltages and currents
-    {14, 0x169E, 16, 0},           // frequency, powers, temperatures
-    {11, 0x1648, 20, 0},           // total generation, CO2 and counters
-    {1, 0x1301, 4, 600000},        // language, monetary unit, price
-    {4, 0x131E, 2, 600000},        // maximum output power
-    {15, 0x16F2, 8, 60000},        // daily statistics, today first
-    {10015, 0x16FA, 8, 3600000},   //
-    {20015, 0x1702, 8, 3600000},   //
-    {30015, 0x170A, 8, 3600000},   //
-    {40015, 0x1712, 8, 3600000},   //
-    {50015, 0x171A, 8, 3600000},   //
-    {60015, 0x1722, 8, 3600000},   //
-    {70015, 0x172A, 8, 3600000},   //
-    {16, 0x1730, 12, 60000},       // monthly statistics, this month first
-    {10016, 0x173C, 12, 3600000},  //
-    {26, 0x1306, 16, 3600000},     // user label text
+    {0, 0x121C, 20, 60000},       // model name
+    {9, 0x1600, 2, 0},            // peak power
+    {10, 0x1616, 6, 0},           // today's generation and two counters
+    {12, 0x1670, 14, 0},          // fault words, clock, status, logon state
+    {13, 0x1690, 14, 0},          // PV and phase voltages and currents
+    {14, 0x169E, 16, 0},          // frequency, powers, temperatures
+    {11, 0x1648, 20, 0},          // total generation, CO2 and counters
+    {1, 0x1301, 4, 600000},       // language, monetary unit, price
+    {4, 0x131E, 2, 600000},       // maximum output power
+    {15, 0x16F2, 8, 60000},       // daily statistics, today first
+    {10015, 0x16FA, 8, 3600000},  //
+    {20015, 0x1702, 8, 3600000},  //
+    {30015, 0x170A, 8, 3600000},  //
+    {40015, 0x1712, 8, 3600000},  //
+    {50015, 0x171A, 8, 3600000},  //
+    {60015, 0x1722, 8, 3600000},  //
+    {70015, 0x172A, 8, 3600000},  //
+    {16, 0x1730, 12, 60000},      // monthly statistics, this month first
+    {10016, 0x173C, 12, 3600000}, //
+    {26, 0x1306, 16, 3600000},    // user label text
 };
 
 struct IdentityEntry {
@@ -154,7 +162,9 @@ const IdentityEntry kIdentityTable[] = {
     {8488, 0x2128, 16, MissionPollRead}, // box input currents
 };
 
-bool IsBusAddress(int address) { return address >= 1 && address <= 247; }
+bool IsBusAddress(int address) {
+    return address >= 1 && address <= 247;
+}
 } // namespace
 
 void QMissionList::BuildPollMissions(int address) {

@@ -67,7 +67,9 @@ bool QMissionModel::AppendReply(const uchar* bytes, int length) {
     return complete;
 }
 
-bool QMissionModel::CheckCrc() const { return CheckReplyCrc(m_RxBuf, m_nExpectLen); }
+bool QMissionModel::CheckCrc() const {
+    return CheckReplyCrc(m_RxBuf, m_nExpectLen);
+}
 
 void QMissionModel::SetPeriod(int ms) {
     if (m_nPeriod <= ShortPeriodLimit) {
@@ -82,4 +84,6 @@ bool QMissionModel::IsDue(const QTime& now) const {
     return SystemClock::MsecsBetween(m_LastTime, now) > m_nPeriod;
 }
 
-int QMissionModel::Overdue(const QTime& now) const { return SystemClock::MsecsBetween(m_LastTime, now) - m_nPeriod; }
+int QMissionModel::Overdue(const QTime& now) const {
+    return SystemClock::MsecsBetween(m_LastTime, now) - m_nPeriod;
+}

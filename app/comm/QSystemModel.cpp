@@ -103,7 +103,9 @@ void QSystemModel::AddMissionList(QMissionList* list) {
     }
 }
 
-void QSystemModel::RemoveMissionList(QMissionList* list) { m_MissionLists.removeAll(list); }
+void QSystemModel::RemoveMissionList(QMissionList* list) {
+    m_MissionLists.removeAll(list);
+}
 
 void QSystemModel::SetSearchMission(QMissionModel* mission) {
     if (m_pSearchMission && m_pSearchMission != mission) {
@@ -136,7 +138,9 @@ QMissionModel* QSystemModel::NextMission() {
     return best;
 }
 
-void QSystemModel::SetReplyHandler(ReplyHandler handler) { QMissionList::SetReplyHandler(std::move(handler)); }
+void QSystemModel::SetReplyHandler(ReplyHandler handler) {
+    QMissionList::SetReplyHandler(std::move(handler));
+}
 
 void QSystemModel::SetSystemValue(const QString& key, const QString& value, bool save) {
     m_Settings.SetSystemValue(key, value, save);
@@ -146,11 +150,17 @@ QString QSystemModel::GetSystemValue(const QString& key, const QString& defaultV
     return m_Settings.GetSystemValue(key, defaultValue);
 }
 
-bool QSystemModel::SaveSystemFile() const { return m_Settings.SaveSystemFile(); }
+bool QSystemModel::SaveSystemFile() const {
+    return m_Settings.SaveSystemFile();
+}
 
-bool QSystemModel::LoadSystemFile() { return m_Settings.LoadSystemFile(); }
+bool QSystemModel::LoadSystemFile() {
+    return m_Settings.LoadSystemFile();
+}
 
-void QSystemModel::InitSystemFile() { m_Settings.InitSystemFile(); }
+void QSystemModel::InitSystemFile() {
+    m_Settings.InitSystemFile();
+}
 
 void QSystemModel::SetSystemListener(SystemListener listener, void* context) {
     m_Settings.SetSystemListener(std::move(listener), context);

@@ -8,9 +8,13 @@ bool g_idleCheck = false;
 bool g_startupDone = false;
 } // namespace
 
-void QUserActivity::Touch() { g_lastActivity = SystemClock::Now(); }
+void QUserActivity::Touch() {
+    g_lastActivity = SystemClock::Now();
+}
 
-QDateTime QUserActivity::LastActivity() { return g_lastActivity; }
+QDateTime QUserActivity::LastActivity() {
+    return g_lastActivity;
+}
 
 qint64 QUserActivity::IdleSeconds() {
     if (!g_lastActivity.isValid()) {
@@ -19,10 +23,18 @@ qint64 QUserActivity::IdleSeconds() {
     return g_lastActivity.msecsTo(SystemClock::Now()) / 1000;
 }
 
-void QUserActivity::SetIdleCheck(bool enabled) { g_idleCheck = enabled; }
+void QUserActivity::SetIdleCheck(bool enabled) {
+    g_idleCheck = enabled;
+}
 
-bool QUserActivity::IdleCheck() { return g_idleCheck; }
+bool QUserActivity::IdleCheck() {
+    return g_idleCheck;
+}
 
-void QUserActivity::SetStartupDone(bool done) { g_startupDone = done; }
+void QUserActivity::SetStartupDone(bool done) {
+    g_startupDone = done;
+}
 
-bool QUserActivity::StartupDone() { return g_startupDone; }
+bool QUserActivity::StartupDone() {
+    return g_startupDone;
+}

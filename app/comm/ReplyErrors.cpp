@@ -32,9 +32,13 @@ QPlantEvents& QPlantEvents::Instance() {
     return events;
 }
 
-void QPlantEvents::SetTarget(QObject* target) { m_pTarget = target; }
+void QPlantEvents::SetTarget(QObject* target) {
+    m_pTarget = target;
+}
 
-QObject* QPlantEvents::Target() const { return m_pTarget; }
+QObject* QPlantEvents::Target() const {
+    return m_pTarget;
+}
 
 void QPlantEvents::PostSetSuccess() {
     if (m_pTarget) {
@@ -54,4 +58,6 @@ bool QPlantEvents::PostReplyError(int code) {
     return true;
 }
 
-void QPlantEvents::Reset() { m_LastPosted = QDateTime(); }
+void QPlantEvents::Reset() {
+    m_LastPosted = QDateTime();
+}

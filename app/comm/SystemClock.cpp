@@ -5,11 +5,17 @@ bool g_fixed = false;
 QDateTime g_moment;
 } // namespace
 
-QDateTime SystemClock::Now() { return g_fixed ? g_moment : QDateTime::currentDateTime(); }
+QDateTime SystemClock::Now() {
+    return g_fixed ? g_moment : QDateTime::currentDateTime();
+}
 
-QDate SystemClock::CurrentDate() { return Now().date(); }
+QDate SystemClock::CurrentDate() {
+    return Now().date();
+}
 
-QTime SystemClock::CurrentTime() { return Now().time(); }
+QTime SystemClock::CurrentTime() {
+    return Now().time();
+}
 
 void SystemClock::SetFixed(const QDateTime& moment) {
     g_fixed = true;
@@ -23,9 +29,13 @@ void SystemClock::Advance(qint64 ms) {
     g_moment = g_moment.addMSecs(ms);
 }
 
-void SystemClock::UseSystem() { g_fixed = false; }
+void SystemClock::UseSystem() {
+    g_fixed = false;
+}
 
-bool SystemClock::IsFixed() { return g_fixed; }
+bool SystemClock::IsFixed() {
+    return g_fixed;
+}
 
 int SystemClock::MsecsBetween(const QTime& from, const QTime& to) {
     const QTime start = from.isValid() ? from : QTime(0, 0);

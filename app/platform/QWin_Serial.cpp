@@ -12,7 +12,9 @@ QWin_Serial::QWin_Serial(int comNumber, const tagPortSettings& settings, QSerial
     }
 }
 
-QWin_Serial::~QWin_Serial() { close(); }
+QWin_Serial::~QWin_Serial() {
+    close();
+}
 
 QString QWin_Serial::DeviceForCom(int comNumber, const QString& deviceOverride) {
     if (!deviceOverride.isEmpty()) {
@@ -29,11 +31,12 @@ bool QWin_Serial::open() {
     if (!m_pPort->open(QIODevice::ReadWrite)) {
         return false;
     }
-    const bool ok = m_pPort->setBaudRate(m_Settings.BaudRate) &&
-                    m_pPort->setDataBits(QSerialPort::DataBits(m_Settings.DataBits)) &&
-                    m_pPort->setParity(m_Settings.Parity == 0 ? QSerialPort::NoParity : QSerialPort::EvenParity) &&
-                    m_pPort->setStopBits(m_Settings.StopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
-                    m_pPort->setFlowControl(QSerialPort::NoFlowControl);
+    const bool ok =
+        m_pPort->setBaudRate(m_Settings.BaudRate) &&
+        m_pPort->setDataBits(QSerialPort::DataBits(m_Settings.DataBits)) &&
+        m_pPort->setParity(m_Settings.Parity == 0 ? QSerialPort::NoParity : QSerialPort::EvenParity) &&
+        m_pPort->setStopBits(m_Settings.StopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+        m_pPort->setFlowControl(QSerialPort::NoFlowControl);
     if (!ok) {
         m_pPort->close();
         return false;
@@ -47,10 +50,18 @@ void QWin_Serial::close() {
     }
 }
 
-bool QWin_Serial::isOpen() const { return m_pPort->isOpen(); }
+bool QWin_Serial::isOpen() const {
+    return m_pPort->isOpen();
+}
 
-QByteArray QWin_Serial::readAll() { return m_pPort->readAll(); }
+QByteArray QWin_Serial::readAll() {
+    return m_pPort->readAll();
+}
 
-qint64 QWin_Serial::write(const char* data, qint64 length) { return m_pPort->write(data, length); }
+qint64 QWin_Serial::write(const char* data, qint64 length) {
+    return m_pPort->write(data, length);
+}
 
-QString QWin_Serial::errorString() const { return m_pPort->errorString(); }
+QString QWin_Serial::errorString() const {
+    return m_pPort->errorString();
+}

@@ -9,7 +9,7 @@ class QSerialPort;
 struct tagPortSettings {
     int BaudRate = 9600;
     int DataBits = 8;
-    int Parity = 0;   // 0 none
+    int Parity = 0; // 0 none
     int StopBits = 1;
     int FlowControl = 0; // 0 none
     long Timeout_Millisec = 500;

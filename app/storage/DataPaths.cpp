@@ -14,7 +14,8 @@ QString DataPaths::DataDir() {
     if (!Override().isEmpty()) {
         return Override();
     }
-    const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    const QString appDir =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
     return QDir(appDir).filePath(QStringLiteral("data"));
 }
 
@@ -22,9 +23,13 @@ void DataPaths::SetDataDir(const QString& dir) {
     Override() = dir.isEmpty() ? QString() : QDir(dir).absolutePath();
 }
 
-QString DataPaths::FilePath(const QString& relative) { return QDir(DataDir()).filePath(relative); }
+QString DataPaths::FilePath(const QString& relative) {
+    return QDir(DataDir()).filePath(relative);
+}
 
-bool DataPaths::EnsureDataDir() { return QDir().mkpath(DataDir()); }
+bool DataPaths::EnsureDataDir() {
+    return QDir().mkpath(DataDir());
+}
 
 QString DataPaths::InverterDir(const QString& name) {
     // The name is the operator's free text: it must never reach outside the data

@@ -14,9 +14,9 @@ struct GenerationEntry {
 
 // What a generation report asks for.
 struct GenerationRequest {
-    int m_nKind = 3;            // 2 the whole plant, 3 one inverter
+    int m_nKind = 3; // 2 the whole plant, 3 one inverter
     QInverter* m_pInverter = nullptr;
-    int m_nPeriod = 1;          // 1 days, 2 months, 3 years
+    int m_nPeriod = 1; // 1 days, 2 months, 3 years
     QDate m_From;
     QDate m_To;
 };
@@ -37,5 +37,6 @@ public:
     static void SaveTotal(QInverter* inverter, int mode);
     // Mode -1 only makes sure the folders and this year's file exist.
     static void UpdateGenerationFile(int mode, QInverter* inverter);
-    static QVector<GenerationEntry> GenerationEntries(const GenerationRequest& request, const QSystemModel& plant);
+    static QVector<GenerationEntry> GenerationEntries(const GenerationRequest& request,
+                                                      const QSystemModel& plant);
 };

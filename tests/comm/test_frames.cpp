@@ -80,7 +80,8 @@ private slots:
         for (int i = 0; i < 40; ++i) {
             data.append(char(0xF0 + i % 16));
         }
-        QVERIFY(m.BuildFrame(0x1306, 247, 20, MissionPollWrite, reinterpret_cast<const uchar*>(data.constData())));
+        QVERIFY(m.BuildFrame(0x1306, 247, 20, MissionPollWrite,
+                             reinterpret_cast<const uchar*>(data.constData())));
         QCOMPARE(m.TxLength(), 9 + 40);
         QCOMPARE(Tx(m).mid(7, 40), data);
         QCOMPARE(Tx(m).left(7), QByteArray::fromHex("F71013060014 28").replace(' ', ""));

@@ -45,7 +45,8 @@ private slots:
         DataPaths::SetDataDir(dir.path());
         const QString path = DataPaths::FilePath("system.dat");
         QRandomGenerator rng(77);
-        const QByteArray alphabet("?\x02\x03\x01" "abcXYZ019 \xc3\xa9\xe5\x85\x89\xff");
+        const QByteArray alphabet("?\x02\x03\x01"
+                                  "abcXYZ019 \xc3\xa9\xe5\x85\x89\xff");
         for (int round = 0; round < 3000; ++round) {
             QByteArray bytes;
             const int len = round % 50 == 0 ? 200000 : rng.bounded(300);

@@ -6,7 +6,9 @@
 #include <QtTest>
 
 namespace {
-QDateTime At(int h, int m, int s, int ms = 0) { return QDateTime(QDate(2026, 6, 15), QTime(h, m, s, ms)); }
+QDateTime At(int h, int m, int s, int ms = 0) {
+    return QDateTime(QDate(2026, 6, 15), QTime(h, m, s, ms));
+}
 
 // A built mission with a given kind, period and last send time.
 QMissionModel* Mission(int kind, int code, int period = 2000, QTime last = QTime(0, 0)) {
@@ -143,9 +145,8 @@ private slots:
         }
         for (QMissionList& list : lists) {
             for (QMissionModel* m : list.Missions()) {
-                QVERIFY2(served.value(m) >= 9, qPrintable(QString("code %1 served %2 times")
-                                                                .arg(m->Code())
-                                                                .arg(served.value(m))));
+                QVERIFY2(served.value(m) >= 9,
+                         qPrintable(QString("code %1 served %2 times").arg(m->Code()).arg(served.value(m))));
             }
         }
     }
@@ -269,13 +270,14 @@ private slots:
         list.BuildPollMissions(7);
         const QList<QMissionModel*>& m = list.Missions();
         QCOMPARE(m.size(), 20);
-        const int codes[] = {0, 9, 10, 12, 13, 14, 11, 1, 4, 15, 10015, 20015, 30015, 40015, 50015, 60015, 70015,
-                             16, 10016, 26};
+        const int codes[] = {0,     9,     10,    12,    13,    14,    11,    1,  4,     15,
+                             10015, 20015, 30015, 40015, 50015, 60015, 70015, 16, 10016, 26};
         const int regs[] = {0x121C, 0x1600, 0x1616, 0x1670, 0x1690, 0x169E, 0x1648, 0x1301, 0x131E, 0x16F2,
                             0x16FA, 0x1702, 0x170A, 0x1712, 0x171A, 0x1722, 0x172A, 0x1730, 0x173C, 0x1306};
         const int counts[] = {20, 2, 6, 14, 14, 16, 20, 4, 2, 8, 8, 8, 8, 8, 8, 8, 8, 12, 12, 16};
-        const int periods[] = {60000, 2000, 2000, 2000, 2000, 2000, 2000, 600000, 600000, 60000,
-                               3600000, 3600000, 3600000, 3600000, 3600000, 3600000, 3600000, 60000, 3600000, 3600000};
+        const int periods[] = {60000,   2000,    2000,    2000,    2000,    2000,    2000,
+                               600000,  600000,  60000,   3600000, 3600000, 3600000, 3600000,
+                               3600000, 3600000, 3600000, 60000,   3600000, 3600000};
         for (int i = 0; i < 20; ++i) {
             QCOMPARE(m[i]->Code(), codes[i]);
             QCOMPARE(m[i]->Register(), regs[i]);

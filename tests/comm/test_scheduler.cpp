@@ -355,7 +355,9 @@ private slots:
         QTRY_COMPARE(found, QList<int>{9});
         QCOMPARE(a->CommState(), int(CommOffline)); // untouched by the probe
 
-        m_pConv->answer = [](const QByteArray& req) { return req[0] == 10 ? QByteArray() : NormalReply(req); };
+        m_pConv->answer = [](const QByteArray& req) {
+            return req[0] == 10 ? QByteArray() : NormalReply(req);
+        };
         auto* silent = new QMissionModel;
         silent->BuildFrame(0x121C, 10, 20, MissionPollRead);
         silent->SetCode(MissionCodeSearch);

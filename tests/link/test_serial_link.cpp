@@ -40,7 +40,8 @@ private slots:
         }
         m_strProgramEnd = m_Dir.filePath("ttyProgram");
         m_strBusEnd = m_Dir.filePath("ttyBus");
-        m_Socat.start("socat", {"PTY,link=" + m_strProgramEnd + ",raw,echo=0", "PTY,link=" + m_strBusEnd + ",raw,echo=0"});
+        m_Socat.start("socat", {"PTY,link=" + m_strProgramEnd + ",raw,echo=0",
+                                "PTY,link=" + m_strBusEnd + ",raw,echo=0"});
         QVERIFY(m_Socat.waitForStarted());
         QTRY_VERIFY(QFile::exists(m_strProgramEnd) && QFile::exists(m_strBusEnd));
         DataPaths::SetDataDir(m_Dir.path());

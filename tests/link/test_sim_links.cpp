@@ -34,7 +34,7 @@ class TestSimLinks : public QObject {
     }
     static QStringList Plant() {
         return {"--inverter", "1:Tivra PA10KT & Box", "--inverter", "2:Tivra PA5KS", "--seed", "7",
-                "--start", "2026-06-15 11:00:00"};
+                "--start",    "2026-06-15 11:00:00"};
     }
 
 private slots:
@@ -59,7 +59,12 @@ private slots:
 
     void tcpConverter() {
         SimProcess sim;
-        QVERIFY(sim.Start(Plant() << "--tcp-port" << "0" << "--silent" << "3" << "--inverter" << "3:Tivra PM3KS"));
+        QVERIFY(sim.Start(Plant() << "--tcp-port"
+                                  << "0"
+                                  << "--silent"
+                                  << "3"
+                                  << "--inverter"
+                                  << "3:Tivra PM3KS"));
         m_pPlant->SetSystemValue("CommunicationType", "1", false);
         m_pPlant->SetSystemValue("IPAddress", "127.0.0.1", false);
         m_pPlant->SetSystemValue("IP_number", QString::number(sim.TcpPort()), false);
@@ -80,8 +85,8 @@ private slots:
         QCOMPARE(box->PhaseCount(), 3);
         QTRY_VERIFY_WITH_TIMEOUT(box->IdentityDone() && !box->SerialText().isEmpty(), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(box->ItemValue(17) > 0, 5000); // total generation
-        QVERIFY(box->ItemValue(1) <= box->ItemValue(0)); // output below input power
-        QVERIFY(qAbs(box->ItemValue(8) - 5000) < 100);  // about 50.00 Hz
+        QVERIFY(box->ItemValue(1) <= box->ItemValue(0));        // output below input power
+        QVERIFY(qAbs(box->ItemValue(8) - 5000) < 100);          // about 50.00 Hz
 
         // The records of the inverter fill in.
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QGenerationStore::TotalFilePath()), 5000);
@@ -113,7 +118,8 @@ private slots:
         QProcess socat;
         const QString programEnd = m_pDir->filePath("ttyProgram");
         const QString simEnd = m_pDir->filePath("ttySim");
-        socat.start("socat", {"PTY,link=" + programEnd + ",raw,echo=0", "PTY,link=" + simEnd + ",raw,echo=0"});
+        socat.start("socat",
+                    {"PTY,link=" + programEnd + ",raw,echo=0", "PTY,link=" + simEnd + ",raw,echo=0"});
         QVERIFY(socat.waitForStarted());
         QTRY_VERIFY(QFile::exists(programEnd) && QFile::exists(simEnd));
         SimProcess sim;
@@ -144,7 +150,9 @@ private slots:
         QInverter* box = Add("Box", 1);
         m_pTick->start();
         SimProcess modem;
-        QVERIFY(modem.Start(Plant() << "--gprs" << server << "--gprs-retry-ms" << "200", 0));
+        QVERIFY(modem.Start(Plant() << "--gprs" << server << "--gprs-retry-ms"
+                                    << "200",
+                            0));
         QTRY_VERIFY_WITH_TIMEOUT(m_pBus->GprsConnection(), 5000);
         QVERIFY(m_pBus->StatusText().startsWith("GPRS(127.0.0.1:"));
         QTRY_COMPARE_WITH_TIMEOUT(box->CommState(), int(CommOnline), 5000);

@@ -7,7 +7,9 @@ namespace {
 const QByteArray Sep("?\x02?", 3);
 const QByteArray End("?\x03?", 3);
 
-QByteArray Entry(const QByteArray& key, const QByteArray& value) { return key + Sep + value + End; }
+QByteArray Entry(const QByteArray& key, const QByteArray& value) {
+    return key + Sep + value + End;
+}
 
 QByteArray ReadFile(const QString& path) {
     QFile f(path);
@@ -37,14 +39,16 @@ private slots:
     void firstRunWritesTheStandardKeysByteForByte() {
         QSystemModel plant;
         plant.InitSystemFile();
-        const char* keys[] = {"systemname", "systemexplain", "language", "Country", "City", "price", "Latitude",
-                              "Longitude", "Wind", "SystemType", "CommunicationType", "Com_number", "Baud_rate",
-                              "IPAddress", "IP_number", "DataSavePath", "CurrencyUnit", "EmailServer",
-                              "EmailLogonName", "EmailLogonKey", "EmailFrom", "EmailTo", "PassWord",
-                              "SolarManufacturer", "SolarModel", "SolarType", "SolarPower", "SolarCount",
-                              "SolarAngel", "SolarAzimuth", "InverterType_1", "InverterType_3", "GridWiring_1",
-                              "GridWiring_3", "GridVoltage_1", "GridVoltage_3", "GridFre_1", "GridFre_3",
-                              "GPRS_Number"};
+        const char* keys[] = {"systemname",   "systemexplain", "language",          "Country",
+                              "City",         "price",         "Latitude",          "Longitude",
+                              "Wind",         "SystemType",    "CommunicationType", "Com_number",
+                              "Baud_rate",    "IPAddress",     "IP_number",         "DataSavePath",
+                              "CurrencyUnit", "EmailServer",   "EmailLogonName",    "EmailLogonKey",
+                              "EmailFrom",    "EmailTo",       "PassWord",          "SolarManufacturer",
+                              "SolarModel",   "SolarType",     "SolarPower",        "SolarCount",
+                              "SolarAngel",   "SolarAzimuth",  "InverterType_1",    "InverterType_3",
+                              "GridWiring_1", "GridWiring_3",  "GridVoltage_1",     "GridVoltage_3",
+                              "GridFre_1",    "GridFre_3",     "GPRS_Number"};
         QByteArray expected;
         for (const char* key : keys) {
             expected += Entry(key, qstrcmp(key, "CurrencyUnit") == 0 ? "$" : "");
@@ -192,7 +196,8 @@ private slots:
     }
 
     void entryWithoutSeparatorIsSkipped() {
-        WriteFile(m_strPath, Entry("systemname", "Roof") + QByteArray("garbage") + End + Entry("City", "Bari"));
+        WriteFile(m_strPath,
+                  Entry("systemname", "Roof") + QByteArray("garbage") + End + Entry("City", "Bari"));
         QSystemModel plant;
         QVERIFY(plant.LoadSystemFile());
         QCOMPARE(plant.Settings().SystemName(), QStringLiteral("Roof"));
