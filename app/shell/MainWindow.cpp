@@ -53,10 +53,11 @@ QPushButton* WindowButton(const QString& name, const QString& image, QWidget* pa
     button->setFixedSize(28, 22);
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral("QPushButton{border:none;border-image:url(:/skin/%11.png);}"
-                                         "QPushButton:hover{border-image:url(:/skin/%12.png);}"
-                                         "QPushButton:pressed{border-image:url(:/skin/%13.png);}")
-                              .arg(image));
+    const QString skin = QStringLiteral(":/skin/") + image;
+    button->setStyleSheet(QStringLiteral("QPushButton{border:none;border-image:url(") + skin +
+                          QStringLiteral("1.png);}QPushButton:hover{border-image:url(") + skin +
+                          QStringLiteral("2.png);}QPushButton:pressed{border-image:url(") + skin +
+                          QStringLiteral("3.png);}"));
     return button;
 }
 } // namespace
@@ -266,8 +267,7 @@ void MainWindow::ApplyStyle() {
         "QWidget#PageRow QPushButton{border:none;border-bottom:3px solid transparent;color:rgb(84,94,108);"
         "font-size:14px;padding:0 14px;background:transparent;}"
         "QWidget#PageRow QPushButton:hover{color:rgb(47,127,208);}"
-        "QWidget#PageRow QPushButton:disabled{color:rgb(30,96,166);border-bottom:3px solid rgb(47,127,208);"
-        "font-weight:bold;}"));
+        "QWidget#PageRow QPushButton:disabled{color:rgb(30,96,166);border-bottom:3px solid rgb(47,127,208);}"));
     const QString menuStyle = QStringLiteral(
         "QMenu{border:6px solid transparent;border-image:url(:/skin/back.png) 6 6 6 6 stretch;"
         "padding:2px;background:transparent;}"

@@ -33,7 +33,7 @@ MiniWindow::MiniWindow(QWidget* parent) : BaseDlg(parent), m_pTimer(new QTimer(t
     setObjectName(QStringLiteral("MiniWindow"));
     setWindowTitle(QStringLiteral("MiniWindow"));
     setWindowFlags(windowFlags() | Qt::Tool | (g_pinned ? Qt::WindowStaysOnTopHint : Qt::WindowType(0)));
-    setFixedSize(300, 236);
+    setFixedSize(330, 256);
     setStyleSheet(QStringLiteral(
         "MiniWindow{background:white;}"
         "QLabel{color:rgb(84,94,108);}"
@@ -44,7 +44,7 @@ MiniWindow::MiniWindow(QWidget* parent) : BaseDlg(parent), m_pTimer(new QTimer(t
         "color:rgb(84,94,108);padding:2px 8px;background:transparent;}"
         "QPushButton#pushButton_2:hover,QPushButton#pushButton_3:hover{color:rgb(47,127,208);}"
         "QPushButton#pushButton_2:disabled,QPushButton#pushButton_3:disabled{color:rgb(30,96,166);"
-        "border-bottom:2px solid rgb(47,127,208);font-weight:bold;}"
+        "border-bottom:2px solid rgb(47,127,208);}"
         "QWidget#panes{background:rgb(246,247,249);border:1px solid rgb(220,224,230);border-radius:4px;}"));
 
     auto* layout = new QVBoxLayout(this);
@@ -119,8 +119,8 @@ MiniWindow::MiniWindow(QWidget* parent) : BaseDlg(parent), m_pTimer(new QTimer(t
     bottom->addWidget(m_pUserCaption);
     bottom->addWidget(m_pUser);
     bottom->addStretch(1);
-    bottom->addWidget(m_pClock);
     layout->addLayout(bottom);
+    layout->addWidget(m_pClock);
 
     connect(m_pPin, &QPushButton::clicked, this, &MiniWindow::on_pushButton_clicked);
     connect(m_pDataBtn, &QPushButton::clicked, this, &MiniWindow::on_pushButton_3_clicked);

@@ -56,7 +56,8 @@ void QuitSignalWatcher::OnSignal() {
     }
     m_bQuit = true;
     emit QuitRequested(byte);
-    // Leaves every event loop, an open dialog's included.
-    QCoreApplication::quit();
+    // Leaves every event loop running now, an open dialog's included, even
+    // before the main loop has started (quit() would ignore it then).
+    QCoreApplication::exit(0);
 #endif
 }

@@ -23,7 +23,9 @@ ScreenshotTaker::ScreenshotTaker(MainWindow* window, const QString& dir, int set
         for (const QString& file : written) {
             QTextStream(stdout) << "screenshot: " << file << Qt::endl;
         }
-        QApplication::quit();
+        // Not quit(): that would close the windows, and the main window would ask
+        // first whether to close while inverters communicate.
+        QApplication::exit(0);
     });
 }
 
