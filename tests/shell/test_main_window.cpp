@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -56,6 +57,7 @@ private slots:
     void deleteEventRemovesInverter();
     void destructorWritesBothFiles();
     void startupCreatesSystemFileWithDefaults();
+    void languageChangeRetranslatesWindow();
 
 private:
     ShellDataDir* m_pData = nullptr;
@@ -389,6 +391,26 @@ void TestMainWindow::startupCreatesSystemFileWithDefaults() {
     const QByteArray system = ReadBytes(fresh.filePath(QStringLiteral("system.dat")));
     QVERIFY(system.startsWith(QByteArray("systemname\x3F\x02\x3F")));
     QVERIFY(system.contains(QByteArray("GPRS_Number\x3F\x02\x3F")));
+}
+
+void TestMainWindow::languageChangeRetranslatesWindow() {
+    MainWindow window;
+    QTranslator chinese;
+    QVERIFY(chinese.load(QStringLiteral(":/lan/Language_C.qm")));
+    QCoreApplication::installTranslator(&chinese);
+    window.ChangeLanguage(1);
+    QCOMPARE(window.System().GetSystemValue(QStringLiteral("language")), QStringLiteral("Chinese"));
+    QCOMPARE(window.FindAction(QStringLiteral("Exit"))->text(), QStringLiteral("退出"));
+    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("Page1Btn"))->text(), QStringLiteral("首页"));
+    QCOMPARE(window.findChild<QMyButton*>(QStringLiteral("MenuHelpBtn"))->text(), QStringLiteral("帮助"));
+    QVERIFY(window.TitleText().startsWith(QStringLiteral("当前用户：")));
+    QVERIFY(window.TitleText().contains(QStringLiteral("登录时长：")));
+    QCoreApplication::removeTranslator(&chinese);
+    window.ChangeLanguage(3); // Italian, as far as its file was installed: none here
+    QCOMPARE(window.System().GetSystemValue(QStringLiteral("language")), QStringLiteral("Italian"));
+    QCOMPARE(window.FindAction(QStringLiteral("Exit"))->text(), QStringLiteral("Exit"));
+    // The setting is stored without saving; the file keeps the earlier value.
+    QVERIFY(!ReadBytes(m_pData->FilePath(QStringLiteral("system.dat"))).contains("Italian"));
 }
 
 QTEST_MAIN(TestMainWindow)
