@@ -64,16 +64,12 @@ private slots:
     void sumsOverThePlant();
     void benefitsAndCo2ForOneThousandKilowattHours();
     void plantLightShowsFailures();
-    void linkLightFollowsTheLink();
-    void plantNameAndOutputCurvesPassThrough();
 
     void administratorLogsOnWithTheStoredPassword();
     void logonCoreLogsOffWhenLoggedOn();
     void pressingLogonWhileLoggedOnLogsOff();
     void wrongPasswordFails();
     void guestLogonNeedsNoPassword();
-    void userComboSwitchesThePasswordField();
-    void logonButtonCountsAsActivity();
 
     void storedLanguageSelectsTheCombo_data();
     void storedLanguageSelectsTheCombo();
@@ -120,6 +116,10 @@ void TestHomePage::emptyPlantShowsZeros() {
     }
     QCOMPARE(Text(m_pPage.data(), "Uptime"), QStringLiteral("System uptime!"));
     QCOMPARE(Style(m_pPage.data(), "light_uptime"), QStringLiteral("border-image: url(:/skin/light_g.png);"));
+    m_pPage->SetLinkState(QStringLiteral("Disconnected"), false);
+    QCOMPARE(Text(m_pPage.data(), "Connect"), QStringLiteral("Disconnected"));
+    QCOMPARE(Style(m_pPage.data(), "light_connect"),
+             QStringLiteral("border-image: url(:/skin/light_r.png);"));
 }
 
 void TestHomePage::sumsOverThePlant() {
@@ -188,36 +188,6 @@ void TestHomePage::plantLightShowsFailures() {
     Tick();
     QCOMPARE(Text(m_pPage.data(), "Uptime"), QStringLiteral("System uptime!"));
     QCOMPARE(m_pPage->FaultList()->FaultCount(), 0);
-}
-
-void TestHomePage::linkLightFollowsTheLink() {
-    m_pPage->SetLinkState(QStringLiteral("TCP connected"), true);
-    QCOMPARE(Text(m_pPage.data(), "Connect"), QStringLiteral("TCP connected"));
-    QCOMPARE(Style(m_pPage.data(), "light_connect"),
-             QStringLiteral("border-image: url(:/skin/light_g.png);"));
-    m_pPage->SetLinkState(QStringLiteral("Disconnected"), false);
-    QCOMPARE(Text(m_pPage.data(), "Connect"), QStringLiteral("Disconnected"));
-    QCOMPARE(Style(m_pPage.data(), "light_connect"),
-             QStringLiteral("border-image: url(:/skin/light_r.png);"));
-}
-
-void TestHomePage::plantNameAndOutputCurvesPassThrough() {
-    m_pPage->SetPlantName(QStringLiteral("Hillside plant"));
-    QCOMPARE(m_pPage->findChild<NameFrame*>(QStringLiteral("NameLabel"))->text(),
-             QStringLiteral("Hillside plant"));
-    QInverter* a = MakeInverter(QStringLiteral("A"), 1, QStringLiteral("Tivra PA5KS"));
-    QInverter* b = MakeInverter(QStringLiteral("B"), 2, QStringLiteral("Tivra PA5KS"));
-    m_pPlant->AddInverter(a);
-    m_pPlant->AddInverter(b);
-    m_pPage->SetSystemModel(m_pPlant.data());
-    m_pPage->AddOutputInverter(a);
-    m_pPage->AddOutputInverter(b);
-    m_pPage->SetBeginTime(7);
-    QCOMPARE(m_pPage->OutputPane()->ItemCount(), 2);
-    QCOMPARE(m_pPage->OutputPane()->StartHour(), 7);
-    m_pPlant->RemoveInverter(a);
-    m_pPage->SyncOutputInverters();
-    QCOMPARE(m_pPage->OutputPane()->ItemCount(), 1);
 }
 
 void TestHomePage::administratorLogsOnWithTheStoredPassword() {
@@ -290,26 +260,6 @@ void TestHomePage::guestLogonNeedsNoPassword() {
     QVERIFY(messages.Texts().isEmpty());
     QCOMPARE(m_pProbe->levels, QList<int>({0}));
     QCOMPARE(LogonBtn()->text(), QStringLiteral("Logon"));
-}
-
-void TestHomePage::userComboSwitchesThePasswordField() {
-    UserCombo()->setCurrentIndex(0);
-    QVERIFY(PassEdit()->isEnabled());
-    QVERIFY(PassEdit()->text().isEmpty());
-    QTest::keyClicks(PassEdit(), QStringLiteral("99"));
-    UserCombo()->setCurrentIndex(1);
-    QVERIFY(!PassEdit()->isEnabled());
-    QCOMPARE(PassEdit()->text(), Page1::GuestFiller);
-}
-
-void TestHomePage::logonButtonCountsAsActivity() {
-    m_pPage->SetSystemModel(m_pPlant.data());
-    SystemClock::SetFixed(QDateTime(QDate(2024, 6, 1), QTime(10, 0, 0)));
-    QUserActivity::Touch();
-    SystemClock::Advance(400 * 1000);
-    QCOMPARE(QUserActivity::IdleSeconds(), qint64(400));
-    LogonBtn()->click();
-    QCOMPARE(QUserActivity::IdleSeconds(), qint64(0));
 }
 
 void TestHomePage::storedLanguageSelectsTheCombo_data() {

@@ -74,22 +74,18 @@ private slots:
     }
 
     void fileAppliesEverySetting();
-    void fileAutoFlagNonZeroMeansAutomatic();
     void missingOrShortFileKeepsTheDefaults_data();
     void missingOrShortFileKeepsTheDefaults();
     void oversizedFileUsesItsFirstRecord();
     void implausibleValuesAreNotApplied();
     void randomFilesNeverBreakTheTrend();
     void saveWritesTheDocumentedLayout();
-    void saveIntoAMissingFolderFailsWithoutTrace();
 
     void dialogLoadsSettings();
     void dialogStoresMaximumInThousandths_data();
     void dialogStoresMaximumInThousandths();
-    void dialogValidatorKeepsTwoDecimals();
     void dialogCheckBoxEnablesAndClearsMaximum();
     void dialogRestoresDefaults();
-    void dialogCancelAcceptsNothing();
     void colourSwatchTakesTheChosenColour();
     void colourDialogCancelledKeepsNoColour();
 
@@ -111,12 +107,8 @@ void TestTrendSettings::fileAppliesEverySetting() {
     QCOMPARE(trend.m_bAuto, false);
     QCOMPARE(trend.m_nMax, 12250);
     QCOMPARE(trend.m_nTotal, 600);
-}
-
-void TestTrendSettings::fileAutoFlagNonZeroMeansAutomatic() {
+    // Any value but 0 means the automatic axis.
     WriteFile(QTrendSetFile::FilePath(), TrendFile(0xFF0000, 0x8000FF, 0, 7, 9000, 100));
-    QTrend trend;
-    trend.SetAttribute(QStringLiteral("Auto"), QStringLiteral("false"), false);
     QVERIFY(QTrendSetFile::Load(trend));
     QCOMPARE(trend.m_bAuto, true);
     QCOMPARE(trend.m_nTotal, 100);
@@ -213,13 +205,10 @@ void TestTrendSettings::saveWritesTheDocumentedLayout() {
     QVERIFY(QTrendSetFile::Load(reloaded));
     QCOMPARE(reloaded.m_Color1, trend.m_Color1);
     QCOMPARE(reloaded.m_nTotal, 1200);
-}
 
-void TestTrendSettings::saveIntoAMissingFolderFailsWithoutTrace() {
-    QTrend trend;
-    const QString path = m_pData->File(QStringLiteral("no/such/folder/trendset.dat"));
-    QVERIFY(!QTrendSetFile::Save(trend, path));
-    QVERIFY(!QFile::exists(path));
+    const QString nowhere = m_pData->File(QStringLiteral("no/such/folder/trendset.dat"));
+    QVERIFY(!QTrendSetFile::Save(trend, nowhere));
+    QVERIFY(!QFile::exists(nowhere));
 }
 
 void TestTrendSettings::dialogLoadsSettings() {
@@ -283,18 +272,6 @@ void TestTrendSettings::dialogStoresMaximumInThousandths() {
     QCOMPARE(dialog.Settings().Total, 100);
 }
 
-void TestTrendSettings::dialogValidatorKeepsTwoDecimals() {
-    QTrendSetDlg dialog;
-    dialog.show();
-    dialog.findChild<QCheckBox*>(QStringLiteral("checkBox"))->click();
-    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("MaxValue"));
-    QTest::keyClicks(edit, QStringLiteral("12.255"));
-    QCOMPARE(edit->text(), QStringLiteral("12.25"));
-    edit->clear();
-    QTest::keyClicks(edit, QStringLiteral("ab1234567"));
-    QCOMPARE(edit->text(), QStringLiteral("12345"));
-}
-
 void TestTrendSettings::dialogCheckBoxEnablesAndClearsMaximum() {
     QTrendSetDlg dialog;
     TrendSettings settings;
@@ -309,6 +286,11 @@ void TestTrendSettings::dialogCheckBoxEnablesAndClearsMaximum() {
     QVERIFY(edit->text().isEmpty());
     check->click();
     QVERIFY(edit->isEnabled());
+    // Up to five digits, a point and two decimals.
+    dialog.show();
+    QTest::keyClicks(edit, QStringLiteral("ab123456.789"));
+    QCOMPARE(edit->text(), QStringLiteral("12345.78"));
+    edit->clear();
     dialog.findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
     QCOMPARE(dialog.Settings().Flag, 1);
     QCOMPARE(dialog.Settings().MaxValue, 2000);
@@ -347,15 +329,6 @@ void TestTrendSettings::dialogRestoresDefaults() {
     QCOMPARE(chosen.Total, 10);
 }
 
-void TestTrendSettings::dialogCancelAcceptsNothing() {
-    QTrendSetDlg dialog;
-    dialog.show();
-    dialog.findChild<QCheckBox*>(QStringLiteral("checkBox"))->click();
-    dialog.findChild<QPushButton*>(QStringLiteral("pushButton_2"))->click();
-    QVERIFY(!dialog.IsAccepted());
-    QVERIFY(!dialog.isVisible());
-}
-
 void TestTrendSettings::colourSwatchTakesTheChosenColour() {
     QTrendSetDlg dialog;
     dialog.Load(TrendSettings());
@@ -389,6 +362,10 @@ void TestTrendSettings::colourDialogCancelledKeepsNoColour() {
     dialog.findChild<QPushButton*>(QStringLiteral("Input"))->click();
     QCOMPARE(dialog.Settings().Color1, 0x0000FF);
     QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Input"))->styleSheet(), Swatch(0x0000FF));
+    dialog.show();
+    dialog.findChild<QPushButton*>(QStringLiteral("pushButton_2"))->click();
+    QVERIFY(!dialog.IsAccepted());
+    QVERIFY(!dialog.isVisible());
 }
 
 void TestTrendSettings::pageOkAppliesAndWritesTheFile() {
