@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 #include "Page1.h"
+#include "QDayLogFiles.h"
+#include "QSaveInverterData.h"
 #include "Page3.h"
 #include "PlantEvent.h"
 #include "QBusScheduler.h"
@@ -58,6 +60,7 @@ private slots:
     void destructorWritesBothFiles();
     void startupCreatesSystemFileWithDefaults();
     void languageChangeRetranslatesWindow();
+    void flashTimerWritesRecordsOnce();
 
 private:
     ShellDataDir* m_pData = nullptr;
@@ -411,6 +414,61 @@ void TestMainWindow::languageChangeRetranslatesWindow() {
     QCOMPARE(window.FindAction(QStringLiteral("Exit"))->text(), QStringLiteral("Exit"));
     // The setting is stored without saving; the file keeps the earlier value.
     QVERIFY(!ReadBytes(m_pData->FilePath(QStringLiteral("system.dat"))).contains("Italian"));
+}
+
+void TestMainWindow::flashTimerWritesRecordsOnce() {
+    const QDate day(2024, 5, 6);
+    SystemClock::SetFixed(QDateTime(day, QTime(10, 0, 0)));
+    QVERIFY(QFile::copy(qEnvironmentVariable("WATTSIGHT_SOURCE_DIR") + QStringLiteral("/app/resources/analog.db"),
+                        m_pData->FilePath(QStringLiteral("analog.db"))));
+    MainWindow window;
+    window.FlashTimer()->stop();
+    QInverter* roof = NewInverter(QStringLiteral("Roof"), QStringLiteral("Tivra PA5KS"), 3);
+    QVERIFY(window.System().AddInverter(roof));
+    QInverter* analog = NewInverter(QStringLiteral("Signal"), QStringLiteral("Tivra PA5KS"), 255);
+    QVERIFY(window.System().AddInverter(analog));
+    QCOMPARE(analog->CommState(), int(CommOnline));
+    roof->SetCommState(CommOnline);
+    roof->SetItem(32, 2); // running
+    const QString dayLog = QDayLogFiles::DayLogPath(*roof, day);
+    const QString minutes = QSaveInverterData::FilePathFor(3);
+    auto rows = [&] { return ReadBytes(dayLog).count('\n'); };
+    auto records = [&] { return QFileInfo(minutes).size(); };
+
+    // 10:00:00.000: one day-log row, one minute record, the analog device fed.
+    window.OnFlashTimer();
+    const int rowsAfterFirst = rows();
+    const qint64 recordsAfterFirst = records();
+    QVERIFY(rowsAfterFirst > 0);
+    QCOMPARE(recordsAfterFirst, qint64(18 + 16)); // header, date and the first record
+    QCOMPARE(analog->ItemValue(27), 10 * 65536);
+    QCOMPARE(analog->ItemValue(28), 24 * 65536 + 5 * 256 + 6);
+
+    // Later ticks of the same window write nothing more.
+    for (int ms : {20, 20, 20}) {
+        SystemClock::Advance(ms);
+        window.OnFlashTimer();
+    }
+    SystemClock::Advance(940); // 10:00:01.000
+    window.OnFlashTimer();
+    QCOMPARE(rows(), rowsAfterFirst);
+    QCOMPARE(records(), recordsAfterFirst);
+
+    // 10:00:02.000: the next row; the minute record waits for the next minute.
+    SystemClock::Advance(1000);
+    window.OnFlashTimer();
+    QCOMPARE(rows(), rowsAfterFirst + 1);
+    QCOMPARE(records(), recordsAfterFirst);
+    QCOMPARE(analog->ItemValue(27), 10 * 65536 + 2);
+
+    // 10:01:00.000, after a tick outside the window: a new minute, a new
+    // record of four words, and the next row.
+    SystemClock::Advance(500);
+    window.OnFlashTimer();
+    SystemClock::SetFixed(QDateTime(day, QTime(10, 1, 0)));
+    window.OnFlashTimer();
+    QCOMPARE(records(), recordsAfterFirst + 16);
+    QCOMPARE(rows(), rowsAfterFirst + 2);
 }
 
 QTEST_MAIN(TestMainWindow)
