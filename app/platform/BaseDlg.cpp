@@ -20,10 +20,9 @@ BaseDlg::BaseDlg(QWidget* parent) : QDialog(parent) {
     m_pCloseBtn->setFixedSize(CloseSize, CloseHeight);
     m_pCloseBtn->setFocusPolicy(Qt::NoFocus);
     m_pCloseBtn->setCursor(Qt::PointingHandCursor);
-    m_pCloseBtn->setStyleSheet(QStringLiteral(
-        "QPushButton{border:none;border-image:url(:/skin/close1.png);}"
-        "QPushButton:hover{border-image:url(:/skin/close2.png);}"
-        "QPushButton:pressed{border-image:url(:/skin/close3.png);}"));
+    m_pCloseBtn->setStyleSheet(QStringLiteral("QPushButton{border:none;border-image:url(:/skin/close1.png);}"
+                                              "QPushButton:hover{border-image:url(:/skin/close2.png);}"
+                                              "QPushButton:pressed{border-image:url(:/skin/close3.png);}"));
 }
 
 void BaseDlg::ConnectCloseButtons() {
@@ -45,7 +44,9 @@ void BaseDlg::showEvent(QShowEvent* event) {
 
 BaseDlg::~BaseDlg() = default;
 
-void BaseDlg::on_closebtn_clicked() { close(); }
+void BaseDlg::on_closebtn_clicked() {
+    close();
+}
 
 void BaseDlg::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {

@@ -46,7 +46,8 @@ void NameFrame::paintEvent(QPaintEvent* event) {
     const int barHeight = qMin(area.height(), fontMetrics().height());
     painter.setPen(Qt::NoPen);
     painter.setBrush(BarColour);
-    painter.drawRoundedRect(QRectF(area.left(), area.center().y() - barHeight / 2.0, BarWidth, barHeight), 2, 2);
+    painter.drawRoundedRect(QRectF(area.left(), area.center().y() - barHeight / 2.0, BarWidth, barHeight), 2,
+                            2);
 
     const QRect textRect = area.adjusted(BarWidth + TextGap, 0, 0, 0);
     painter.setPen(TextColour);

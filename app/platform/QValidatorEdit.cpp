@@ -19,7 +19,9 @@ void QValidatorEdit::SetExpression(const QString& pattern) {
     UpdateState();
 }
 
-void QValidatorEdit::SetValue(const QString& value) { setText(value); }
+void QValidatorEdit::SetValue(const QString& value) {
+    setText(value);
+}
 
 bool QValidatorEdit::IsValid() const {
     if (m_Expression.pattern().isEmpty()) {

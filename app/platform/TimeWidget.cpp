@@ -23,9 +23,13 @@ TimeWidget::TimeWidget(QWidget* parent) : QWidget(parent), m_pTimer(new QTimer(t
     m_pTimer->start(1000);
 }
 
-QString TimeWidget::TimeText() const { return m_Shown.time().toString(QStringLiteral("HH:mm:ss")); }
+QString TimeWidget::TimeText() const {
+    return m_Shown.time().toString(QStringLiteral("HH:mm:ss"));
+}
 
-QString TimeWidget::DateText() const { return m_Shown.date().toString(QStringLiteral("yyyy-MM-dd")); }
+QString TimeWidget::DateText() const {
+    return m_Shown.date().toString(QStringLiteral("yyyy-MM-dd"));
+}
 
 void TimeWidget::Refresh() {
     const QDateTime now = SystemClock::Now();
@@ -39,7 +43,8 @@ void TimeWidget::Refresh() {
 QSize TimeWidget::sizeHint() const {
     const QFontMetrics big(TimeFont(font()));
     const QFontMetrics small(font());
-    const int width = qMax(big.horizontalAdvance(QStringLiteral("00:00:00")), small.horizontalAdvance(QStringLiteral("0000-00-00")));
+    const int width = qMax(big.horizontalAdvance(QStringLiteral("00:00:00")),
+                           small.horizontalAdvance(QStringLiteral("0000-00-00")));
     return QSize(width + 8, big.height() + small.height() + 6);
 }
 

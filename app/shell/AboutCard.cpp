@@ -10,10 +10,11 @@ namespace AboutCard {
 
 QList<QPair<QLabel*, QLabel*>> Build(QDialog* dialog, const QString& heading,
                                      const QList<QPair<QString, QString>>& lines) {
-    dialog->setStyleSheet(QStringLiteral("QDialog{background:white;}"
-                                         "QLabel{color:rgb(84,94,108);}"
-                                         "QLabel#heading{color:rgb(40,46,56);font-weight:bold;font-size:16px;}"
-                                         "QLabel#value{color:rgb(40,46,56);}"));
+    dialog->setStyleSheet(
+        QStringLiteral("QDialog{background:white;}"
+                       "QLabel{color:rgb(84,94,108);}"
+                       "QLabel#heading{color:rgb(40,46,56);font-weight:bold;font-size:16px;}"
+                       "QLabel#value{color:rgb(40,46,56);}"));
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(24, 18, 28, 24);
     layout->setSpacing(14);

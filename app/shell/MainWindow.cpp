@@ -76,7 +76,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_System.InitSystemFile();
     m_System.SetInverterAddedHandler([this](QInverter* inverter) { OnInverterAdded(inverter); });
     m_System.SetSystemListener(
-        [](const QString& key, void* context) { static_cast<MainWindow*>(context)->OnSystemValue(key); }, this);
+        [](const QString& key, void* context) { static_cast<MainWindow*>(context)->OnSystemValue(key); },
+        this);
     m_System.SetReplyHandler(&QInverter::HandleReply);
     QPlantEvents::Instance().SetTarget(this);
 
@@ -267,7 +268,8 @@ void MainWindow::ApplyStyle() {
         "QWidget#PageRow QPushButton{border:none;border-bottom:3px solid transparent;color:rgb(84,94,108);"
         "font-size:14px;padding:0 14px;background:transparent;}"
         "QWidget#PageRow QPushButton:hover{color:rgb(47,127,208);}"
-        "QWidget#PageRow QPushButton:disabled{color:rgb(30,96,166);border-bottom:3px solid rgb(47,127,208);}"));
+        "QWidget#PageRow QPushButton:disabled{color:rgb(30,96,166);border-bottom:3px solid "
+        "rgb(47,127,208);}"));
     const QString menuStyle = QStringLiteral(
         "QMenu{border:6px solid transparent;border-image:url(:/skin/back.png) 6 6 6 6 stretch;"
         "padding:2px;background:transparent;}"
@@ -467,27 +469,49 @@ void MainWindow::WriteDayLogs(const QTime& now) {
     }
 }
 
-void MainWindow::OnCommunicateTimer() { m_pBus->OnCommunicateTimer(); }
+void MainWindow::OnCommunicateTimer() {
+    m_pBus->OnCommunicateTimer();
+}
 
-void MainWindow::OnAutoConnectTimer() { m_pBus->OnAutoConnectTimer(); }
+void MainWindow::OnAutoConnectTimer() {
+    m_pBus->OnAutoConnectTimer();
+}
 
-void MainWindow::SetMissionDoing(QMissionModel* mission) { m_pBus->SetMissionDoing(mission); }
+void MainWindow::SetMissionDoing(QMissionModel* mission) {
+    m_pBus->SetMissionDoing(mission);
+}
 
-void MainWindow::Connect() { m_pBus->Connect(); }
+void MainWindow::Connect() {
+    m_pBus->Connect();
+}
 
-void MainWindow::slotCOM_readData() { m_pBus->slotCOM_readData(); }
+void MainWindow::slotCOM_readData() {
+    m_pBus->slotCOM_readData();
+}
 
-void MainWindow::slotTCP_connect() { m_pBus->slotTCP_connect(); }
+void MainWindow::slotTCP_connect() {
+    m_pBus->slotTCP_connect();
+}
 
-void MainWindow::slotTCPClient_disconnect() { m_pBus->slotTCPClient_disconnect(); }
+void MainWindow::slotTCPClient_disconnect() {
+    m_pBus->slotTCPClient_disconnect();
+}
 
-void MainWindow::slotTCPClient_readData() { m_pBus->slotTCPClient_readData(); }
+void MainWindow::slotTCPClient_readData() {
+    m_pBus->slotTCPClient_readData();
+}
 
-void MainWindow::slotTCPServer_connect() { m_pBus->slotTCPServer_connect(); }
+void MainWindow::slotTCPServer_connect() {
+    m_pBus->slotTCPServer_connect();
+}
 
-void MainWindow::slotTCPServer_disconnect() { m_pBus->slotTCPServer_disconnect(); }
+void MainWindow::slotTCPServer_disconnect() {
+    m_pBus->slotTCPServer_disconnect();
+}
 
-void MainWindow::SaveTotal(QInverter* inverter, int mode) { QGenerationStore::SaveTotal(inverter, mode); }
+void MainWindow::SaveTotal(QInverter* inverter, int mode) {
+    QGenerationStore::SaveTotal(inverter, mode);
+}
 
 void MainWindow::printPreview(QPrinter*) {}
 
@@ -578,9 +602,13 @@ void MainWindow::UpdateAdministratorActions() {
 
 // --- window buttons and dragging
 
-void MainWindow::on_CloseBtn_clicked() { close(); }
+void MainWindow::on_CloseBtn_clicked() {
+    close();
+}
 
-void MainWindow::on_CloseWindowBtn_clicked() { showMinimized(); }
+void MainWindow::on_CloseWindowBtn_clicked() {
+    showMinimized();
+}
 
 void MainWindow::on_MiniWindow_clicked() {
     hide();
@@ -593,11 +621,13 @@ void MainWindow::on_MaxWindow_clicked() {
     if (m_bMaximized) {
         showMaximized();
         m_pMaxBtn->setToolTip(tr("Restore"));
-        m_pMaxBtn->setStyleSheet(m_pMaxBtn->styleSheet().replace(QLatin1String("max"), QLatin1String("restore")));
+        m_pMaxBtn->setStyleSheet(
+            m_pMaxBtn->styleSheet().replace(QLatin1String("max"), QLatin1String("restore")));
     } else {
         showNormal();
         m_pMaxBtn->setToolTip(tr("Maximize"));
-        m_pMaxBtn->setStyleSheet(m_pMaxBtn->styleSheet().replace(QLatin1String("restore"), QLatin1String("max")));
+        m_pMaxBtn->setStyleSheet(
+            m_pMaxBtn->styleSheet().replace(QLatin1String("restore"), QLatin1String("max")));
         if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
             move(area.center() - QPoint(width() / 2, height() / 2));
@@ -639,11 +669,17 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     QMainWindow::mouseReleaseEvent(event);
 }
 
-void MainWindow::on_Page1Btn_clicked() { ShowPage(0); }
+void MainWindow::on_Page1Btn_clicked() {
+    ShowPage(0);
+}
 
-void MainWindow::on_Page2Btn_clicked() { ShowPage(1); }
+void MainWindow::on_Page2Btn_clicked() {
+    ShowPage(1);
+}
 
-void MainWindow::on_Page3Btn_clicked() { ShowPage(2); }
+void MainWindow::on_Page3Btn_clicked() {
+    ShowPage(2);
+}
 
 void MainWindow::ShowPage(int index) {
     for (int i = 0; i < 3; ++i) {
@@ -696,8 +732,9 @@ void MainWindow::AboutTivra() {
 
 void MainWindow::Operating() {
     const bool chinese = m_System.GetSystemValue(QStringLiteral("language")) == QLatin1String("Chinese");
-    const QString path = QCoreApplication::applicationDirPath() +
-                         (chinese ? QStringLiteral("/User Manual CN.pdf") : QStringLiteral("/User Manual EN.pdf"));
+    const QString path =
+        QCoreApplication::applicationDirPath() +
+        (chinese ? QStringLiteral("/User Manual CN.pdf") : QStringLiteral("/User Manual EN.pdf"));
     // A missing manual would otherwise make the menu entry do nothing at all.
     if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
         ShowMessage(tr("The user manual cannot be opened!"), MessageBox::TypeOk, this);

@@ -26,15 +26,17 @@ MessageBox::MessageBox(const QString& text, int type, QWidget* parent)
     setWindowTitle(QStringLiteral("Tivra Wattsight"));
     const QFont font = MessageFont();
     setFont(font);
-    setStyleSheet(QStringLiteral(
-        "MessageBox{background:white;}"
-        "QLabel#textLabel{color:rgb(40,46,56);}"
-        "QLabel#captionLabel{color:rgb(150,158,170);}"
-        "QPushButton#OKbtn,QPushButton#Yesbtn,QPushButton#Nobtn{border:none;border-image:url(:/skin/btn1.png);"
-        "color:rgb(40,46,56);}"
-        "QPushButton#OKbtn:hover,QPushButton#Yesbtn:hover,QPushButton#Nobtn:hover{border-image:url(:/skin/btn2.png);}"
-        "QPushButton#OKbtn:pressed,QPushButton#Yesbtn:pressed,QPushButton#Nobtn:pressed{"
-        "border-image:url(:/skin/btn3.png);}"));
+    setStyleSheet(
+        QStringLiteral("MessageBox{background:white;}"
+                       "QLabel#textLabel{color:rgb(40,46,56);}"
+                       "QLabel#captionLabel{color:rgb(150,158,170);}"
+                       "QPushButton#OKbtn,QPushButton#Yesbtn,QPushButton#Nobtn{border:none;border-image:url(:"
+                       "/skin/btn1.png);"
+                       "color:rgb(40,46,56);}"
+                       "QPushButton#OKbtn:hover,QPushButton#Yesbtn:hover,QPushButton#Nobtn:hover{border-"
+                       "image:url(:/skin/btn2.png);}"
+                       "QPushButton#OKbtn:pressed,QPushButton#Yesbtn:pressed,QPushButton#Nobtn:pressed{"
+                       "border-image:url(:/skin/btn3.png);}"));
 
     auto* caption = new QLabel(QStringLiteral("Tivra Wattsight"), this);
     caption->setObjectName(QStringLiteral("captionLabel"));
@@ -65,7 +67,9 @@ MessageBox::MessageBox(const QString& text, int type, QWidget* parent)
     (m_nType == TypeOk ? m_pOk : m_pYes)->setDefault(true);
 }
 
-QString MessageBox::Text() const { return m_pText->text(); }
+QString MessageBox::Text() const {
+    return m_pText->text();
+}
 
 QFont MessageBox::MessageFont() {
     QFont font(QStringLiteral("宋体"), 9);
@@ -74,9 +78,13 @@ QFont MessageBox::MessageFont() {
     return font;
 }
 
-void MessageBox::SetHook(Hook hook) { TheHook() = std::move(hook); }
+void MessageBox::SetHook(Hook hook) {
+    TheHook() = std::move(hook);
+}
 
-bool MessageBox::HasHook() { return bool(TheHook()); }
+bool MessageBox::HasHook() {
+    return bool(TheHook());
+}
 
 void MessageBox::on_OKbtn_clicked() {
     m_nResult = 1;

@@ -27,7 +27,9 @@ QLabel* ValueLabel(QWidget* parent) {
 }
 } // namespace
 
-bool MiniWindow::IsPinned() { return g_pinned; }
+bool MiniWindow::IsPinned() {
+    return g_pinned;
+}
 
 MiniWindow::MiniWindow(QWidget* parent) : BaseDlg(parent), m_pTimer(new QTimer(this)) {
     setObjectName(QStringLiteral("MiniWindow"));
@@ -99,7 +101,8 @@ MiniWindow::MiniWindow(QWidget* parent) : BaseDlg(parent), m_pTimer(new QTimer(t
     m_pTotal = AddRow(m_pBenefitPane, 1, &m_pTotalCaption, QStringLiteral("kWh"));
     m_pCo2 = AddRow(m_pBenefitPane, 2, &m_pCo2Caption, QStringLiteral("Kg"));
     m_pBenefit = AddRow(m_pBenefitPane, 3, &m_pBenefitCaption);
-    m_pUnit = static_cast<QLabel*>(static_cast<QGridLayout*>(m_pBenefitPane->layout())->itemAtPosition(3, 2)->widget());
+    m_pUnit = static_cast<QLabel*>(
+        static_cast<QGridLayout*>(m_pBenefitPane->layout())->itemAtPosition(3, 2)->widget());
     layout->addWidget(m_pPanes, 1);
 
     auto* status = new QHBoxLayout;
@@ -216,17 +219,17 @@ void MiniWindow::FlashTimer() {
         m_pStatus->setText(tr("System uptime!"));
     }
     const QDateTime now = SystemClock::Now();
-    m_pClock->setText(QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", now.date().year(), now.date().month(),
-                                        now.date().day(), now.time().hour(), now.time().minute(),
-                                        now.time().second()));
+    m_pClock->setText(QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", now.date().year(),
+                                        now.date().month(), now.date().day(), now.time().hour(),
+                                        now.time().minute(), now.time().second()));
     m_pUser->setText(m_pSystem->UserLevel() != 0 ? tr("Administrator") : tr("Guest"));
 }
 
 QString MiniWindow::Value(const QString& name) const {
     const QList<QPair<const char*, QLabel*>> labels = {
-        {"input", m_pInput}, {"output", m_pOutput}, {"single", m_pSingle},   {"three", m_pThree},
-        {"today", m_pToday}, {"total", m_pTotal},   {"co2", m_pCo2},         {"benefit", m_pBenefit},
-        {"unit", m_pUnit},   {"status", m_pStatus}, {"clock", m_pClock},     {"user", m_pUser}};
+        {"input", m_pInput}, {"output", m_pOutput}, {"single", m_pSingle}, {"three", m_pThree},
+        {"today", m_pToday}, {"total", m_pTotal},   {"co2", m_pCo2},       {"benefit", m_pBenefit},
+        {"unit", m_pUnit},   {"status", m_pStatus}, {"clock", m_pClock},   {"user", m_pUser}};
     for (const auto& entry : labels) {
         if (name == QLatin1String(entry.first)) {
             return entry.second->text();

@@ -14,4 +14,6 @@ QAboutTivraDlg::QAboutTivraDlg(QWidget* parent) : BaseDlg(parent) {
     m_Lines = AboutCard::Build(this, tr("About Tivra Wattsight"), card);
 }
 
-QList<QPair<QString, QString>> QAboutTivraDlg::Lines() const { return AboutCard::Texts(m_Lines); }
+QList<QPair<QString, QString>> QAboutTivraDlg::Lines() const {
+    return AboutCard::Texts(m_Lines);
+}

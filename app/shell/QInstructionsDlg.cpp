@@ -19,4 +19,6 @@ QInstructionsDlg::QInstructionsDlg(QWidget* parent) : BaseDlg(parent) {
     m_Lines = AboutCard::Build(this, tr("About KOVA"), card);
 }
 
-QList<QPair<QString, QString>> QInstructionsDlg::Lines() const { return AboutCard::Texts(m_Lines); }
+QList<QPair<QString, QString>> QInstructionsDlg::Lines() const {
+    return AboutCard::Texts(m_Lines);
+}

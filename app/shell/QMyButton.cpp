@@ -21,14 +21,18 @@ QMyButton::QMyButton(const QString& text, QWidget* parent) : QPushButton(text, p
     });
 }
 
-QSize QMyButton::sizeHint() const { return QSize(fontMetrics().horizontalAdvance(text()) + 10, ButtonHeight); }
+QSize QMyButton::sizeHint() const {
+    return QSize(fontMetrics().horizontalAdvance(text()) + 10, ButtonHeight);
+}
 
 void QMyButton::setText(const QString& text) {
     QPushButton::setText(text);
     setFixedSize(sizeHint());
 }
 
-QMyButton* QMyButton::OpenButton() { return s_pOpen; }
+QMyButton* QMyButton::OpenButton() {
+    return s_pOpen;
+}
 
 QMyButton* QMyButton::Neighbour(int step) const {
     const int count = m_Ring.size();
@@ -48,7 +52,9 @@ QMyButton* QMyButton::ButtonAt(const QPoint& globalPos) const {
     return nullptr;
 }
 
-bool QMyButton::IsMenuOpen() const { return m_pMenu->isVisible(); }
+bool QMyButton::IsMenuOpen() const {
+    return m_pMenu->isVisible();
+}
 
 void QMyButton::OnPressed() {
     if (IsMenuOpen()) {

@@ -62,8 +62,8 @@ QStringList ScreenshotTaker::TakeAll() {
     mini->on_pushButton_3_clicked();
     mini->hide();
 
-    MessageBox question(QCoreApplication::translate("MainWindow",
-                                                    "The inverter is communication, are you sure you want to close?"),
+    MessageBox question(QCoreApplication::translate(
+                            "MainWindow", "The inverter is communication, are you sure you want to close?"),
                         MessageBox::TypeYesNo, m_pWindow);
     question.show();
     Save(&question, QStringLiteral("message-box.png"), &written);

@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QPluginLoader>
 
-QString StartupPlugins::DefaultDir() { return QCoreApplication::applicationDirPath() + QStringLiteral("/plugins"); }
+QString StartupPlugins::DefaultDir() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/plugins");
+}
 
 QStringList StartupPlugins::Run(const QString& dir) {
     QStringList shown;

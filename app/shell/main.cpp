@@ -22,7 +22,8 @@ void ShowAlreadyRunning() {
         QTextStream(stdout) << "The application is running!" << Qt::endl;
         return;
     }
-    QMessageBox::information(nullptr, QStringLiteral("Information"), QStringLiteral("The application is running!"));
+    QMessageBox::information(nullptr, QStringLiteral("Information"),
+                             QStringLiteral("The application is running!"));
 }
 } // namespace
 

@@ -45,11 +45,10 @@ struct ShellDataDir {
 
     ShellDataDir() {
         DataPaths::SetDataDir(dir.path());
-        WriteBytes(dir.filePath(QStringLiteral("system.dat")),
-                   SystemFileBytes({{"systemname", "Test plant"},
-                                    {"CommunicationType", "1"},
-                                    {"IPAddress", "127.0.0.1"},
-                                    {"IP_number", "9"}}));
+        WriteBytes(dir.filePath(QStringLiteral("system.dat")), SystemFileBytes({{"systemname", "Test plant"},
+                                                                                {"CommunicationType", "1"},
+                                                                                {"IPAddress", "127.0.0.1"},
+                                                                                {"IP_number", "9"}}));
     }
     ~ShellDataDir() { DataPaths::SetDataDir(QString()); }
     QString FilePath(const QString& name) const { return dir.filePath(name); }

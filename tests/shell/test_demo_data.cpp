@@ -30,12 +30,12 @@ void TestDemoData::preparesTheDemoPlant() {
     const QString dir = root.filePath(QStringLiteral("demo-data"));
     QVERIFY(Prepare(dir, 4321));
 
-    const QByteArray expectedList = InverterRecord("Roof east", "South roof, east half", "Tivra PA5KS", 1, 1) +
-                                    InverterRecord("Roof west", "South roof, west half", "Tivra PM3KS", 2, 1) +
-                                    InverterRecord("Carport", "Carport, row B", "Tivra PA10KT", 3, 3) +
-                                    InverterRecord("Field box", "Ground mount with combiner box",
-                                                   "Tivra PA10KT & Box", 4, 3) +
-                                    InverterRecord("Analog signal", "Test bench", "Tivra PA5KS", 255, 1);
+    const QByteArray expectedList =
+        InverterRecord("Roof east", "South roof, east half", "Tivra PA5KS", 1, 1) +
+        InverterRecord("Roof west", "South roof, west half", "Tivra PM3KS", 2, 1) +
+        InverterRecord("Carport", "Carport, row B", "Tivra PA10KT", 3, 3) +
+        InverterRecord("Field box", "Ground mount with combiner box", "Tivra PA10KT & Box", 4, 3) +
+        InverterRecord("Analog signal", "Test bench", "Tivra PA5KS", 255, 1);
     QCOMPARE(ReadBytes(dir + QStringLiteral("/inverter.dat")), expectedList);
     QCOMPARE(ReadBytes(dir + QStringLiteral("/system.dat")),
              SystemFileBytes({{"systemname", "Sunridge demo plant"},

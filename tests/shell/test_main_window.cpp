@@ -1,17 +1,17 @@
 #include "MainWindow.h"
 #include "Page1.h"
-#include "QDayLogFiles.h"
-#include "QSaveInverterData.h"
 #include "Page3.h"
 #include "PlantEvent.h"
 #include "QBusScheduler.h"
+#include "QDayLogFiles.h"
 #include "QInverter.h"
 #include "QMyButton.h"
 #include "QMyEvent.h"
 #include "QMyMenu.h"
+#include "QSaveInverterData.h"
+#include "QUserActivity.h"
 #include "QtMyTreeItem.h"
 #include "ReplyErrors.h"
-#include "QUserActivity.h"
 #include "ShellTestSupport.h"
 #include "SystemClock.h"
 
@@ -90,8 +90,10 @@ void TestMainWindow::formAndMenus() {
     }
     QVERIFY(window.findChild<QLabel*>(QStringLiteral("LogonTime")));
     QVERIFY(window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget")));
-    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("MiniWindow"))->toolTip(), QStringLiteral("Streamline model"));
-    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("MaxWindow"))->toolTip(), QStringLiteral("Maximize"));
+    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("MiniWindow"))->toolTip(),
+             QStringLiteral("Streamline model"));
+    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("MaxWindow"))->toolTip(),
+             QStringLiteral("Maximize"));
 
     auto menuTexts = [&](const char* button) {
         QStringList texts;
@@ -107,11 +109,11 @@ void TestMainWindow::formAndMenus() {
     QCOMPARE(file.first(), window.Bus()->ConnectActionText());
     QCOMPARE(menuTexts("MenuSetBtn"),
              QStringList({"Set communicate information", "Edit mail information", "Password setting",
-                          "Set electricity price", "-", "Set system information", "Set system solar information",
-                          "Set inverter information", "Set public grid information", "Edit system description",
-                          "Set sunrise time"}));
+                          "Set electricity price", "-", "Set system information",
+                          "Set system solar information", "Set inverter information",
+                          "Set public grid information", "Edit system description", "Set sunrise time"}));
     QCOMPARE(menuTexts("MenuHelpBtn"), QStringList({"About KOVA", "About Tivra Wattsight", "Contact us", "-",
-                                                     "Operating instructions"}));
+                                                    "Operating instructions"}));
     QCOMPARE(window.FlashTimer()->interval(), 20);
     QCOMPARE(window.CommunicateTimer()->interval(), 20);
     QCOMPARE(window.AutoConnectTimer()->interval(), 10000);
@@ -333,10 +335,12 @@ void TestMainWindow::settingsListenerFeedsPages() {
 
 void TestMainWindow::inverterAddedRewritesList() {
     MainWindow window;
-    QVERIFY(window.System().AddInverter(NewInverter(QStringLiteral("East"), QStringLiteral("Tivra PA5KS"), 1)));
-    QVERIFY(window.System().AddInverter(NewInverter(QStringLiteral("West"), QStringLiteral("Tivra PA10KT"), 2)));
-    const QByteArray expected = InverterRecord("East", "", "Tivra PA5KS", 1, 1) +
-                                InverterRecord("West", "", "Tivra PA10KT", 2, 3);
+    QVERIFY(
+        window.System().AddInverter(NewInverter(QStringLiteral("East"), QStringLiteral("Tivra PA5KS"), 1)));
+    QVERIFY(
+        window.System().AddInverter(NewInverter(QStringLiteral("West"), QStringLiteral("Tivra PA10KT"), 2)));
+    const QByteArray expected =
+        InverterRecord("East", "", "Tivra PA5KS", 1, 1) + InverterRecord("West", "", "Tivra PA10KT", 2, 3);
     QCOMPARE(ReadBytes(m_pData->FilePath(QStringLiteral("inverter.dat"))), expected);
     QCOMPARE(window.InformationPage()->SingleCount(), QStringLiteral("1"));
     QCOMPARE(window.InformationPage()->ThreeCount(), QStringLiteral("1"));
@@ -372,7 +376,8 @@ void TestMainWindow::deleteEventRemovesInverter() {
 void TestMainWindow::destructorWritesBothFiles() {
     {
         MainWindow window;
-        QVERIFY(window.System().AddInverter(NewInverter(QStringLiteral("East"), QStringLiteral("Tivra PA5KS"), 1)));
+        QVERIFY(window.System().AddInverter(
+            NewInverter(QStringLiteral("East"), QStringLiteral("Tivra PA5KS"), 1)));
         window.System().SetSystemValue(QStringLiteral("price"), QStringLiteral("75"), false);
         QFile::remove(m_pData->FilePath(QStringLiteral("inverter.dat")));
         QFile::remove(m_pData->FilePath(QStringLiteral("system.dat")));
@@ -380,7 +385,8 @@ void TestMainWindow::destructorWritesBothFiles() {
     QCOMPARE(ReadBytes(m_pData->FilePath(QStringLiteral("inverter.dat"))),
              InverterRecord("East", "", "Tivra PA5KS", 1, 1));
     const QByteArray system = ReadBytes(m_pData->FilePath(QStringLiteral("system.dat")));
-    QVERIFY(system.contains(QByteArray("price\x3F\x02\x3F" "75\x3F\x03\x3F")));
+    QVERIFY(system.contains(QByteArray("price\x3F\x02\x3F"
+                                       "75\x3F\x03\x3F")));
     QVERIFY(system.contains(QByteArray("systemname\x3F\x02\x3FTest plant\x3F\x03\x3F")));
 }
 
@@ -419,8 +425,9 @@ void TestMainWindow::languageChangeRetranslatesWindow() {
 void TestMainWindow::flashTimerWritesRecordsOnce() {
     const QDate day(2024, 5, 6);
     SystemClock::SetFixed(QDateTime(day, QTime(10, 0, 0)));
-    QVERIFY(QFile::copy(qEnvironmentVariable("WATTSIGHT_SOURCE_DIR") + QStringLiteral("/app/resources/analog.db"),
-                        m_pData->FilePath(QStringLiteral("analog.db"))));
+    QVERIFY(
+        QFile::copy(qEnvironmentVariable("WATTSIGHT_SOURCE_DIR") + QStringLiteral("/app/resources/analog.db"),
+                    m_pData->FilePath(QStringLiteral("analog.db"))));
     MainWindow window;
     window.FlashTimer()->stop();
     QInverter* roof = NewInverter(QStringLiteral("Roof"), QStringLiteral("Tivra PA5KS"), 3);

@@ -96,8 +96,8 @@ void TestMenuButtons::pointerOnAnotherButtonOpensItsMenu() {
     QTRY_VERIFY(operate->IsMenuOpen());
     QMyMenu* menu = operate->Menu();
     const QPoint overHelp = help->mapToGlobal(help->rect().center());
-    QMouseEvent move(QEvent::MouseMove, QPointF(menu->mapFromGlobal(overHelp)), QPointF(overHelp), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(menu->mapFromGlobal(overHelp)), QPointF(overHelp),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(menu, &move);
     QTRY_VERIFY(help->IsMenuOpen());
     QVERIFY(!operate->IsMenuOpen());

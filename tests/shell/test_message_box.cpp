@@ -24,7 +24,8 @@ void TestMessageBox::geometryFollowsText_data() {
     QTest::newRow("short") << QStringLiteral("OK?");
     QTest::newRow("long") << QStringLiteral("The inverter is communication, are you sure you want to close? "
                                             "The inverter is communication, are you sure?");
-    QTest::newRow("chinese") << QStringLiteral("逆变器正在通讯，确定要关闭吗？逆变器正在通讯，确定要关闭吗？");
+    QTest::newRow("chinese") << QStringLiteral(
+        "逆变器正在通讯，确定要关闭吗？逆变器正在通讯，确定要关闭吗？");
 }
 
 void TestMessageBox::geometryFollowsText() {
@@ -103,7 +104,8 @@ void TestMessageBox::hookReplacesModalLoop() {
     QCOMPARE(ShowMessage(QStringLiteral("Login failed!"), 1, nullptr), 0);
     recorder.answer = 1;
     QCOMPARE(ShowMessage(QStringLiteral("Logout successful!")), 1);
-    QCOMPARE(recorder.Texts(), QStringList({QStringLiteral("Login failed!"), QStringLiteral("Logout successful!")}));
+    QCOMPARE(recorder.Texts(),
+             QStringList({QStringLiteral("Login failed!"), QStringLiteral("Logout successful!")}));
     QCOMPARE(recorder.asked.at(0).type, 1);
     QCOMPARE(recorder.asked.at(1).type, 0);
     QCOMPARE(recorder.asked.at(1).size, QSize(250, 140));

@@ -8,10 +8,11 @@
 
 namespace {
 // The IP address pattern of the link settings dialog.
-const QString IpPattern = QStringLiteral(
-    "^([0-9]|([1-9][0-9])|(1[0-9][0-9])|(2([0-4][0-9]|5[0-5])))[.]([0-9]|([1-9][0-9])|(1[0-9][0-9])|(2([0-4][0-9]|5["
-    "0-5])))[.]([0-9]|([1-9][0-9])|(1[0-9][0-9])|(2([0-4][0-9]|5[0-5])))[.]([0-9]|([1-9][0-9])|(1[0-9][0-9])|(2([0-4]"
-    "[0-9]|5[0-5])))$");
+const QString IpPattern = QStringLiteral("^([0-9]|([1-9][0-9])|(1[0-9][0-9])|(2([0-4][0-9]|5[0-5])))[.]([0-9]"
+                                         "|([1-9][0-9])|(1[0-9][0-9])|(2([0-4][0-9]|5["
+                                         "0-5])))[.]([0-9]|([1-9][0-9])|(1[0-9][0-9])|(2([0-4][0-9]|5[0-5])))"
+                                         "[.]([0-9]|([1-9][0-9])|(1[0-9][0-9])|(2([0-4]"
+                                         "[0-9]|5[0-5])))$");
 } // namespace
 
 // The caption, clock and validating edit that stand in for the maker's widgets.
@@ -62,11 +63,16 @@ void TestPlatformWidgets::validatorEdit_data() {
     QTest::newRow("ip 256") << IpPattern << "192.168.16.256" << false;
     QTest::newRow("ip short") << IpPattern << "192.168.16" << false;
     QTest::newRow("ip leading zero") << IpPattern << "01.2.3.4" << false;
-    QTest::newRow("port") << "^[0-9]{1,}$" << "8011" << true;
-    QTest::newRow("port empty") << "^[0-9]{1,}$" << "" << false;
-    QTest::newRow("price") << "^[0-9]{1,9}[.]{1}[0-9]{0,2}$" << "0.68" << true;
-    QTest::newRow("price no point") << "^[0-9]{1,9}[.]{1}[0-9]{0,2}$" << "68" << false;
-    QTest::newRow("sunrise") << "^[0-9]{1}$" << "6" << true;
+    QTest::newRow("port") << "^[0-9]{1,}$"
+                          << "8011" << true;
+    QTest::newRow("port empty") << "^[0-9]{1,}$"
+                                << "" << false;
+    QTest::newRow("price") << "^[0-9]{1,9}[.]{1}[0-9]{0,2}$"
+                           << "0.68" << true;
+    QTest::newRow("price no point") << "^[0-9]{1,9}[.]{1}[0-9]{0,2}$"
+                                    << "68" << false;
+    QTest::newRow("sunrise") << "^[0-9]{1}$"
+                             << "6" << true;
 }
 
 void TestPlatformWidgets::validatorEdit() {

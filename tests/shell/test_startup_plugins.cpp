@@ -16,9 +16,11 @@ private slots:
 void TestStartupPlugins::dialogsOneAfterAnother() {
     const QString built = qEnvironmentVariable("WATTSIGHT_TEST_PLUGIN_DIR");
     QTemporaryDir dir;
-    for (const char* name : {"libwattsight_test_plugin_a.so", "libwattsight_test_plugin_b.so",
-                             "libwattsight_not_a_plugin.so"}) {
-        QVERIFY2(QFile::copy(built + QLatin1Char('/') + QLatin1String(name), dir.filePath(QLatin1String(name))), name);
+    for (const char* name :
+         {"libwattsight_test_plugin_a.so", "libwattsight_test_plugin_b.so", "libwattsight_not_a_plugin.so"}) {
+        QVERIFY2(
+            QFile::copy(built + QLatin1Char('/') + QLatin1String(name), dir.filePath(QLatin1String(name))),
+            name);
     }
     QFile text(dir.filePath(QStringLiteral("readme.txt")));
     QVERIFY(text.open(QIODevice::WriteOnly));

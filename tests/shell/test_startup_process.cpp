@@ -64,7 +64,8 @@ bool TestStartupProcess::WaitRunning(QProcess* process, const QString& dataDir) 
 
 QMap<QString, QString> TestStartupProcess::Snapshot(const QString& dir) {
     QMap<QString, QString> files;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo info(it.next());
         files.insert(info.filePath(), QString::number(info.size()) + QLatin1Char('@') +
@@ -86,7 +87,8 @@ void TestStartupProcess::helpAndVersion() {
     version.start(m_strProgram, {QStringLiteral("--version")});
     QVERIFY(version.waitForFinished(10000));
     QCOMPARE(version.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(version.readAllStandardOutput()).trimmed(), QStringLiteral("Tivra Wattsight 2.4.5"));
+    QCOMPARE(QString::fromUtf8(version.readAllStandardOutput()).trimmed(),
+             QStringLiteral("Tivra Wattsight 2.4.5"));
 }
 
 void TestStartupProcess::badOptionExitsTwo() {
@@ -112,7 +114,8 @@ void TestStartupProcess::secondCopyLeavesEverythingAlone() {
     QVERIFY(second->waitForFinished(15000));
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
-    QVERIFY(QString::fromUtf8(second->readAllStandardOutput()).contains(QStringLiteral("The application is running!")));
+    QVERIFY(QString::fromUtf8(second->readAllStandardOutput())
+                .contains(QStringLiteral("The application is running!")));
     QCOMPARE(Snapshot(data.path()), before);
     QCOMPARE(first->state(), QProcess::Running);
 
@@ -141,11 +144,10 @@ void TestStartupProcess::startsAfterKilledCopy() {
 
 void TestStartupProcess::sigtermWritesBothFiles() {
     QTemporaryDir data;
-    WriteBytes(data.filePath(QStringLiteral("system.dat")),
-               SystemFileBytes({{"systemname", "Signal plant"},
-                                {"CommunicationType", "1"},
-                                {"IPAddress", "127.0.0.1"},
-                                {"IP_number", "9"}}));
+    WriteBytes(data.filePath(QStringLiteral("system.dat")), SystemFileBytes({{"systemname", "Signal plant"},
+                                                                             {"CommunicationType", "1"},
+                                                                             {"IPAddress", "127.0.0.1"},
+                                                                             {"IP_number", "9"}}));
     const QByteArray list = InverterRecord("East", "Roof", "Tivra PA5KS", 3, 1) +
                             InverterRecord("West", "Garage", "Tivra PA10KT", 4, 3);
     WriteBytes(data.filePath(QStringLiteral("inverter.dat")), list);
@@ -163,7 +165,8 @@ void TestStartupProcess::sigtermWritesBothFiles() {
     QCOMPARE(ReadBytes(data.filePath(QStringLiteral("inverter.dat"))), list);
     const QByteArray system = ReadBytes(data.filePath(QStringLiteral("system.dat")));
     QVERIFY(system.startsWith(QByteArray("systemname\x3F\x02\x3FSignal plant\x3F\x03\x3F")));
-    QVERIFY(system.contains(QByteArray("IPAddress\x3F\x02\x3F" "127.0.0.1\x3F\x03\x3F")));
+    QVERIFY(system.contains(QByteArray("IPAddress\x3F\x02\x3F"
+                                       "127.0.0.1\x3F\x03\x3F")));
     QVERIFY(system.endsWith(QByteArray("\x3F\x03\x3F")));
 
     // SIGINT ends it the same way.

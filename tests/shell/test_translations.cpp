@@ -53,9 +53,13 @@ QList<Message> ReadTs(const QString& path, QString* language, QString* error) {
     return messages;
 }
 
-QString SourceDir() { return qEnvironmentVariable("WATTSIGHT_SOURCE_DIR"); }
+QString SourceDir() {
+    return qEnvironmentVariable("WATTSIGHT_SOURCE_DIR");
+}
 
-QString LanDir() { return SourceDir() + QStringLiteral("/app/resources/lan"); }
+QString LanDir() {
+    return SourceDir() + QStringLiteral("/app/resources/lan");
+}
 
 const QStringList Files = {QStringLiteral("Language_E.ts"), QStringLiteral("Language_C.ts"),
                            QStringLiteral("Language_T.ts"), QStringLiteral("Language_I.ts")};
@@ -119,10 +123,14 @@ private slots:
 void TestTranslations::filesAreComplete_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("language");
-    QTest::newRow("English") << "Language_E.ts" << "en";
-    QTest::newRow("simplified Chinese") << "Language_C.ts" << "zh_CN";
-    QTest::newRow("traditional Chinese") << "Language_T.ts" << "zh_TW";
-    QTest::newRow("Italian") << "Language_I.ts" << "it";
+    QTest::newRow("English") << "Language_E.ts"
+                             << "en";
+    QTest::newRow("simplified Chinese") << "Language_C.ts"
+                                        << "zh_CN";
+    QTest::newRow("traditional Chinese") << "Language_T.ts"
+                                         << "zh_TW";
+    QTest::newRow("Italian") << "Language_I.ts"
+                             << "it";
 }
 
 void TestTranslations::filesAreComplete() {
@@ -159,9 +167,9 @@ void TestTranslations::noSourceTextMissing() {
 void TestTranslations::coreHelperTextsAreListed() {
     // Core files that translate through a helper of their own name the helper's
     // context in its definition; every literal passed to it must be in the files.
-    static const QRegularExpression helper(
-        QStringLiteral("QString\\s+(?:\\w+::)?Tr\\(const char\\*\\s*\\w+\\)\\s*\\{\\s*return\\s+QCoreApplication::"
-                       "translate\\(\"(\\w+)\""));
+    static const QRegularExpression helper(QStringLiteral(
+        "QString\\s+(?:\\w+::)?Tr\\(const char\\*\\s*\\w+\\)\\s*\\{\\s*return\\s+QCoreApplication::"
+        "translate\\(\"(\\w+)\""));
     static const QRegularExpression call(QStringLiteral("(?<![\\w:])Tr\\(\"((?:[^\"\\\\]|\\\\.)*)\"\\)"));
     QString language;
     QString error;
@@ -171,9 +179,9 @@ void TestTranslations::coreHelperTextsAreListed() {
         known.insert(m.context + QLatin1Char('|') + m.source);
     }
     // The patterns themselves, on a sample of such a file.
-    const QString sample = QStringLiteral(
-        "QString QLinkThing::Tr(const char* text) { return QCoreApplication::translate(\"MainWindow\", text); }\n"
-        "    SetStatus(Tr(\"waiting\"), false);");
+    const QString sample = QStringLiteral("QString QLinkThing::Tr(const char* text) { return "
+                                          "QCoreApplication::translate(\"MainWindow\", text); }\n"
+                                          "    SetStatus(Tr(\"waiting\"), false);");
     QCOMPARE(helper.match(sample).captured(1), QStringLiteral("MainWindow"));
     QCOMPARE(call.match(sample).captured(1), QStringLiteral("waiting"));
 
