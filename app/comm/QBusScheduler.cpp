@@ -26,10 +26,6 @@ QBusScheduler::~QBusScheduler() {
     delete m_pGprsServer;
 }
 
-QString QBusScheduler::Tr(const char* text) {
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 void QBusScheduler::SetStatus(const QString& text, bool connected, const QString& miniText) {
     m_strStatus = text;
     m_bStatusConnected = connected;
@@ -338,13 +334,14 @@ void QBusScheduler::OpenSerialLink() {
     if (!port->open()) {
         delete port;
         m_bLinkOpen = false;
-        ShowMessage(Tr("Open the serial port failure!"));
+        ShowMessage(QCoreApplication::translate("MainWindow", "Open the serial port failure!"));
         return;
     }
     m_pSerial = port;
     connect(m_pSerial, &QWin_Serial::readyRead, this, &QBusScheduler::slotCOM_readData);
-    SetStatus(m_pSerial->SerialName() + Tr("(9600,8,0,1) is open!"), true);
-    SetAction(Tr("Close the serial port"));
+    SetStatus(m_pSerial->SerialName() + QCoreApplication::translate("MainWindow", "(9600,8,0,1) is open!"),
+              true);
+    SetAction(QCoreApplication::translate("MainWindow", "Close the serial port"));
     m_bLinkOpen = true;
 }
 
@@ -356,8 +353,10 @@ void QBusScheduler::CloseSerialLink() {
         m_pSerial = nullptr;
     }
     const QSystemSettings& s = m_pPlant->Settings();
-    SetStatus(QString::asprintf("Com%d (%d,8,0,1)", s.ComNumber(), s.BaudRate()) + Tr("is closed!"), false);
-    SetAction(Tr("Open the serial port"));
+    SetStatus(QString::asprintf("Com%d (%d,8,0,1)", s.ComNumber(), s.BaudRate()) +
+                  QCoreApplication::translate("MainWindow", "is closed!"),
+              false);
+    SetAction(QCoreApplication::translate("MainWindow", "Open the serial port"));
     m_bLinkOpen = false;
     AllInvertersOffline();
 }
@@ -376,15 +375,17 @@ void QBusScheduler::OpenTcpLink(bool showErrors) {
     if (!m_pTcpClient->waitForConnected(1000)) {
         CloseTcpLink();
         if (showErrors) {
-            ShowMessage(Tr("Failed to connect to server!"));
+            ShowMessage(QCoreApplication::translate("MainWindow", "Failed to connect to server!"));
         }
     }
 }
 
 void QBusScheduler::slotTCP_connect() {
     const QSystemSettings& s = m_pPlant->Settings();
-    SetStatus(s.IPAddress() + "(" + QString::number(s.IPNumber()) + ")" + Tr("On-line!"), true);
-    SetAction(Tr("Disconnect"));
+    SetStatus(s.IPAddress() + "(" + QString::number(s.IPNumber()) + ")" +
+                  QCoreApplication::translate("MainWindow", "On-line!"),
+              true);
+    SetAction(QCoreApplication::translate("MainWindow", "Disconnect"));
     m_bLinkOpen = true;
 }
 
@@ -407,8 +408,10 @@ void QBusScheduler::CloseTcpLink() {
 
 void QBusScheduler::LinkLost() {
     const QSystemSettings& s = m_pPlant->Settings();
-    SetStatus(s.IPAddress() + "(" + QString::number(s.IPNumber()) + ")" + Tr("not online!"), false);
-    SetAction(Tr("Connect to server"));
+    SetStatus(s.IPAddress() + "(" + QString::number(s.IPNumber()) + ")" +
+                  QCoreApplication::translate("MainWindow", "not online!"),
+              false);
+    SetAction(QCoreApplication::translate("MainWindow", "Connect to server"));
     m_bLinkOpen = false;
     AllInvertersOffline();
 }
@@ -422,13 +425,13 @@ void QBusScheduler::OpenGprsLink() {
     auto* server = new QTcpServer(this);
     if (!server->listen(QHostAddress::Any, quint16(m_nGprsPort))) {
         delete server;
-        ShowMessage(Tr("Open GPRS server failed!"));
+        ShowMessage(QCoreApplication::translate("MainWindow", "Open GPRS server failed!"));
         return;
     }
     m_pGprsServer = server;
     connect(m_pGprsServer, &QTcpServer::newConnection, this, &QBusScheduler::slotTCPServer_connect);
-    SetStatus(Tr("waiting"), false);
-    SetAction(Tr("Close GPRS server"));
+    SetStatus(QCoreApplication::translate("MainWindow", "waiting"), false);
+    SetAction(QCoreApplication::translate("MainWindow", "Close GPRS server"));
     m_bAccepting = true;
     m_bLinkOpen = true;
     m_nWaitingCounter = 0;
@@ -460,7 +463,8 @@ void QBusScheduler::slotTCPServer_disconnect() {
         m_pGprsConn->deleteLater();
         m_pGprsConn = nullptr;
     }
-    SetStatus(Tr("waiting"), false, Tr("waiting!"));
+    SetStatus(QCoreApplication::translate("MainWindow", "waiting"), false,
+              QCoreApplication::translate("MainWindow", "waiting!"));
     m_bAccepting = true;
 }
 
@@ -476,10 +480,11 @@ void QBusScheduler::CloseGprsLink() {
         m_pGprsServer->deleteLater();
         m_pGprsServer = nullptr;
     }
-    SetStatus(Tr("GPRS server") + "(" + m_pPlant->GetSystemValue(QStringLiteral("GPRS_Number")) + ")" +
-                  Tr("is closed!"),
+    SetStatus(QCoreApplication::translate("MainWindow", "GPRS server") + "(" +
+                  m_pPlant->GetSystemValue(QStringLiteral("GPRS_Number")) + ")" +
+                  QCoreApplication::translate("MainWindow", "is closed!"),
               false);
-    SetAction(Tr("Open server"));
+    SetAction(QCoreApplication::translate("MainWindow", "Open server"));
     m_bLinkOpen = false;
     m_bAccepting = false;
     AllInvertersOffline();
@@ -490,7 +495,7 @@ void QBusScheduler::OnWaitingAnimation() {
         return;
     }
     static const char* const dots[] = {" .", " ..", " ...", " ....", " ....."};
-    QString text = Tr("waiting");
+    QString text = QCoreApplication::translate("MainWindow", "waiting");
     if (m_nWaitingCounter >= 25) {
         m_nWaitingCounter = 0;
     } else {

@@ -129,7 +129,6 @@ private:
     void RemoveInverter(QInverter* inverter);
     // A complete reply on any link; crcChecked tells whether a bad CRC counts as no reply.
     void HandleCompleteReply(bool checkCrc);
-    static QString Tr(const char* text);
 
     QSystemModel* m_pPlant;
     QWin_Serial* m_pSerial = nullptr;

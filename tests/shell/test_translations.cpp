@@ -115,7 +115,6 @@ private slots:
     void filesAreComplete_data();
     void filesAreComplete();
     void noSourceTextMissing();
-    void coreHelperTextsAreListed();
     void chineseIsReallyTranslated();
     void resourcesLoad();
 };
@@ -162,49 +161,6 @@ void TestTranslations::noSourceTextMissing() {
         QCOMPARE(after, before);
         CheckComplete(copies.filePath(Files.at(i)), languages.at(i));
     }
-}
-
-void TestTranslations::coreHelperTextsAreListed() {
-    // Core files that translate through a helper of their own name the helper's
-    // context in its definition; every literal passed to it must be in the files.
-    static const QRegularExpression helper(QStringLiteral(
-        "QString\\s+(?:\\w+::)?Tr\\(const char\\*\\s*\\w+\\)\\s*\\{\\s*return\\s+QCoreApplication::"
-        "translate\\(\"(\\w+)\""));
-    static const QRegularExpression call(QStringLiteral("(?<![\\w:])Tr\\(\"((?:[^\"\\\\]|\\\\.)*)\"\\)"));
-    QString language;
-    QString error;
-    const QList<Message> messages = ReadTs(LanDir() + QStringLiteral("/Language_C.ts"), &language, &error);
-    QSet<QString> known;
-    for (const Message& m : messages) {
-        known.insert(m.context + QLatin1Char('|') + m.source);
-    }
-    // The patterns themselves, on a sample of such a file.
-    const QString sample = QStringLiteral("QString QLinkThing::Tr(const char* text) { return "
-                                          "QCoreApplication::translate(\"MainWindow\", text); }\n"
-                                          "    SetStatus(Tr(\"waiting\"), false);");
-    QCOMPARE(helper.match(sample).captured(1), QStringLiteral("MainWindow"));
-    QCOMPARE(call.match(sample).captured(1), QStringLiteral("waiting"));
-
-    QStringList missing;
-    for (const char* folder : {"/app/comm", "/app/storage"}) {
-        QDirIterator it(SourceDir() + QLatin1String(folder), {QStringLiteral("*.cpp")}, QDir::Files);
-        while (it.hasNext()) {
-            QFile file(it.next());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString text = QString::fromUtf8(file.readAll());
-            const QRegularExpressionMatch definition = helper.match(text);
-            if (!definition.hasMatch()) {
-                continue;
-            }
-            for (auto calls = call.globalMatch(text); calls.hasNext();) {
-                const QString source = calls.next().captured(1);
-                if (!known.contains(definition.captured(1) + QLatin1Char('|') + source)) {
-                    missing << it.fileName() + QStringLiteral(": ") + source;
-                }
-            }
-        }
-    }
-    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
 }
 
 void TestTranslations::chineseIsReallyTranslated() {
