@@ -165,3 +165,19 @@ void QSystemModel::InitSystemFile() {
 void QSystemModel::SetSystemListener(SystemListener listener, void* context) {
     m_Settings.SetSystemListener(std::move(listener), context);
 }
+
+QPlantSums QSystemModel::PlantSums() const {
+    QPlantSums sums;
+    for (const QInverter* inverter : m_Inverters) {
+        sums.m_nInput += inverter->ItemValue(0);
+        sums.m_nOutput += inverter->ItemValue(1);
+        if (inverter->PhaseCount() == 1) {
+            ++sums.m_nSingle;
+        } else if (inverter->PhaseCount() == 3) {
+            ++sums.m_nThree;
+        }
+        sums.m_nToday += inverter->ItemValue(20);
+        sums.m_nTotal += inverter->ItemValue(17);
+    }
+    return sums;
+}

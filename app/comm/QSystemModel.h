@@ -10,6 +10,17 @@ class QInverter;
 class QMissionModel;
 class QTreeEntry;
 
+// The plant's live totals over all its inverters, as the home page and the mini
+// window show them.
+struct QPlantSums {
+    qint64 m_nInput = 0;  // W, item 0
+    qint64 m_nOutput = 0; // W, item 1
+    int m_nSingle = 0;    // inverters with one phase
+    int m_nThree = 0;     // inverters with three phases
+    qint64 m_nToday = 0;  // 0.01 kWh, item 20
+    qint64 m_nTotal = 0;  // 0.01 kWh, item 17
+};
+
 // User levels of the program.
 enum UserLevel {
     UserGuest = 0,
@@ -41,6 +52,8 @@ public:
     QInverter* FindByAddress(int address) const;
     QInverter* FindByTreeEntry(const QTreeEntry* entry) const;
     bool HasActiveFault() const;
+    // Plain reads: the fresh flags belong to the writers of the records.
+    QPlantSums PlantSums() const;
     void SetInverterAddedHandler(std::function<void(QInverter*)> handler);
 
     int UserLevel() const { return m_nUserLevel; }

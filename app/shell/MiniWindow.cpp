@@ -186,26 +186,13 @@ void MiniWindow::FlashTimer() {
     if (!m_pSystem) {
         return;
     }
-    qint64 input = 0;
-    qint64 output = 0;
-    int single = 0;
-    int three = 0;
-    double today = 0;
-    double total = 0;
-    for (const QInverter* inverter : m_pSystem->Inverters()) {
-        // Plain reads: the fresh flags belong to the writers of the records.
-        input += inverter->ItemValue(0);
-        output += inverter->ItemValue(1);
-        single += inverter->PhaseCount() == 1 ? 1 : 0;
-        three += inverter->PhaseCount() == 3 ? 1 : 0;
-        today += inverter->ItemValue(20);
-        total += inverter->ItemValue(17);
-    }
-    m_pInput->setText(QString::number(input));
-    m_pOutput->setText(QString::number(output));
-    m_pSingle->setText(QString::number(single));
-    m_pThree->setText(QString::number(three));
-    m_pToday->setText(QString::asprintf("%0.2f", today / 100.0));
+    const QPlantSums sums = m_pSystem->PlantSums();
+    const double total = double(sums.m_nTotal);
+    m_pInput->setText(QString::number(sums.m_nInput));
+    m_pOutput->setText(QString::number(sums.m_nOutput));
+    m_pSingle->setText(QString::number(sums.m_nSingle));
+    m_pThree->setText(QString::number(sums.m_nThree));
+    m_pToday->setText(QString::asprintf("%0.2f", sums.m_nToday / 100.0));
     m_pTotal->setText(QString::asprintf("%0.2f", total / 100.0));
     m_pCo2->setText(QString::asprintf("%0.2f", total * 0.997 / 100.0));
     m_pBenefit->setText(QString::asprintf("%0.2f", total * m_pSystem->Settings().Price() / 10000.0));

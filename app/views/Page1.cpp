@@ -455,30 +455,15 @@ void Page1::OnFlashTimer() {
     if (!m_pSystem) {
         return;
     }
-    qint64 input = 0;
-    qint64 output = 0;
-    int single = 0;
-    int three = 0;
-    qint64 today = 0;
-    qint64 total = 0;
-    for (const QInverter* inverter : m_pSystem->Inverters()) {
-        input += inverter->ItemValue(0);
-        output += inverter->ItemValue(1);
-        if (inverter->PhaseCount() == 1) {
-            ++single;
-        } else if (inverter->PhaseCount() == 3) {
-            ++three;
-        }
-        today += inverter->ItemValue(20);
-        total += inverter->ItemValue(17);
-    }
+    const QPlantSums sums = m_pSystem->PlantSums();
+    const qint64 total = sums.m_nTotal;
     const float co2 = float(total * 0.997);
     const double benefit = double(total) * m_pSystem->Settings().Price() / 10000.0;
-    SetText(m_pInput, QString::number(input));
-    SetText(m_pOutput, QString::number(output));
-    SetText(m_pSingle, QString::number(single));
-    SetText(m_pThree, QString::number(three));
-    SetText(m_pToday, QString::asprintf("%0.2f", today / 100.0));
+    SetText(m_pInput, QString::number(sums.m_nInput));
+    SetText(m_pOutput, QString::number(sums.m_nOutput));
+    SetText(m_pSingle, QString::number(sums.m_nSingle));
+    SetText(m_pThree, QString::number(sums.m_nThree));
+    SetText(m_pToday, QString::asprintf("%0.2f", sums.m_nToday / 100.0));
     SetText(m_pTotal, QString::asprintf("%0.2f", total / 100.0));
     SetText(m_pCo2, QString::asprintf("%0.2f", co2 / 100.0));
     SetText(m_pBenefit, QString::asprintf("%0.2f", benefit));

@@ -1,30 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include "QPendingTab.h"
 
-class QInverter;
-class QLabel;
-class QSystemModel;
-
-// The box data tab of the inverter browser: the combiner box values. It shows the current inverter's name
-// until its own content is built.
-class Page25 : public QWidget {
+// The box data tab of the inverter browser: the values of a combiner box. It shows the current
+// inverter's name until its own content is built.
+class Page25 : public QPendingTab {
     Q_OBJECT
 
 public:
     explicit Page25(QWidget* parent = nullptr);
-    ~Page25() override;
 
-    void SetCurrentInverter(QInverter* inverter);
-    QInverter* CurrentInverter() const { return m_pInverter; }
-    void Retranslate();
-
-public slots:
-    // Driven by the browser's 200 ms timer.
-    void Refresh();
-
-private:
-    QInverter* m_pInverter = nullptr;
-    QLabel* m_pCaption = nullptr;
-    QLabel* m_pInverterName = nullptr;
+protected:
+    QString CaptionText() const override;
 };

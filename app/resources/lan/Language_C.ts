@@ -917,20 +917,12 @@
         <source>Status and faults</source>
         <translation>状态与故障</translation>
     </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>未选择逆变器</translation>
-    </message>
 </context>
 <context>
     <name>Page23</name>
     <message>
         <source>Generation history</source>
         <translation>发电历史</translation>
-    </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>未选择逆变器</translation>
     </message>
 </context>
 <context>
@@ -939,20 +931,12 @@
         <source>Technical data</source>
         <translation>技术参数</translation>
     </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>未选择逆变器</translation>
-    </message>
 </context>
 <context>
     <name>Page25</name>
     <message>
         <source>Combiner box data</source>
         <translation>汇流箱数据</translation>
-    </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>未选择逆变器</translation>
     </message>
 </context>
 <context>
@@ -1293,6 +1277,13 @@
     <message>
         <source>Output power curve</source>
         <translation>输出功率曲线</translation>
+    </message>
+</context>
+<context>
+    <name>QPendingTab</name>
+    <message>
+        <source>No inverter selected</source>
+        <translation>未选择逆变器</translation>
     </message>
 </context>
 <context>

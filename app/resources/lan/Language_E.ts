@@ -916,20 +916,12 @@
         <source>Status and faults</source>
         <translation>Status and faults</translation>
     </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>No inverter selected</translation>
-    </message>
 </context>
 <context>
     <name>Page23</name>
     <message>
         <source>Generation history</source>
         <translation>Generation history</translation>
-    </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>No inverter selected</translation>
     </message>
 </context>
 <context>
@@ -938,20 +930,12 @@
         <source>Technical data</source>
         <translation>Technical data</translation>
     </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>No inverter selected</translation>
-    </message>
 </context>
 <context>
     <name>Page25</name>
     <message>
         <source>Combiner box data</source>
         <translation>Combiner box data</translation>
-    </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>No inverter selected</translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1276,13 @@
     <message>
         <source>Output power curve</source>
         <translation>Output power curve</translation>
+    </message>
+</context>
+<context>
+    <name>QPendingTab</name>
+    <message>
+        <source>No inverter selected</source>
+        <translation>No inverter selected</translation>
     </message>
 </context>
 <context>

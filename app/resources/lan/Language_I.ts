@@ -917,20 +917,12 @@
         <source>Status and faults</source>
         <translation>Stato e guasti</translation>
     </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>Nessun inverter selezionato</translation>
-    </message>
 </context>
 <context>
     <name>Page23</name>
     <message>
         <source>Generation history</source>
         <translation>Storico produzione</translation>
-    </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>Nessun inverter selezionato</translation>
     </message>
 </context>
 <context>
@@ -939,20 +931,12 @@
         <source>Technical data</source>
         <translation>Dati tecnici</translation>
     </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>Nessun inverter selezionato</translation>
-    </message>
 </context>
 <context>
     <name>Page25</name>
     <message>
         <source>Combiner box data</source>
         <translation>Dati del quadro di campo</translation>
-    </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>Nessun inverter selezionato</translation>
     </message>
 </context>
 <context>
@@ -1293,6 +1277,13 @@
     <message>
         <source>Output power curve</source>
         <translation>Curva della potenza in uscita</translation>
+    </message>
+</context>
+<context>
+    <name>QPendingTab</name>
+    <message>
+        <source>No inverter selected</source>
+        <translation>Nessun inverter selezionato</translation>
     </message>
 </context>
 <context>

@@ -917,20 +917,12 @@
         <source>Status and faults</source>
         <translation>狀態與故障</translation>
     </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>未選擇逆變器</translation>
-    </message>
 </context>
 <context>
     <name>Page23</name>
     <message>
         <source>Generation history</source>
         <translation>發電歷史</translation>
-    </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>未選擇逆變器</translation>
     </message>
 </context>
 <context>
@@ -939,20 +931,12 @@
         <source>Technical data</source>
         <translation>技術參數</translation>
     </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>未選擇逆變器</translation>
-    </message>
 </context>
 <context>
     <name>Page25</name>
     <message>
         <source>Combiner box data</source>
         <translation>匯流箱資料</translation>
-    </message>
-    <message>
-        <source>No inverter selected</source>
-        <translation>未選擇逆變器</translation>
     </message>
 </context>
 <context>
@@ -1293,6 +1277,13 @@
     <message>
         <source>Output power curve</source>
         <translation>輸出功率曲線</translation>
+    </message>
+</context>
+<context>
+    <name>QPendingTab</name>
+    <message>
+        <source>No inverter selected</source>
+        <translation>未選擇逆變器</translation>
     </message>
 </context>
 <context>
