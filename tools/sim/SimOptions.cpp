@@ -77,7 +77,7 @@ const QStringList kFlagOptions = {"help", "split", "verbose"};
 
 } // namespace
 
-bool SimOptions::ReadConfigFile(const QString& path, QList<InverterSpec>* inverters, QString* error) {
+bool SimOptions::ReadConfigFile(const QString& path, QList<InverterEntry>* inverters, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         *error = QStringLiteral("cannot read the plant file %1: %2").arg(path, file.errorString());
@@ -98,20 +98,20 @@ bool SimOptions::ReadConfigFile(const QString& path, QList<InverterSpec>* invert
         }
         static const QRegularExpression split(QStringLiteral("^(\\S+)\\s+(.+)$"));
         const QRegularExpressionMatch match = split.match(line);
-        InverterSpec spec;
-        if (!match.hasMatch() || !ParseAddress(match.captured(1), &spec.address)) {
+        InverterEntry entry;
+        if (!match.hasMatch() || !ParseAddress(match.captured(1), &entry.address)) {
             *error = QStringLiteral("%1 line %2: expected \"ADDR MODEL\" with ADDR 1 to 247")
                          .arg(path)
                          .arg(lineNumber);
             return false;
         }
-        spec.model = match.captured(2).trimmed();
+        entry.model = match.captured(2).trimmed();
         QString modelError;
-        if (!CheckModel(spec.model, &modelError)) {
+        if (!CheckModel(entry.model, &modelError)) {
             *error = QStringLiteral("%1 line %2: %3").arg(path).arg(lineNumber).arg(modelError);
             return false;
         }
-        inverters->append(spec);
+        inverters->append(entry);
     }
     return true;
 }
@@ -171,19 +171,19 @@ SimOptions::Outcome SimOptions::Parse(const QStringList& arguments, SimOptions* 
             }
         } else if (name == QLatin1String("inverter")) {
             const int colon = value.indexOf(QLatin1Char(':'));
-            InverterSpec spec;
-            if (colon < 0 || !ParseAddress(value.left(colon), &spec.address)) {
+            InverterEntry entry;
+            if (colon < 0 || !ParseAddress(value.left(colon), &entry.address)) {
                 *error =
                     QStringLiteral("--inverter needs ADDR:MODEL with ADDR 1 to 247, not \"%1\"").arg(value);
                 return Outcome::Error;
             }
-            spec.model = value.mid(colon + 1).trimmed();
+            entry.model = value.mid(colon + 1).trimmed();
             QString modelError;
-            if (!CheckModel(spec.model, &modelError)) {
+            if (!CheckModel(entry.model, &modelError)) {
                 *error = QStringLiteral("--inverter %1: %2").arg(value, modelError);
                 return Outcome::Error;
             }
-            result.inverters.append(spec);
+            result.inverters.append(entry);
             explicitInverters = true;
         } else if (name == QLatin1String("config")) {
             if (!ReadConfigFile(value, &result.inverters, error)) {
@@ -308,14 +308,14 @@ SimOptions::Outcome SimOptions::Parse(const QStringList& arguments, SimOptions* 
         }
     }
     QMap<int, QString> byAddress;
-    for (const InverterSpec& spec : result.inverters) {
-        if (byAddress.contains(spec.address)) {
+    for (const InverterEntry& entry : result.inverters) {
+        if (byAddress.contains(entry.address)) {
             *error = QStringLiteral("address %1 is given twice (\"%2\" and \"%3\")")
-                         .arg(spec.address)
-                         .arg(byAddress.value(spec.address), spec.model);
+                         .arg(entry.address)
+                         .arg(byAddress.value(entry.address), entry.model);
             return Outcome::Error;
         }
-        byAddress.insert(spec.address, spec.model);
+        byAddress.insert(entry.address, entry.model);
     }
     if (result.inverters.isEmpty()) {
         *error = QStringLiteral("the plant has no inverter");

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-struct InverterSpec {
+struct InverterEntry {
     int address = 0;
     QString model;
 };
@@ -19,7 +19,7 @@ struct InverterSpec {
 struct SimOptions {
     enum class Outcome { Run, Help, Error };
 
-    QList<InverterSpec> inverters;
+    QList<InverterEntry> inverters;
     int tcpPort = -1; // -1: no TCP server; 0: any free port
     QString bindAddress = QStringLiteral("0.0.0.0");
     QString serialDevice;
@@ -51,7 +51,7 @@ struct SimOptions {
     static Outcome Parse(const QStringList& arguments, SimOptions* options, QString* error);
 
     // Reads a plant file: one inverter per line, "ADDR MODEL", '#' starts a comment.
-    static bool ReadConfigFile(const QString& path, QList<InverterSpec>* inverters, QString* error);
+    static bool ReadConfigFile(const QString& path, QList<InverterEntry>* inverters, QString* error);
 
     static QString HelpText();
 };

@@ -11,18 +11,18 @@ const int kTickMs = 250;
 SimPlant::SimPlant(const SimOptions& options, quint32 seed, QObject* parent)
     : QObject(parent), m_clock(options.start, options.timeScale), m_solar(seed), m_silent(options.silent) {
     const QDateTime start = m_clock.Start();
-    for (const InverterSpec& spec : options.inverters) {
+    for (const InverterEntry& entry : options.inverters) {
         auto* inverter =
-            new SimInverter(spec.address, ModelTable::Lookup(spec.model), options.password, seed, &m_solar);
+            new SimInverter(entry.address, ModelTable::Lookup(entry.model), options.password, seed, &m_solar);
         QList<ScheduledFault> faults;
         for (const ScheduledFault& fault : options.faults) {
-            if (fault.address == spec.address) {
+            if (fault.address == entry.address) {
                 faults.append(fault);
             }
         }
         inverter->SetSchedule(faults);
         inverter->Prime(start);
-        m_inverters.insert(spec.address, inverter);
+        m_inverters.insert(entry.address, inverter);
     }
     connect(&m_tick, &QTimer::timeout, this, &SimPlant::AdvanceAll);
     m_tick.start(kTickMs);

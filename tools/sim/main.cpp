@@ -46,14 +46,14 @@ int main(int argc, char* argv[]) {
     ReplyShaper shaper(options, seed);
 
     QStringList members;
-    for (const InverterSpec& spec : std::as_const(options.inverters)) {
-        const SimModel model = ModelTable::Lookup(spec.model);
+    for (const InverterEntry& entry : std::as_const(options.inverters)) {
+        const SimModel model = ModelTable::Lookup(entry.model);
         members << QStringLiteral("%1 \"%2\" %3 W%4%5")
-                       .arg(spec.address)
-                       .arg(spec.model)
+                       .arg(entry.address)
+                       .arg(entry.model)
                        .arg(model.ratedPower)
                        .arg(model.known ? QString() : QStringLiteral(" (not in the model table)"))
-                       .arg(options.silent.contains(spec.address) ? QStringLiteral(" (silent)") : QString());
+                       .arg(options.silent.contains(entry.address) ? QStringLiteral(" (silent)") : QString());
     }
     SimLog::Line(QStringLiteral("plant of %1 inverter(s): %2")
                      .arg(members.size())
