@@ -1,12 +1,12 @@
 #include "QInverterListFile.h"
 
+#include "BinaryFile.h"
 #include "DataPaths.h"
 #include "QGenerationStore.h"
 #include "QInverter.h"
 #include "QSystemModel.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
@@ -67,13 +67,5 @@ bool QInverterListFile::SaveInverterFile(const QSystemModel& plant) {
         bytes += record.toUtf8();
     }
     // Written aside and swapped in: a failed write leaves the old list intact.
-    QSaveFile file(FilePath());
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return BinaryFile::WriteAtomically(FilePath(), bytes);
 }

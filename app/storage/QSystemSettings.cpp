@@ -1,9 +1,9 @@
 #include "QSystemSettings.h"
 
+#include "BinaryFile.h"
 #include "DataPaths.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 const QString QSystemSettings::KeyValueSeparator = QStringLiteral("?\x02?");
 const QString QSystemSettings::EntryTerminator = QStringLiteral("?\x03?");
@@ -205,10 +205,6 @@ QString QSystemSettings::FilePath() const {
 bool QSystemSettings::SaveSystemFile() const {
     // Written whole into a temporary file and renamed over the old one, so a
     // crash or power cut never leaves the settings half written.
-    QSaveFile file(FilePath());
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
     QString text;
     for (const auto& entry : m_Entries) {
         text += entry.first;
@@ -216,8 +212,7 @@ bool QSystemSettings::SaveSystemFile() const {
         text += entry.second;
         text += EntryTerminator;
     }
-    file.write(text.toUtf8());
-    return file.commit();
+    return BinaryFile::WriteAtomically(FilePath(), text.toUtf8());
 }
 
 bool QSystemSettings::LoadSystemFile() {

@@ -1,10 +1,10 @@
 #include "QTrendSetFile.h"
 
+#include "BinaryFile.h"
 #include "DataPaths.h"
 #include "QTrend.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 QString QTrendSetFile::FilePath() {
@@ -56,13 +56,5 @@ bool QTrendSetFile::Save(const QTrend& trend, const QString& path) {
     for (int i = 0; i < 6; ++i) {
         qToLittleEndian<qint32>(values[i], bytes.data() + 4 * i);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return BinaryFile::WriteAtomically(path, bytes);
 }

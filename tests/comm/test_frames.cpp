@@ -1,3 +1,4 @@
+#include "../common/WireCrc.h"
 #include "Crc.h"
 #include "PlantEvent.h"
 #include "QMissionModel.h"
@@ -12,17 +13,8 @@ QByteArray Tx(const QMissionModel& m) {
 }
 
 // Appends the wire CRC (low byte first) computed independently of CalcCrc's swap.
-QByteArray WithCrc(QByteArray frame) {
-    quint16 crc = 0xFFFF;
-    for (char c : frame) {
-        crc ^= uchar(c);
-        for (int i = 0; i < 8; ++i) {
-            crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
-        }
-    }
-    frame.append(char(crc & 0xFF));
-    frame.append(char(crc >> 8));
-    return frame;
+QByteArray WithCrc(const QByteArray& frame) {
+    return WireCrc::With(frame);
 }
 
 bool Append(QMissionModel& m, const QByteArray& bytes) {

@@ -1,3 +1,4 @@
+#include "../common/WireCrc.h"
 #include "DataPaths.h"
 #include "QBusScheduler.h"
 #include "QInverter.h"
@@ -11,17 +12,8 @@
 #include <functional>
 
 namespace {
-QByteArray WithCrc(QByteArray frame) {
-    quint16 crc = 0xFFFF;
-    for (char c : frame) {
-        crc ^= uchar(c);
-        for (int i = 0; i < 8; ++i) {
-            crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
-        }
-    }
-    frame.append(char(crc & 0xFF));
-    frame.append(char(crc >> 8));
-    return frame;
+QByteArray WithCrc(const QByteArray& frame) {
+    return WireCrc::With(frame);
 }
 
 // A normal reply to a request: zeros for a read, the echo for a write.

@@ -1,3 +1,4 @@
+#include "../common/WireCrc.h"
 #include "DataPaths.h"
 #include "QBusScheduler.h"
 #include "QInverter.h"
@@ -20,18 +21,7 @@ class TestSerialLink : public QObject {
     QString m_strProgramEnd;
     QString m_strBusEnd;
 
-    static QByteArray WithCrc(QByteArray frame) {
-        quint16 crc = 0xFFFF;
-        for (char c : frame) {
-            crc ^= uchar(c);
-            for (int i = 0; i < 8; ++i) {
-                crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
-            }
-        }
-        frame.append(char(crc & 0xFF));
-        frame.append(char(crc >> 8));
-        return frame;
-    }
+    static QByteArray WithCrc(const QByteArray& frame) { return WireCrc::With(frame); }
 
 private slots:
     void initTestCase() {

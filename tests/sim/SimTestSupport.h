@@ -3,6 +3,8 @@
 // Helpers of the simulator tests: frames built from the protocol's tables with
 // a CRC of our own, the simulator as a child process, and a TCP master.
 
+#include "../common/WireCrc.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,17 +20,7 @@ namespace SimTest {
 
 // CRC-16/Modbus written out bit by bit (start 0xFFFF, polynomial 0xA001), low byte first on the wire.
 inline QByteArray Crc(const QByteArray& bytes) {
-    quint16 crc = 0xFFFF;
-    for (const char c : bytes) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
-        }
-    }
-    QByteArray out;
-    out.append(char(crc & 0xFF));
-    out.append(char(crc >> 8));
-    return out;
+    return WireCrc::Bytes(bytes);
 }
 
 inline bool CrcOk(const QByteArray& frame) {

@@ -1,5 +1,6 @@
 // Framing of the bus byte stream: pieces, bursts, noise, truncation, floods.
 
+#include "../common/WireCrc.h"
 #include "RtuFrameCodec.h"
 
 #include <QRandomGenerator>
@@ -8,14 +9,7 @@
 namespace {
 // Frames written out from the protocol tables, CRC as documented (low byte first).
 QByteArray WithCrc(const QByteArray& body) {
-    quint16 crc = 0xFFFF;
-    for (const char c : body) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
-        }
-    }
-    return body + QByteArray(1, char(crc & 0xFF)) + QByteArray(1, char(crc >> 8));
+    return WireCrc::With(body);
 }
 
 const QByteArray kRead = WithCrc(QByteArray::fromHex("0103169e0014"));
