@@ -11,17 +11,7 @@ QGrid::QGrid(QWidget* parent) : QWidget(parent) {
 }
 
 QGrid::~QGrid() {
-    QGridItem::DeleteAllSelect();
-    for (QGridItem* head : std::as_const(m_HeadList)) {
-        QGridItem* cell = head->GetDown();
-        while (cell != head) {
-            QGridItem* next = cell->GetDown();
-            delete cell;
-            cell = next;
-        }
-        head->SetDown(head);
-        head->SetUp(head);
-    }
+    DeleteCells();
     qDeleteAll(m_HeadList);
     m_HeadList.clear();
 }
@@ -113,6 +103,14 @@ void QGrid::DeleteItem(int row) {
 }
 
 void QGrid::Clear() {
+    DeleteCells();
+    m_nRows = 0;
+    CalcSize();
+    update();
+}
+
+// Empties every column's ring back to its head cell.
+void QGrid::DeleteCells() {
     QGridItem::DeleteAllSelect();
     for (QGridItem* head : std::as_const(m_HeadList)) {
         QGridItem* cell = head->GetDown();
@@ -124,9 +122,6 @@ void QGrid::Clear() {
         head->SetDown(head);
         head->SetUp(head);
     }
-    m_nRows = 0;
-    CalcSize();
-    update();
 }
 
 void QGrid::SetWidth(int width) {

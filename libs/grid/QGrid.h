@@ -44,6 +44,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void DeleteCells();
+
     QList<QGridItem*> m_HeadList;
     QList<int> m_WidthList;
     int m_nRows = 0;
