@@ -39,6 +39,25 @@ void QBusScheduler::SetAction(const QString& text) {
     emit ConnectActionChanged(text);
 }
 
+// The texts of the link's state are kept as the step that writes them, so that a
+// change of language can write them again in the new language.
+void QBusScheduler::ShowLinkTexts(std::function<void()> texts) {
+    m_LinkTexts = std::move(texts);
+    m_LinkTexts();
+}
+
+void QBusScheduler::RetranslateTexts() {
+    if (m_LinkTexts) {
+        m_LinkTexts();
+    }
+}
+
+// The converter as the link texts name it: "address(port)".
+QString QBusScheduler::ServerText() const {
+    const QSystemSettings& s = m_pPlant->Settings();
+    return s.IPAddress() + "(" + QString::number(s.IPNumber()) + ")";
+}
+
 void QBusScheduler::ShowMessage(const QString& text) {
     if (m_Message) {
         m_Message(text);
@@ -339,9 +358,10 @@ void QBusScheduler::OpenSerialLink() {
     }
     m_pSerial = port;
     connect(m_pSerial, &QWin_Serial::readyRead, this, &QBusScheduler::slotCOM_readData);
-    SetStatus(m_pSerial->SerialName() + QCoreApplication::translate("MainWindow", "(9600,8,0,1) is open!"),
-              true);
-    SetAction(QCoreApplication::translate("MainWindow", "Close the serial port"));
+    ShowLinkTexts([this, name = m_pSerial->SerialName()] {
+        SetStatus(name + QCoreApplication::translate("MainWindow", "(9600,8,0,1) is open!"), true);
+        SetAction(QCoreApplication::translate("MainWindow", "Close the serial port"));
+    });
     m_bLinkOpen = true;
 }
 
@@ -353,10 +373,10 @@ void QBusScheduler::CloseSerialLink() {
         m_pSerial = nullptr;
     }
     const QSystemSettings& s = m_pPlant->Settings();
-    SetStatus(QString::asprintf("Com%d (%d,8,0,1)", s.ComNumber(), s.BaudRate()) +
-                  QCoreApplication::translate("MainWindow", "is closed!"),
-              false);
-    SetAction(QCoreApplication::translate("MainWindow", "Open the serial port"));
+    ShowLinkTexts([this, port = QString::asprintf("Com%d (%d,8,0,1)", s.ComNumber(), s.BaudRate())] {
+        SetStatus(port + QCoreApplication::translate("MainWindow", "is closed!"), false);
+        SetAction(QCoreApplication::translate("MainWindow", "Open the serial port"));
+    });
     m_bLinkOpen = false;
     AllInvertersOffline();
 }
@@ -381,11 +401,10 @@ void QBusScheduler::OpenTcpLink(bool showErrors) {
 }
 
 void QBusScheduler::slotTCP_connect() {
-    const QSystemSettings& s = m_pPlant->Settings();
-    SetStatus(s.IPAddress() + "(" + QString::number(s.IPNumber()) + ")" +
-                  QCoreApplication::translate("MainWindow", "On-line!"),
-              true);
-    SetAction(QCoreApplication::translate("MainWindow", "Disconnect"));
+    ShowLinkTexts([this, server = ServerText()] {
+        SetStatus(server + QCoreApplication::translate("MainWindow", "On-line!"), true);
+        SetAction(QCoreApplication::translate("MainWindow", "Disconnect"));
+    });
     m_bLinkOpen = true;
 }
 
@@ -407,11 +426,10 @@ void QBusScheduler::CloseTcpLink() {
 }
 
 void QBusScheduler::LinkLost() {
-    const QSystemSettings& s = m_pPlant->Settings();
-    SetStatus(s.IPAddress() + "(" + QString::number(s.IPNumber()) + ")" +
-                  QCoreApplication::translate("MainWindow", "not online!"),
-              false);
-    SetAction(QCoreApplication::translate("MainWindow", "Connect to server"));
+    ShowLinkTexts([this, server = ServerText()] {
+        SetStatus(server + QCoreApplication::translate("MainWindow", "not online!"), false);
+        SetAction(QCoreApplication::translate("MainWindow", "Connect to server"));
+    });
     m_bLinkOpen = false;
     AllInvertersOffline();
 }
@@ -430,8 +448,10 @@ void QBusScheduler::OpenGprsLink() {
     }
     m_pGprsServer = server;
     connect(m_pGprsServer, &QTcpServer::newConnection, this, &QBusScheduler::slotTCPServer_connect);
-    SetStatus(QCoreApplication::translate("MainWindow", "waiting"), false);
-    SetAction(QCoreApplication::translate("MainWindow", "Close GPRS server"));
+    ShowLinkTexts([this] {
+        SetStatus(QCoreApplication::translate("MainWindow", "waiting"), false);
+        SetAction(QCoreApplication::translate("MainWindow", "Close GPRS server"));
+    });
     m_bAccepting = true;
     m_bLinkOpen = true;
     m_nWaitingCounter = 0;
@@ -451,7 +471,7 @@ void QBusScheduler::slotTCPServer_connect() {
     const quint32 ip = conn->peerAddress().toIPv4Address();
     const QString peer = QString::asprintf("%d.%d.%d.%d:%d", (ip >> 24) & 0xFF, (ip >> 16) & 0xFF,
                                            (ip >> 8) & 0xFF, ip & 0xFF, conn->peerPort());
-    SetStatus("GPRS(" + peer + ")!", true);
+    ShowLinkTexts([this, peer] { SetStatus("GPRS(" + peer + ")!", true); });
     connect(m_pGprsConn, &QTcpSocket::readyRead, this, &QBusScheduler::slotTCPClient_readData);
     connect(m_pGprsConn, &QTcpSocket::disconnected, this, &QBusScheduler::slotTCPServer_disconnect);
 }
@@ -463,8 +483,10 @@ void QBusScheduler::slotTCPServer_disconnect() {
         m_pGprsConn->deleteLater();
         m_pGprsConn = nullptr;
     }
-    SetStatus(QCoreApplication::translate("MainWindow", "waiting"), false,
-              QCoreApplication::translate("MainWindow", "waiting!"));
+    ShowLinkTexts([this] {
+        SetStatus(QCoreApplication::translate("MainWindow", "waiting"), false,
+                  QCoreApplication::translate("MainWindow", "waiting!"));
+    });
     m_bAccepting = true;
 }
 
@@ -480,11 +502,12 @@ void QBusScheduler::CloseGprsLink() {
         m_pGprsServer->deleteLater();
         m_pGprsServer = nullptr;
     }
-    SetStatus(QCoreApplication::translate("MainWindow", "GPRS server") + "(" +
-                  m_pPlant->GetSystemValue(QStringLiteral("GPRS_Number")) + ")" +
-                  QCoreApplication::translate("MainWindow", "is closed!"),
-              false);
-    SetAction(QCoreApplication::translate("MainWindow", "Open server"));
+    ShowLinkTexts([this, number = m_pPlant->GetSystemValue(QStringLiteral("GPRS_Number"))] {
+        SetStatus(QCoreApplication::translate("MainWindow", "GPRS server") + "(" + number + ")" +
+                      QCoreApplication::translate("MainWindow", "is closed!"),
+                  false);
+        SetAction(QCoreApplication::translate("MainWindow", "Open server"));
+    });
     m_bLinkOpen = false;
     m_bAccepting = false;
     AllInvertersOffline();

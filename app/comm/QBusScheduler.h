@@ -65,6 +65,8 @@ public:
     void ApplyCommunicate(const CommunicateChoice& choice);
     // One flash tick while the GPRS server waits for its modem.
     void OnWaitingAnimation();
+    // Writes the link's status and action texts again in the current language.
+    void RetranslateTexts();
     // Forgets the mission if it is the one in flight (its owner is deleting it).
     void SetMissionDoing(QMissionModel* mission);
     // Removes an inverter now, or marks it for removal when its mission is in flight.
@@ -118,6 +120,8 @@ private:
     void SetStatus(const QString& text, bool connected, const QString& miniText);
     void SetStatus(const QString& text, bool connected) { SetStatus(text, connected, text); }
     void SetAction(const QString& text);
+    void ShowLinkTexts(std::function<void()> texts);
+    QString ServerText() const;
     void ShowMessage(const QString& text);
     void AllInvertersOffline();
     void LinkLost();
@@ -154,4 +158,5 @@ private:
     bool m_bStatusConnected = false;
     QString m_strMiniStatus;
     QString m_strAction;
+    std::function<void()> m_LinkTexts;
 };

@@ -379,6 +379,7 @@ void MainWindow::ChangeLanguage(int index) {
     m_pPage2->Retranslate();
     m_pPage3->Retranslate();
     m_pMiniWindow->Retranslate();
+    m_pBus->RetranslateTexts();
 }
 
 // --- title line and timers

@@ -414,6 +414,11 @@ void TestMainWindow::languageChangeRetranslatesWindow() {
     QCOMPARE(window.findChild<QMyButton*>(QStringLiteral("MenuHelpBtn"))->text(), QStringLiteral("帮助"));
     QVERIFY(window.TitleText().startsWith(QStringLiteral("当前用户：")));
     QVERIFY(window.TitleText().contains(QStringLiteral("登录时长：")));
+    // The link's texts were written in English when the link was tried at start.
+    const QString action = window.Bus()->ConnectActionText();
+    QVERIFY(!action.isEmpty());
+    QVERIFY(action.contains(QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]"))));
+    QVERIFY(window.Bus()->StatusText().contains(QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]"))));
     QCoreApplication::removeTranslator(&chinese);
     window.ChangeLanguage(3); // Italian, as far as its file was installed: none here
     QCOMPARE(window.System().GetSystemValue(QStringLiteral("language")), QStringLiteral("Italian"));
