@@ -55,7 +55,7 @@ QStringList EventLines(int kind, const QString& argument) {
                 QCoreApplication::translate("QInverter", "      Inverter ") +
                     QCoreApplication::translate("QInverter", argument.toUtf8().constData())};
     case 2:
-        return {QCoreApplication::translate("QInverter", "   Fault began!"),
+        return {QEventLog::FaultBeganLine(),
                 QCoreApplication::translate("QInverter", "      The fault code: ") + argument};
     case 3:
         return {QCoreApplication::translate("QInverter", "   Fault end!"),
@@ -114,9 +114,21 @@ void QEventLog::LogEvent(const QInverter* owner, int kind, const QString& argume
     }
 }
 
+const char* const QEventLog::FaultBeganText = QT_TRANSLATE_NOOP("QInverter", "   Fault began!");
+
+QString QEventLog::FaultBeganLine() {
+    return QCoreApplication::translate("QInverter", FaultBeganText);
+}
+
 void QEventLog::SetListener(LogListener listener, void* context) {
     Listener().m_Listener = std::move(listener);
     Listener().m_pContext = context;
+}
+
+void QEventLog::RemoveListener(void* context) {
+    if (Listener().m_pContext == context) {
+        Listener() = ListenerSlot();
+    }
 }
 
 void QEventLog::SetCurrentInverter(const QInverter* inverter) {

@@ -13,6 +13,11 @@ using LogListener = std::function<void(const QString& line, void* context)>;
 class QEventLog {
 public:
     static constexpr int MaxLines = 100;
+    // The line that opens a fault's beginning (kind 2), before translation (context
+    // "QInverter"); the status page reloads its fault records when it arrives.
+    static const char* const FaultBeganText;
+    // FaultBeganText in the current language, as the listener receives it.
+    static QString FaultBeganLine();
 
     // Appends the lines of one event (time stamp first); kinds without text
     // only pass undelivered lines on when owner is the current inverter.
@@ -26,6 +31,8 @@ public:
     // Process-wide: the listener (the status page) and the inverter selected in
     // the browser, whose lines reach the listener.
     static void SetListener(LogListener listener, void* context);
+    // Removes the listener if it is still the one installed with this context.
+    static void RemoveListener(void* context);
     static void SetCurrentInverter(const QInverter* inverter);
     static const QInverter* CurrentInverter();
 

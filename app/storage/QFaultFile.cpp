@@ -71,10 +71,14 @@ bool QFaultFile::AppendRecord(const QInverter& inverter, qint32 code) {
     return file.seek(whole) && file.write(record) == RecordSize && file.flush();
 }
 
-QVector<QFaultRecord> QFaultFile::ReadRecords(int address) {
+QVector<QFaultRecord> QFaultFile::ReadRecords(int address, bool* readable) {
     QVector<QFaultRecord> records;
     QByteArray bytes;
-    if (!BinaryFile::ReadAll(FilePath(), &bytes)) {
+    const bool read = BinaryFile::ReadAll(FilePath(), &bytes);
+    if (readable) {
+        *readable = read;
+    }
+    if (!read) {
         return records;
     }
     for (qint64 offset = 0; offset + RecordSize <= bytes.size(); offset += RecordSize) {
@@ -111,9 +115,7 @@ bool QFaultFile::DeleteRecords(int address, int row) {
     if (!removed) {
         return false;
     }
-    // A partial record at the end is not a record of anyone; deleting one row keeps it as it was.
-    if (row != 0) {
-        kept.append(bytes.constData() + offset, bytes.size() - offset);
-    }
+    // A partial record at the end belongs to no one yet: a delete neither shows nor drops it.
+    kept.append(bytes.constData() + offset, bytes.size() - offset);
     return BinaryFile::WriteAtomically(FilePath(), kept);
 }

@@ -26,8 +26,10 @@ public:
     // Appends a record for the inverter with the current date and time.
     static bool AppendRecord(const QInverter& inverter, qint32 code);
     // The records of one address in file order; a partial record at the end is ignored.
-    static QVector<QFaultRecord> ReadRecords(int address);
+    // readable (when given) tells whether the file could be read at all.
+    static QVector<QFaultRecord> ReadRecords(int address, bool* readable = nullptr);
     // Removes the row-th (1-based) record of the address, or all of its records (row 0).
-    // True when something was removed and the file rewritten (atomically).
+    // True when something was removed and the file rewritten (atomically). Every other
+    // record keeps its place, and so does a partial record at the end.
     static bool DeleteRecords(int address, int row);
 };

@@ -172,6 +172,22 @@ private slots:
         QCOMPARE(inverter.EventLog().Delivered(), 0);
         QCOMPARE(inverter.EventLog().Lines().size(), 2);
     }
+
+    void aListenerIsRemovedOnlyByItsOwnContext() {
+        Received first;
+        Received second;
+        QInverter inverter;
+        QEventLog::SetCurrentInverter(&inverter);
+        QEventLog::SetListener(Collect, &first);
+        QEventLog::SetListener(Collect, &second); // a newer page took over
+        QEventLog::RemoveListener(&first);        // the older one goes away
+        inverter.LogEvent(4);
+        QCOMPARE(second.lines.size(), 2);
+        QEventLog::RemoveListener(&second);
+        inverter.LogEvent(4);
+        QCOMPARE(second.lines.size(), 2);
+        QVERIFY(first.lines.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEventLog)

@@ -138,6 +138,37 @@ private slots:
         QCOMPARE(ReadFile(FaultPath()), b1 + b2);
     }
 
+    void deletesKeepAPartialLastRecord_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("keptRecords"); // of a1 b1 a2, which ones stay (bit per record)
+        QTest::newRow("second row") << 2 << 0b011;
+        QTest::newRow("first row") << 1 << 0b110;
+        QTest::newRow("all rows") << 0 << 0b010;
+    }
+    void deletesKeepAPartialLastRecord() {
+        QFETCH(int, row);
+        QFETCH(int, keptRecords);
+        const QByteArray records[3] = {Record(3, 0xA001, 1, 1, 1), Record(4, 0xA002, 2, 2, 2),
+                                       Record(3, 0xA003, 3, 3, 3)};
+        const QByteArray tail = Record(3, 0xA004, 4, 4, 4).left(57);
+        QVERIFY(WriteFile(FaultPath(), records[0] + records[1] + records[2] + tail));
+        QVERIFY(QFaultFile::DeleteRecords(3, row));
+        QByteArray expected;
+        for (int i = 0; i < 3; ++i) {
+            if (keptRecords & (1 << i)) {
+                expected += records[i];
+            }
+        }
+        QCOMPARE(ReadFile(FaultPath()), expected + tail);
+        bool readable = false;
+        QCOMPARE(QFaultFile::ReadRecords(3, &readable).size(),
+                 keptRecords == 0b011 || keptRecords == 0b110 ? 1 : 0);
+        QVERIFY(readable);
+        QVERIFY(QFile::remove(FaultPath()));
+        QVERIFY(QFaultFile::ReadRecords(3, &readable).isEmpty());
+        QVERIFY(!readable);
+    }
+
     void randomAndOversizedFilesAreReadSafely_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("random 1000") << RandomBytes(1000, 11);
