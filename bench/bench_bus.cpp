@@ -46,7 +46,6 @@ int Poll(const QString& device, int inverters, int seconds, int warmup) {
     QTemporaryDir dir;
     DataPaths::SetDataDir(dir.path());
     QSystemModel plant;
-    plant.Settings().SetFilePath(dir.filePath("system.dat"));
     plant.SetSystemValue("CommunicationType", "0", false);
     plant.SetSystemValue("Com_device", device, false);
     QBusScheduler bus(&plant);
@@ -112,7 +111,6 @@ int Tick(int inverters) {
     QTemporaryDir dir;
     DataPaths::SetDataDir(dir.path());
     QSystemModel plant;
-    plant.Settings().SetFilePath(dir.filePath("system.dat"));
     // A TCP link to a local sink that never answers: the tick has a link to write on.
     QTcpServer sink;
     sink.listen(QHostAddress::LocalHost, 0);

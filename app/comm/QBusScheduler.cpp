@@ -269,10 +269,7 @@ void QBusScheduler::WriteFrame(const uchar* bytes, int length) {
 }
 
 void QBusScheduler::AllInvertersOffline() {
-    for (QInverter* inverter : m_pPlant->Inverters()) {
-        inverter->SetCommState(CommOffline);
-        inverter->MissionList().SetEnabled(false);
-    }
+    m_pPlant->TakeBusOffline();
 }
 
 void QBusScheduler::OpenConfiguredLink() {

@@ -1,19 +1,13 @@
 #include "QInverter.h"
 
-#include "DataPaths.h"
-#include "QDayLogFiles.h"
-#include "QFaultFile.h"
 #include "QFaultTable.h"
-#include "QGenerationStore.h"
-#include "QMinuteFiles.h"
+#include "QInverterListener.h"
 #include "QMissionModel.h"
 #include "QTreeEntry.h"
 #include "ReplyErrors.h"
 #include "SystemClock.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <cstring>
 
 namespace {
@@ -104,9 +98,52 @@ enum SettingCode {
     CodeLogoff = 4893,
 };
 
-constexpr int kLogonItem = 33;
-constexpr int kStatusItem = 32;
+constexpr int kLogonItem = LogonState;
+constexpr int kStatusItem = OperatingStatus;
 constexpr int kUserLabelBytes = 32;
+
+// What a one-shot mission was, for the line that says it was not delivered.
+const char* const kCommandTexts[][2] = {
+    {"18", QT_TRANSLATE_NOOP("QInverter", "Set the inverter's clock")},
+    {"19", QT_TRANSLATE_NOOP("QInverter", "Set the inverter's language")},
+    {"20", QT_TRANSLATE_NOOP("QInverter", "Set the monetary unit")},
+    {"21", QT_TRANSLATE_NOOP("QInverter", "Set the price")},
+    {"22", QT_TRANSLATE_NOOP("QInverter", "Set the max output power")},
+    {"23", QT_TRANSLATE_NOOP("QInverter", "Switch on or off")},
+    {"24", QT_TRANSLATE_NOOP("QInverter", "Reset")},
+    {"25", QT_TRANSLATE_NOOP("QInverter", "Factory reset")},
+    {"27", QT_TRANSLATE_NOOP("QInverter", "Set the user label")},
+    {"28", QT_TRANSLATE_NOOP("QInverter", "Clear the statistics")},
+    {"29", QT_TRANSLATE_NOOP("QInverter", "Set tariff period 1")},
+    {"30", QT_TRANSLATE_NOOP("QInverter", "Set tariff period 2")},
+    {"31", QT_TRANSLATE_NOOP("QInverter", "Set the inverter password")},
+    {"4892", QT_TRANSLATE_NOOP("QInverter", "Logon")},
+    {"4893", QT_TRANSLATE_NOOP("QInverter", "Logoff")},
+};
+
+QString CommandText(const QMissionModel& mission) {
+    const QByteArray code = QByteArray::number(mission.Code());
+    for (const auto& entry : kCommandTexts) {
+        if (code == entry[0]) {
+            return QCoreApplication::translate("QInverter", entry[1]);
+        }
+    }
+    const QString reg = QString::asprintf("%04X", unsigned(mission.Register()));
+    if (mission.Kind() == MissionOnceWrite || mission.Kind() == MissionPollWrite) {
+        return QCoreApplication::translate("QInverter", "Write %1 registers from %2")
+            .arg(mission.RegisterCount())
+            .arg(reg);
+    }
+    return QCoreApplication::translate("QInverter", "Read %1 registers from %2")
+        .arg(mission.RegisterCount())
+        .arg(reg);
+}
+
+// The identity reads are queued once per inverter; when they are dropped they
+// must be queued again.
+bool IsIdentityRead(int code) {
+    return code == SerialTextRead || code == SecondTextRead || code == ProductionRead;
+}
 
 qint32 TimeWord(const QTime& time) {
     return time.hour() * 65536 + time.minute() * 256 + time.second();
@@ -139,6 +176,7 @@ private:
 
 struct ReplyHookState {
     QReplyHook::Hook hook;
+    QReplyHook::DropHook dropHook;
     int target = 5;
 };
 
@@ -162,16 +200,29 @@ QInverter::QInverter() {
             value = -1;
         }
     }
-    for (int i = 0; i < HourSlots; ++i) {
-        m_nHourFirst[i] = -1;
-        m_nHourLast[i] = -1;
-    }
 }
 
 QInverter::~QInverter() {
-    // An inverter that never got a name has no folder to keep its alarm slots in.
-    if (!m_strName.isEmpty()) {
-        SaveAlarmFile();
+    qDeleteAll(m_Dropped);
+}
+
+void QInverter::AddListener(QInverterListener* listener) {
+    if (listener && !m_Listeners.contains(listener)) {
+        m_Listeners.append(listener);
+    }
+}
+
+void QInverter::RemoveListener(QInverterListener* listener) {
+    m_Listeners.removeAll(listener);
+}
+
+// A copy of the list: a listener may add or remove listeners while it is told.
+template <typename Call> void QInverter::Tell(Call call) {
+    const QList<QInverterListener*> listeners = m_Listeners;
+    for (QInverterListener* listener : listeners) {
+        if (m_Listeners.contains(listener)) {
+            call(*listener);
+        }
     }
 }
 
@@ -224,31 +275,23 @@ void QInverter::SetName(const QString& name) {
         // An empty name would put the inverter's files into the data folder itself.
         return;
     }
-    if (m_strName.isEmpty()) {
-        m_strName = name;
-        LoadAlarmFile();
-        LoadHourFile();
-        PurgeDayLogs();
-        return;
-    }
     const QString oldName = m_strName;
-    SaveAlarmFile();
-    const QString oldDir = DataPaths::InverterDir(oldName);
-    const QString newDir = DataPaths::InverterDir(name);
-    // Never move onto an existing folder: its content would be lost or mixed.
-    // When the move is impossible the old folder stays where it is, untouched.
-    if (QFileInfo::exists(oldDir) && !QFileInfo::exists(newDir)) {
-        QDir().rename(oldDir, newDir);
+    if (!oldName.isEmpty()) {
+        bool accepted = true;
+        Tell([&](QInverterListener& l) { accepted = accepted && l.OnRenaming(*this, name); });
+        if (!accepted) {
+            return;
+        }
     }
     m_strName = name;
-    LogEvent(0, oldName + QLatin1Char('/') + name);
+    if (!oldName.isEmpty()) {
+        LogEvent(EventRename, oldName + QLatin1Char('/') + name);
+    }
+    Tell([&](QInverterListener& l) { l.OnRenamed(*this, oldName); });
 }
 
 void QInverter::SetAddress(int address) {
     m_nAddress = address & 0xFF;
-    if (m_nAddress != AnalogAddress) {
-        m_DataWriter.OpenFile(m_nAddress);
-    }
     m_MissionList.BuildPollMissions(m_nAddress);
 }
 
@@ -258,6 +301,11 @@ void QInverter::SetCommState(int state) {
     m_nRetry = 0;
     const int oldState = m_nCommState;
     QString logText;
+    if (state != CommOffline) {
+        // A mission of this inverter is on its way: none of the dropped ones is in flight any more.
+        qDeleteAll(m_Dropped);
+        m_Dropped.clear();
+    }
     if (state == CommOnline) {
         if (oldState == CommConnecting) {
             logText = QCoreApplication::translate("QInverter", kAlreadyConnected);
@@ -266,9 +314,6 @@ void QInverter::SetCommState(int state) {
         if (m_pTreeEntry) {
             m_pTreeEntry->SetConnect(true);
             m_pTreeEntry->SetNormal(true);
-        }
-        if (oldState != CommOnline) {
-            WriteConnectRow(true);
         }
     } else if (state == CommOffline) {
         if (oldState == CommOnline) {
@@ -280,13 +325,35 @@ void QInverter::SetCommState(int state) {
             m_pTreeEntry->SetNormal(false);
         }
         m_bDataValid = 0;
-        if (oldState == CommOnline) {
-            WriteConnectRow(false);
-        }
     }
     m_nCommState = state;
     if (!logText.isEmpty()) {
-        LogEvent(1, logText);
+        LogEvent(EventCommStatus, logText);
+    }
+    if (state != oldState) {
+        Tell([&](QInverterListener& l) { l.OnCommStateChanged(*this, oldState, state); });
+    }
+    if (state == CommOffline) {
+        DropOneShotMissions();
+    }
+}
+
+void QInverter::DropOneShotMissions() {
+    // A write or read asked for once would otherwise wait in the list and run
+    // whenever the inverter answers again, possibly days later.
+    const QList<QMissionModel*> missions = m_MissionList.Missions();
+    for (QMissionModel* mission : missions) {
+        if (!mission->IsOneShot()) {
+            continue;
+        }
+        m_MissionList.RemoveMission(mission);
+        m_Dropped.append(mission);
+        if (IsIdentityRead(mission->Code())) {
+            m_bIdentityDone = 0; // asked for again with the next model reply
+        }
+        LogEvent(EventNotDelivered, CommandText(*mission));
+        QReplyHook::CallDropped(mission);
+        Tell([&](QInverterListener& l) { l.OnMissionDropped(*this, *mission); });
     }
 }
 
@@ -309,13 +376,18 @@ void QInverter::SetItem(int index, qint32 value) {
         SetStatus(value);
         return;
     }
-    const QTime now = SystemClock::CurrentTime();
+    const QDateTime moment = SystemClock::Now();
+    const QTime now = moment.time();
     QItemRecord& item = m_Items[index];
     item.Write(value);
     item.m_nTime = TimeWord(now);
-    const int series = index == 0 ? 0 : index == 1 ? 1 : index == 20 ? 2 : -1;
+    const int series = index == InputPower ? 0 : index == OutputPower ? 1 : index == TodayEnergy ? 2 : -1;
     if (series >= 0) {
+        BeginDay(moment.date());
         SetMinuteValue(series, now.hour() * 60 + now.minute(), value);
+    }
+    if (index == TodayEnergy) {
+        m_EnergyDay = moment.date();
     }
 }
 
@@ -324,7 +396,7 @@ void QInverter::SetStatus(qint32 value) {
     QItemRecord& item = m_Items[kStatusItem];
     const qint32 old = item.m_nValue;
     if (status != old && status != 0 && old != 0) {
-        LogEvent(9, StatusName(old) + QLatin1Char('/') + StatusName(status));
+        LogEvent(EventStatusChange, StatusName(old) + QLatin1Char('/') + StatusName(status));
     }
     item.Write(status);
     item.m_nTime = TimeWord(SystemClock::CurrentTime());
@@ -359,16 +431,23 @@ void QInverter::SetMinuteValue(int series, int minute, qint32 value) {
     m_Minutes[series][minute] = (value < -1 || value > 500000) ? -1 : value;
 }
 
-void QInverter::SetHourFirst(int slot, qint32 value) {
-    if (slot >= 0 && slot < HourSlots) {
-        m_nHourFirst[slot] = value;
+void QInverter::BeginDay(const QDate& day) {
+    if (day == m_HistoryDay) {
+        return;
     }
+    // Yesterday's samples would otherwise show as today's for the minutes not reached yet.
+    if (m_HistoryDay.isValid()) {
+        for (auto& series : m_Minutes) {
+            for (qint32& value : series) {
+                value = -1;
+            }
+        }
+    }
+    m_HistoryDay = day;
 }
 
-void QInverter::SetHourLast(int slot, qint32 value) {
-    if (slot >= 0 && slot < HourSlots) {
-        m_nHourLast[slot] = value;
-    }
+qint32 QInverter::EnergyOfToday(const QDate& today) const {
+    return m_EnergyDay == today ? m_Items[TodayEnergy].m_nValue : 0;
 }
 
 // ---------------------------------------------------------------- faults
@@ -391,65 +470,29 @@ void QInverter::UpdateFaultSlot(int slot, const QItemRecord& record) {
     if (code == current.m_nValue) {
         return;
     }
+    const qint32 ended = current.m_nValue;
+    if (ended != 0) {
+        LogEvent(EventFaultEnded, QString::asprintf("%04X", uint(ended)));
+    }
+    if (code != 0 && FaultName(code).isEmpty()) {
+        // Words without a known fault are no fault at all.
+        current = QItemRecord();
+    } else {
+        current = record;
+    }
+    if (ended != 0) {
+        Tell([&](QInverterListener& l) { l.OnFaultEnded(*this, slot, ended); });
+    }
     if (current.m_nValue != 0) {
-        LogEvent(3, QString::asprintf("%04X", uint(current.m_nValue)));
+        Tell([&](QInverterListener& l) { l.OnFaultBegan(*this, slot, code); });
+        LogEvent(EventFaultBegan, QString::asprintf("%04X", uint(code)));
     }
-    if (code != 0) {
-        if (m_nAlarm[slot] != quint16(code)) {
-            if (FaultName(code).isEmpty()) {
-                // Words without a known fault are no fault at all.
-                m_nAlarm[slot] = 0;
-                current = QItemRecord();
-                return;
-            }
-            QFaultFile::AppendRecord(*this, code);
-        }
-        LogEvent(2, QString::asprintf("%04X", uint(code)));
-    }
-    m_nAlarm[slot] = quint16(code);
-    current = record;
 }
 
-// ---------------------------------------------------------------- files and event log
+// ---------------------------------------------------------------- event log
 
 void QInverter::LogEvent(int kind, const QString& argument) {
     m_EventLog.LogEvent(this, kind, argument);
-}
-
-void QInverter::WriteDayRow() {
-    QDayLogFiles::WriteDayRow(*this);
-}
-
-void QInverter::WriteConnectRow(bool connected) {
-    QDayLogFiles::WriteConnectRow(*this, connected);
-}
-
-void QInverter::UpdateHourFile() {
-    QDayLogFiles::UpdateHourFile(*this);
-}
-
-void QInverter::LoadHourFile() {
-    QDayLogFiles::LoadHourFile(*this);
-}
-
-void QInverter::SaveAlarmFile() const {
-    QDayLogFiles::SaveAlarmFile(*this);
-}
-
-void QInverter::LoadAlarmFile() {
-    QDayLogFiles::LoadAlarmFile(*this);
-}
-
-void QInverter::PurgeDayLogs() const {
-    QDayLogFiles::PurgeDayLogs(*this);
-}
-
-void QInverter::SaveMinuteRecord() {
-    QMinuteFiles::SaveMinuteRecord(*this);
-}
-
-void QInverter::LoadTodayMinutes() {
-    QMinuteFiles::LoadTodayMinutes(*this);
 }
 
 // ---------------------------------------------------------------- setting writes
@@ -508,13 +551,13 @@ void QInverter::SetMonetaryUnit(char code) {
 
 void QInverter::SetPrice(int value) {
     if (QueueWriteWord(0x1303, quint16(value), CodeSetPrice)) {
-        SetItem(30, value);
+        SetItem(PriceSetting, value);
     }
 }
 
 void QInverter::SetMaxOutputPower(int value) {
     if (QueueWriteWord(0x131E, quint16(value), CodeSetMaxPower)) {
-        SetItem(31, value);
+        SetItem(MaxOutputSetting, value);
     }
 }
 
@@ -577,8 +620,8 @@ void QInverter::SetClock(int date, int time) {
         uchar((time >> 16) & 0xFF), uchar((time >> 8) & 0xFF), uchar(time & 0xFF), 0,
     };
     if (QueueWrite(0x1678, 4, data, CodeSetClock)) {
-        SetItem(28, date);
-        SetItem(27, time);
+        SetItem(ClockDate, date);
+        SetItem(ClockTime, time);
     }
 }
 
@@ -608,145 +651,150 @@ void QInverter::HandleReply(QMissionModel* mission, QInverter* inverter) {
         (code >= CodeSetUserLabel && code <= CodeSetPassword)) {
         if (function == 0x10) {
             QPlantEvents::Instance().PostSetSuccess();
-            inverter->LogEvent(code + 1000, QString());
+            inverter->LogEvent(EventSettingWritten + code, QString());
         }
         return;
     }
-    if (function == 0x03) {
-        inverter->DecodeRead(mission);
+    if (function == 0x03 && inverter->DecodeRead(mission)) {
+        inverter->Tell([&](QInverterListener& l) { l.OnReplyDecoded(*inverter, code); });
     }
 }
 
-void QInverter::DecodeRead(const QMissionModel* mission) {
+bool QInverter::DecodeRead(const QMissionModel* mission) {
     const ReplyData d(mission);
     const int code = mission->Code();
     // A reply shorter than its code's layout (a mission built elsewhere with
     // fewer registers) is not decoded: its missing part would be stale bytes.
     auto has = [&d](int registers) { return d.Registers() >= registers; };
+    const int block = code / StatBlockStep;
 
-    if (code % 10000 == 15 && code / 10000 <= 7) {
-        const int n = code / 10000;
+    if (code % StatBlockStep == DayStatsRead && block < DayStatBlocks) {
         if (!has(8)) {
-            return;
+            return false;
         }
         for (int i = 0; i < 4; ++i) {
-            SetStatItem(4 * n + 12 + i, d.Reg32(2 * i));
+            SetStatItem(DayStatFirst + 4 * block + i, d.Reg32(2 * i));
         }
-        if (n == 0 || n == 7) {
-            QGenerationStore::SaveTotal(this, 2);
-        }
-        return;
+        return true;
     }
-    if (code % 10000 == 16 && code / 10000 <= 1) {
-        const int n = code / 10000;
+    if (code % StatBlockStep == MonthStatsRead && block < MonthStatBlocks) {
         if (!has(12)) {
-            return;
+            return false;
         }
         for (int i = 0; i < 6; ++i) {
-            SetStatItem(6 * n + i, d.Reg32(2 * i));
+            SetStatItem(MonthStatFirst + 6 * block + i, d.Reg32(2 * i));
         }
-        QGenerationStore::SaveTotal(this, 1);
-        return;
+        return true;
     }
     switch (code) {
-    case 0:
+    case ModelRead:
         SetModel(LookupModel(d.Text()));
-        break;
-    case 1:
-        if (has(3)) {
-            m_cLanguage = QChar(d.Byte(1));
-            m_cMonetary = QChar(d.Byte(3));
-            SetItem(30, d.Reg(2));
+        return true;
+    case SettingsRead:
+        if (!has(3)) {
+            return false;
         }
-        break;
-    case 4:
-        if (has(1)) {
-            SetItem(31, d.Reg(0));
+        m_cLanguage = QChar(d.Byte(1));
+        m_cMonetary = QChar(d.Byte(3));
+        SetItem(PriceSetting, d.Reg(2));
+        return true;
+    case MaxPowerRead:
+        if (!has(1)) {
+            return false;
         }
-        break;
-    case 9:
-        if (has(2)) {
-            SetItem(26, d.Reg32(0));
+        SetItem(MaxOutputSetting, d.Reg(0));
+        return true;
+    case PeakPowerRead:
+        if (!has(2)) {
+            return false;
         }
-        break;
-    case 10:
-        if (has(6)) {
-            SetItem(20, d.Reg32(0));
-            SetItem(22, d.Reg32(2));
-            SetItem(21, d.Reg32(4));
-            UpdateHourFile();
+        SetItem(PeakPower, d.Reg32(0));
+        return true;
+    case TodayEnergyRead:
+        if (!has(6)) {
+            return false;
         }
-        break;
-    case 11:
-        if (has(16)) {
-            SetItem(23, d.Reg32(0));
-            SetItem(25, d.Reg32(2));
-            SetItem(24, d.Reg32(4));
-            SetItem(17, d.Reg32(10));
-            SetItem(19, d.Reg32(12));
-            SetItem(18, d.Reg32(14));
-            QGenerationStore::SaveTotal(this, 0);
+        SetItem(TodayEnergy, d.Reg32(0));
+        SetItem(TodayRegister1618, d.Reg32(2));
+        SetItem(TodayRegister161A, d.Reg32(4));
+        return true;
+    case TotalsRead:
+        if (!has(16)) {
+            return false;
         }
-        break;
-    case 12:
-        if (has(14)) {
-            DecodeStatus(mission->ReplyData());
+        SetItem(YearEnergy, d.Reg32(0));
+        SetItem(YearRegister164A, d.Reg32(2));
+        SetItem(YearRegister164C, d.Reg32(4));
+        SetItem(TotalEnergy, d.Reg32(10));
+        SetItem(TotalsRegister1654, d.Reg32(12));
+        SetItem(Co2Reduction, d.Reg32(14));
+        return true;
+    case StatusRead:
+        if (!has(14)) {
+            return false;
         }
-        break;
-    case 13:
-        if (has(14)) {
-            for (int i = 0; i < 4; ++i) {
-                SetItem(2 + i, d.Reg(i));
-            }
-            for (int i = 0; i < 6; ++i) {
-                SetItem(11 + i, d.Reg(8 + i));
-            }
+        DecodeStatus(mission->ReplyData());
+        return true;
+    case StringsRead:
+        if (!has(14)) {
+            return false;
         }
-        break;
-    case 14:
-        if (has(16)) {
-            SetItem(8, d.Reg(2));
-            SetItem(29, d.Signed(3));
-            SetItem(0, d.Reg32(4));
-            SetItem(1, d.Reg32(6));
-            SetItem(6, d.Signed(8));
-            SetItem(7, d.Signed(9));
-            SetItem(9, d.Reg(14));
-            SetItem(10, d.Signed(15));
-            m_bDataValid = 1;
+        SetItem(String1Voltage, d.Reg(0));
+        SetItem(String1Current, d.Reg(1));
+        SetItem(String2Voltage, d.Reg(2));
+        SetItem(String2Current, d.Reg(3));
+        for (int i = 0; i < 6; ++i) {
+            SetItem(PhaseUVoltage + i, d.Reg(8 + i));
         }
-        break;
-    case 26:
+        return true;
+    case LiveRead:
+        if (!has(16)) {
+            return false;
+        }
+        SetItem(GridFrequency, d.Reg(2));
+        SetItem(Register16A1, d.Signed(3));
+        SetItem(InputPower, d.Reg32(4));
+        SetItem(OutputPower, d.Reg32(6));
+        SetItem(Temperature1, d.Signed(8));
+        SetItem(Temperature2, d.Signed(9));
+        SetItem(GroundResistance, d.Reg(14));
+        SetItem(LeakageCurrent, d.Signed(15));
+        m_bDataValid = 1;
+        return true;
+    case UserLabelRead:
         m_strUserLabel = d.Text();
-        break;
-    case 8448:
+        return true;
+    case SerialTextRead:
         m_strSerial = d.Text();
-        break;
-    case 8464:
+        return true;
+    case SecondTextRead:
         m_strSecond = d.Text();
-        break;
-    case 8480:
-        if (has(3)) {
-            m_strProductionDate = QString::asprintf("%d.%02d.%02d", d.Byte(0) + 2000, d.Byte(1), d.Byte(2));
-            m_strVersion = QString::asprintf("%02d.%02d", d.Byte(4), d.Byte(5));
+        return true;
+    case ProductionRead:
+        if (!has(3)) {
+            return false;
         }
-        break;
-    case 8484:
-        if (has(4)) {
-            for (int i = 0; i < 4; ++i) {
-                SetItem(34 + i, d.Reg(i));
-            }
+        m_strProductionDate = QString::asprintf("%d.%02d.%02d", d.Byte(0) + 2000, d.Byte(1), d.Byte(2));
+        m_strVersion = QString::asprintf("%02d.%02d", d.Byte(4), d.Byte(5));
+        return true;
+    case BoxVoltagesRead:
+        if (!has(4)) {
+            return false;
         }
-        break;
-    case 8488:
-        if (has(16)) {
-            for (int i = 0; i < 16; ++i) {
-                SetItem(38 + i, d.Reg(i));
-            }
+        for (int i = 0; i < 4; ++i) {
+            SetItem(BoxVoltageFirst + i, d.Reg(i));
         }
-        break;
+        return true;
+    case BoxCurrentsRead:
+        if (!has(16)) {
+            return false;
+        }
+        for (int i = 0; i < 16; ++i) {
+            SetItem(BoxCurrentFirst + i, d.Reg(i));
+        }
+        return true;
     default:
-        break;
+        return false;
     }
 }
 
@@ -766,8 +814,8 @@ void QInverter::DecodeStatus(const uchar* d) {
     if (m_pTreeEntry) {
         m_pTreeEntry->SetNormal(allClear);
     }
-    SetItem(28, d[16] * 65536 + d[17] * 256 + d[18]);
-    SetItem(27, d[20] * 65536 + d[21] * 256 + d[22]);
+    SetItem(ClockDate, d[16] * 65536 + d[17] * 256 + d[18]);
+    SetItem(ClockTime, d[20] * 65536 + d[21] * 256 + d[22]);
     SetItem(kStatusItem, d[25]);
     SetItem(kLogonItem, d[27]);
 }
@@ -784,6 +832,17 @@ void QReplyHook::SetTarget(int target) {
 
 int QReplyHook::Target() {
     return HookState().target;
+}
+
+void QReplyHook::SetDropHook(DropHook hook) {
+    HookState().dropHook = std::move(hook);
+}
+
+void QReplyHook::CallDropped(const QMissionModel* mission) {
+    const ReplyHookState& state = HookState();
+    if (mission && state.dropHook && state.target >= 0 && state.target <= 4) {
+        state.dropHook(mission, state.target);
+    }
 }
 
 void QReplyHook::Call(QMissionModel* mission) {

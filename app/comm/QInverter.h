@@ -1,14 +1,17 @@
 #pragma once
 
+#include "InverterData.h"
 #include "ModelInfo.h"
 #include "QEventLog.h"
 #include "QItemRecord.h"
 #include "QMissionList.h"
-#include "QSaveInverterData.h"
 
+#include <QDate>
+#include <QList>
 #include <QString>
 #include <functional>
 
+class QInverterListener;
 class QMissionModel;
 class QTreeEntry;
 
@@ -20,8 +23,10 @@ enum CommState {
 };
 
 // One device of the plant: identity, communication state, the decoded live
-// values, statistics, fault words and today's minute history. Owns its mission
-// list; points to (does not own) its entry in the navigation tree.
+// values, statistics, fault words, today's minute history and its event log.
+// Owns its mission list; points to (does not own) its entry in the navigation
+// tree. It writes no file: what happens to it is told to its listeners (the
+// recorder among them), which the plant attaches when it joins.
 class QInverter {
 public:
     static constexpr int ItemCount = 54;
@@ -29,11 +34,10 @@ public:
     static constexpr int MinutesPerDay = 1440;
     static constexpr int SeriesCount = 3; // input power, output power, today's energy
     static constexpr int FaultSlotCount = 8;
-    static constexpr int HourSlots = 24;
     static constexpr int AnalogAddress = 255; // the analog signal device, never polled
 
     QInverter();
-    ~QInverter(); // saves alarm.dat
+    ~QInverter();
     QInverter(const QInverter&) = delete;
     QInverter& operator=(const QInverter&) = delete;
 
@@ -46,15 +50,15 @@ public:
 
     // --- identity
     QString Name() const { return m_strName; }
-    // The first name loads alarm.dat and hour.dat and purges old day logs; a
-    // new name moves the inverter's folder and logs the rename.
+    // A new name is logged as a rename; a listener may refuse it (its files
+    // cannot follow), and the old name stays. An empty name is ignored.
     void SetName(const QString& name);
     QString Location() const { return m_strLocation; }
     void SetLocation(const QString& location) { m_strLocation = location; }
     QString ModelName() const { return m_strModelName; }
     void SetModelName(const QString& model) { m_strModelName = model; }
     int Address() const { return m_nAddress; }
-    // Opens the minute file writer (not for 255) and rebuilds the poll list.
+    // Rebuilds the poll list (none for 255 or an address outside 1..247).
     void SetAddress(int address);
     bool IsAnalog() const { return m_nAddress == AnalogAddress; }
     int PhaseCount() const { return m_nPhases; }
@@ -78,10 +82,16 @@ public:
 
     QMissionList& MissionList() { return m_MissionList; }
     const QMissionList& MissionList() const { return m_MissionList; }
-    QSaveInverterData& DataWriter() { return m_DataWriter; }
+
+    // --- listeners (not owned); each is told once however often it is added
+    void AddListener(QInverterListener* listener);
+    void RemoveListener(QInverterListener* listener);
+    const QList<QInverterListener*>& Listeners() const { return m_Listeners; }
 
     // --- communication state
     int CommState() const { return m_nCommState; }
+    // Going offline drops every one-shot mission still waiting in the list,
+    // with a "Command not delivered!" event and a word to the listeners.
     void SetCommState(int state);
     int RetryCount() const { return m_nRetry; }
     void ResetRetry() { m_nRetry = 0; }
@@ -100,43 +110,29 @@ public:
     void SetStatItem(int index, qint32 value);
     QItemRecord& StatItem(int index) { return m_Stats[qBound(0, index, StatCount - 1)]; }
     const QItemRecord& StatItem(int index) const { return m_Stats[qBound(0, index, StatCount - 1)]; }
-    // Minute history: series 0 input power, 1 output power, 2 today's energy.
+    // Minute history of one day: series 0 input power, 1 output power, 2 today's energy.
     qint32 MinuteValue(int series, int minute) const;
     // Stores a minute value; anything outside -1..500000 becomes -1.
     void SetMinuteValue(int series, int minute, qint32 value);
     const qint32* MinuteSeries(int series) const { return m_Minutes[qBound(0, series, SeriesCount - 1)]; }
+    // The history belongs to this day from now on: the values of another day are cleared.
+    void BeginDay(const QDate& day);
+    QDate HistoryDay() const { return m_HistoryDay; }
+    // Today's energy as the plant counts it: 0 until the value was written today.
+    qint32 EnergyOfToday(const QDate& today) const;
 
     // --- faults
     const QItemRecord& FaultSlot(int slot) const { return m_Faults[qBound(0, slot, FaultSlotCount - 1)]; }
     bool HasActiveFault() const; // any slot holds a non-zero code
-    // Compares a freshly read fault word with its slot: logs the end of the old
-    // fault, records and logs the start of a new one (fault.dat, alarm slot).
+    // Compares a freshly read fault word with its slot: the end of the old
+    // fault and the start of a new one are logged and told to the listeners.
+    // A word without a known fault is no fault at all.
     void UpdateFaultSlot(int slot, const QItemRecord& record);
-    // The codes last recorded in fault.dat, one per fault word (alarm.dat).
-    quint16 AlarmSlot(int slot) const { return m_nAlarm[qBound(0, slot, FaultSlotCount - 1)]; }
-    void SetAlarmSlot(int slot, quint16 code) { m_nAlarm[qBound(0, slot, FaultSlotCount - 1)] = code; }
-
-    // --- hourly readings of today's energy (hour.dat); -1 = no reading
-    qint32 HourFirst(int slot) const { return m_nHourFirst[qBound(0, slot, HourSlots - 1)]; }
-    qint32 HourLast(int slot) const { return m_nHourLast[qBound(0, slot, HourSlots - 1)]; }
-    void SetHourFirst(int slot, qint32 value);
-    void SetHourLast(int slot, qint32 value);
 
     // --- event log
     void LogEvent(int kind, const QString& argument = QString());
     QEventLog& EventLog() { return m_EventLog; }
     const QEventLog& EventLog() const { return m_EventLog; }
-
-    // --- files (day logs, hour.dat, alarm.dat, minute records)
-    void WriteDayRow();
-    void WriteConnectRow(bool connected);
-    void UpdateHourFile();
-    void LoadHourFile();
-    void SaveAlarmFile() const;
-    void LoadAlarmFile();
-    void PurgeDayLogs() const;
-    void SaveMinuteRecord();
-    void LoadTodayMinutes();
 
     // --- poll list and setting writes
     void QueueMission(QMissionModel* mission);
@@ -169,8 +165,11 @@ private:
     // queued) when the inverter has no bus address.
     bool QueueWrite(int reg, int count, const uchar* data, int code);
     bool QueueWriteWord(int reg, quint16 value, int code);
-    void DecodeRead(const QMissionModel* mission);
+    // False when the code is not a read this table knows or the reply is too short.
+    bool DecodeRead(const QMissionModel* mission);
     void DecodeStatus(const uchar* data);
+    void DropOneShotMissions();
+    template <typename Call> void Tell(Call call);
 
     QString m_strName;
     QString m_strLocation;
@@ -190,8 +189,11 @@ private:
     QString m_strVersion;
 
     QTreeEntry* m_pTreeEntry = nullptr;
-    QSaveInverterData m_DataWriter;
     QMissionList m_MissionList;
+    QList<QInverterListener*> m_Listeners;
+    // One-shot missions dropped undelivered; kept until the next send, as the
+    // scheduler may still hold the one it last sent.
+    QList<QMissionModel*> m_Dropped;
 
     int m_nCommState = CommOffline;
     int m_nRetry = 0;
@@ -201,10 +203,9 @@ private:
     QItemRecord m_Items[ItemCount];
     QItemRecord m_Stats[StatCount];
     qint32 m_Minutes[SeriesCount][MinutesPerDay];
+    QDate m_HistoryDay;
+    QDate m_EnergyDay; // when TodayEnergy was last written
     QItemRecord m_Faults[FaultSlotCount];
-    quint16 m_nAlarm[FaultSlotCount] = {0, 0, 0, 0, 0, 0, 0, 0};
-    qint32 m_nHourFirst[HourSlots];
-    qint32 m_nHourLast[HourSlots];
     QEventLog m_EventLog;
 };
 
@@ -219,4 +220,9 @@ public:
     static void SetTarget(int target);
     static int Target();
     static void Call(QMissionModel* mission);
+    // A dialog waiting for a mission's answer hears through this hook when the
+    // mission was dropped undelivered instead (same target number).
+    using DropHook = std::function<void(const QMissionModel*, int target)>;
+    static void SetDropHook(DropHook hook);
+    static void CallDropped(const QMissionModel* mission);
 };

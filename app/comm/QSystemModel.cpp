@@ -1,7 +1,9 @@
 #include "QSystemModel.h"
 
+#include "InverterFolder.h"
 #include "QEventLog.h"
 #include "QInverter.h"
+#include "QInverterListener.h"
 #include "QMissionModel.h"
 #include "SystemClock.h"
 
@@ -13,6 +15,10 @@ QSystemModel::~QSystemModel() {
     m_Inverters.clear();
     m_MissionLists.clear();
     for (QInverter* inverter : inverters) {
+        for (QInverterListener* listener : std::as_const(m_Listeners)) {
+            listener->OnLeaving(*inverter);
+            inverter->RemoveListener(listener);
+        }
         if (QEventLog::CurrentInverter() == inverter) {
             QEventLog::SetCurrentInverter(nullptr);
         }
@@ -24,18 +30,19 @@ bool QSystemModel::AddInverter(QInverter* inverter) {
     if (!inverter || m_Inverters.contains(inverter)) {
         return false;
     }
-    const QString name = inverter->Name();
-    for (const QInverter* other : m_Inverters) {
-        if ((!name.isEmpty() && other->Name() == name) || other->Address() == inverter->Address()) {
-            return false;
-        }
+    if (FindByAddress(inverter->Address()) || IsNameUsed(inverter->Name())) {
+        return false;
     }
     m_Inverters.append(inverter);
-    inverter->LogEvent(4);
+    inverter->LogEvent(EventJoined);
     // The analog device replays a recording; it never goes on the bus.
     if (!inverter->IsAnalog()) {
         inverter->MissionList().SetEnabled(true);
         AddMissionList(&inverter->MissionList());
+    }
+    for (QInverterListener* listener : std::as_const(m_Listeners)) {
+        inverter->AddListener(listener);
+        listener->OnJoined(*inverter);
     }
     if (m_InverterAdded) {
         m_InverterAdded(inverter);
@@ -48,10 +55,78 @@ void QSystemModel::RemoveInverter(QInverter* inverter) {
         return;
     }
     RemoveMissionList(&inverter->MissionList());
+    for (QInverterListener* listener : std::as_const(m_Listeners)) {
+        listener->OnLeaving(*inverter);
+        inverter->RemoveListener(listener);
+    }
     if (QEventLog::CurrentInverter() == inverter) {
         QEventLog::SetCurrentInverter(nullptr);
     }
+    // A removal may come long after the operator asked for it (its mission was in
+    // flight): views still showing the inverter would read it after it is gone.
+    if (m_InverterRemoved) {
+        m_InverterRemoved(inverter);
+    }
     delete inverter;
+}
+
+bool QSystemModel::IsNameUsed(const QString& name, const QInverter* except) const {
+    if (name.isEmpty()) {
+        return false; // unnamed inverters keep no files and clash with nobody
+    }
+    for (const QInverter* other : m_Inverters) {
+        // Two names with one folder would write into each other's files.
+        if (other != except && !other->Name().isEmpty() && SameInverterFolder(other->Name(), name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+RenameResult QSystemModel::RenameInverter(QInverter* inverter, const QString& name) {
+    if (!inverter || name.isEmpty() || name == inverter->Name()) {
+        return RenameUnchanged;
+    }
+    if (IsNameUsed(name, inverter)) {
+        return RenameNameUsed;
+    }
+    inverter->SetName(name);
+    return inverter->Name() == name ? RenameDone : RenameFolderTaken;
+}
+
+void QSystemModel::SetInverterRemovedHandler(std::function<void(QInverter*)> handler) {
+    m_InverterRemoved = std::move(handler);
+}
+
+void QSystemModel::AddInverterListener(QInverterListener* listener) {
+    if (!listener || m_Listeners.contains(listener)) {
+        return;
+    }
+    m_Listeners.append(listener);
+    for (QInverter* inverter : std::as_const(m_Inverters)) {
+        inverter->AddListener(listener);
+        listener->OnJoined(*inverter);
+    }
+}
+
+void QSystemModel::RemoveInverterListener(QInverterListener* listener) {
+    if (!m_Listeners.removeOne(listener)) {
+        return;
+    }
+    for (QInverter* inverter : std::as_const(m_Inverters)) {
+        inverter->RemoveListener(listener);
+    }
+}
+
+void QSystemModel::TakeBusOffline() {
+    for (QInverter* inverter : std::as_const(m_Inverters)) {
+        // The analog device would otherwise stay offline for good after any link change.
+        if (inverter->IsAnalog()) {
+            continue;
+        }
+        inverter->SetCommState(CommOffline);
+        inverter->MissionList().SetEnabled(false);
+    }
 }
 
 QInverter* QSystemModel::FindByName(const QString& name) const {
@@ -168,16 +243,20 @@ void QSystemModel::SetSystemListener(SystemListener listener, void* context) {
 
 QPlantSums QSystemModel::PlantSums() const {
     QPlantSums sums;
+    const QDate today = SystemClock::CurrentDate();
     for (const QInverter* inverter : m_Inverters) {
-        sums.m_nInput += inverter->ItemValue(0);
-        sums.m_nOutput += inverter->ItemValue(1);
+        // The last power of an inverter that went away hours ago is no power now.
+        if (inverter->CommState() == CommOnline) {
+            sums.m_nInput += inverter->ItemValue(InputPower);
+            sums.m_nOutput += inverter->ItemValue(OutputPower);
+        }
         if (inverter->PhaseCount() == 1) {
             ++sums.m_nSingle;
         } else if (inverter->PhaseCount() == 3) {
             ++sums.m_nThree;
         }
-        sums.m_nToday += inverter->ItemValue(20);
-        sums.m_nTotal += inverter->ItemValue(17);
+        sums.m_nToday += inverter->EnergyOfToday(today);
+        sums.m_nTotal += inverter->ItemValue(TotalEnergy);
     }
     return sums;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QInverter;
+class QInverterListener;
 class QMissionModel;
 class QTreeEntry;
 
@@ -19,6 +20,14 @@ struct QPlantSums {
     int m_nThree = 0;     // inverters with three phases
     qint64 m_nToday = 0;  // 0.01 kWh, item 20
     qint64 m_nTotal = 0;  // 0.01 kWh, item 17
+};
+
+// How a rename ended.
+enum RenameResult {
+    RenameDone = 0,
+    RenameUnchanged = 1,   // the same name, or an empty one
+    RenameNameUsed = 2,    // another inverter of the plant has the name or its folder
+    RenameFolderTaken = 3, // files of another owner lie in the new name's folder; the old name stays
 };
 
 // User levels of the program.
@@ -37,14 +46,20 @@ public:
     QSystemModel& operator=(const QSystemModel&) = delete;
 
     // Inverters. The plant owns the inverters it accepted.
-    // Refuses (returns false) an inverter whose non-empty name or whose address
-    // is already in the plant. Otherwise appends it, enables and registers its
-    // mission list unless it is the analog device, logs its joining and calls
-    // the inverter-added handler.
+    // Refuses (returns false) an inverter whose address is already in the plant,
+    // or whose non-empty name leads to the folder of another inverter's name
+    // ("A/B", "A:B" and "A_B" share one folder). Otherwise appends it, logs its
+    // joining, enables and registers its mission list unless it is the analog
+    // device, attaches the plant's listeners (which hear OnJoined) and calls the
+    // inverter-added handler.
     bool AddInverter(QInverter* inverter);
-    // Takes the inverter out of the plant (and its list out of the scheduler)
-    // and deletes it.
+    // Takes the inverter out of the plant (and its list out of the scheduler),
+    // tells the listeners and the inverter-removed handler, and deletes it.
     void RemoveInverter(QInverter* inverter);
+    // Renames an inverter of the plant unless another one has the name or its folder.
+    RenameResult RenameInverter(QInverter* inverter, const QString& name);
+    // The name (or its folder) is used by an inverter of the plant other than except.
+    bool IsNameUsed(const QString& name, const QInverter* except = nullptr) const;
     int InverterCount() const { return m_Inverters.size(); }
     QInverter* Inverter(int index) const { return m_Inverters.value(index); }
     const QList<QInverter*>& Inverters() const { return m_Inverters; }
@@ -52,9 +67,23 @@ public:
     QInverter* FindByAddress(int address) const;
     QInverter* FindByTreeEntry(const QTreeEntry* entry) const;
     bool HasActiveFault() const;
-    // Plain reads: the fresh flags belong to the writers of the records.
+    // Plain reads: the fresh flags belong to the writers of the records. An
+    // inverter that does not communicate adds no power, and no energy of today
+    // before it answered today.
     QPlantSums PlantSums() const;
     void SetInverterAddedHandler(std::function<void(QInverter*)> handler);
+    // Called with an inverter taken out of the plant, just before it is deleted:
+    // every view holding it lets go of it here.
+    void SetInverterRemovedHandler(std::function<void(QInverter*)> handler);
+
+    // Listeners (not owned) attached to every inverter of the plant, now and
+    // later; removing one detaches it from all without telling it anything.
+    void AddInverterListener(QInverterListener* listener);
+    void RemoveInverterListener(QInverterListener* listener);
+
+    // The link went away: every inverter on the bus goes offline and its list
+    // stops; the analog device does not depend on the bus and stays as it is.
+    void TakeBusOffline();
 
     int UserLevel() const { return m_nUserLevel; }
     void SetUserLevel(int level) { m_nUserLevel = level; }
@@ -86,6 +115,8 @@ private:
     QSystemSettings m_Settings;
     QList<QInverter*> m_Inverters;
     std::function<void(QInverter*)> m_InverterAdded;
+    std::function<void(QInverter*)> m_InverterRemoved;
+    QList<QInverterListener*> m_Listeners;
     int m_nUserLevel = UserGuest;
     QList<QMissionList*> m_MissionLists;
     QMissionModel* m_pSearchMission = nullptr;

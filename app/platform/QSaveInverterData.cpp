@@ -43,7 +43,7 @@ bool QSaveInverterData::OpenFile(int address) {
     return address >= 0;
 }
 
-bool QSaveInverterData::Save(const qint32* record, int count) {
+bool QSaveInverterData::Save(const qint32* record, int count, const QDate& day) {
     if (m_nAddress < 0 || record == nullptr || count * 4 != RecordSize) {
         return false;
     }
@@ -51,7 +51,7 @@ bool QSaveInverterData::Save(const qint32* record, int count) {
     for (int i = 0; i < count; ++i) {
         BinaryFile::AppendInt32(bytes, record[i]);
     }
-    const QDate today = SystemClock::CurrentDate();
+    const QDate today = day.isValid() ? day : SystemClock::CurrentDate();
     const QString path = FilePath();
     {
         QFile file(path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,8 +16,9 @@ public:
 
     // Remembers the address whose file later records go to.
     bool OpenFile(int address);
-    // Appends one record of count 32-bit words (4 for a minute record).
-    bool Save(const qint32* record, int count);
+    // Appends one record of count 32-bit words (4 for a minute record) to the
+    // file of the given day (today by default).
+    bool Save(const qint32* record, int count, const QDate& day = QDate());
 
     int Address() const { return m_nAddress; }
     QString FilePath() const;

@@ -9,14 +9,13 @@
 #include "PlantEvent.h"
 #include "QAboutTivraDlg.h"
 #include "QBusScheduler.h"
-#include "QGenerationStore.h"
 #include "QInstructionsDlg.h"
 #include "QInverter.h"
-#include "QInverterListFile.h"
 #include "QMissionModel.h"
 #include "QMyButton.h"
 #include "QMyEvent.h"
 #include "QMyMenu.h"
+#include "QOutputPane.h"
 #include "QUserActivity.h"
 #include "QtMyTreeItem.h"
 #include "ReplyErrors.h"
@@ -63,9 +62,10 @@ QPushButton* WindowButton(const QString& name, const QString& image, QWidget* pa
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint) {
+    : QMainWindow(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
+      m_System(m_Runtime.Plant()) {
     setObjectName(QStringLiteral("MainWindow"));
-    m_pBus = new QBusScheduler(&m_System, this);
+    m_pBus = m_Runtime.Bus();
     m_pBus->SetMessageCallback([this](const QString& text) { ShowMessage(text, MessageBox::TypeOk, this); });
     BuildForm();
     createActions();
@@ -73,12 +73,12 @@ MainWindow::MainWindow(QWidget* parent)
     m_pMiniWindow->SetSystemModel(&m_System);
     m_pMiniWindow->SetMainWindow(this);
 
-    m_System.InitSystemFile();
+    m_Runtime.LoadSettings();
     m_System.SetInverterAddedHandler([this](QInverter* inverter) { OnInverterAdded(inverter); });
+    m_System.SetInverterRemovedHandler([this](QInverter* inverter) { OnInverterRemoved(inverter); });
     m_System.SetSystemListener(
         [](const QString& key, void* context) { static_cast<MainWindow*>(context)->OnSystemValue(key); },
         this);
-    m_System.SetReplyHandler(&QInverter::HandleReply);
     QPlantEvents::Instance().SetTarget(this);
 
     connect(m_pBus, &QBusScheduler::StatusChanged, this,
@@ -96,9 +96,10 @@ MainWindow::MainWindow(QWidget* parent)
     m_pPage1->SetSystemModel(&m_System);
     ShowPage(0);
 
-    m_pBus->OpenConfiguredLink();
-    QInverterListFile::LoadInverterFile(m_System);
+    m_Runtime.OpenLink();
+    m_Runtime.LoadInverters();
     m_pPage3->RefreshFromPlant();
+    m_Runtime.StartRecording();
 
     m_pFlashTimer = new QTimer(this);
     m_pCommunicateTimer = new QTimer(this);
@@ -126,15 +127,14 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    QInverterListFile::SaveInverterFile(m_System);
-    m_System.SaveSystemFile();
     m_pFlashTimer->stop();
     m_pCommunicateTimer->stop();
     m_pAutoConnectTimer->stop();
     delete m_pFlashTimer;
     delete m_pCommunicateTimer;
     delete m_pAutoConnectTimer;
-    delete m_pBus;
+    // inverter.dat and system.dat rewritten; the bus goes before the pages it reports to.
+    m_Runtime.Shutdown();
     m_pBus = nullptr;
     delete m_pMiniWindow;
     m_pMiniWindow = nullptr;
@@ -145,6 +145,7 @@ MainWindow::~MainWindow() {
         QPlantEvents::Instance().SetTarget(nullptr);
     }
     m_System.SetInverterAddedHandler(nullptr);
+    m_System.SetInverterRemovedHandler(nullptr);
     m_System.SetSystemListener(nullptr, nullptr);
 }
 
@@ -425,48 +426,10 @@ void MainWindow::OnFlashTimer() {
     if (m_pBus->GprsServer() && m_pBus->IsAccepting()) {
         m_pBus->OnWaitingAnimation();
     }
+    // The logout box holds only this timer while it is open; recording runs on its own.
     if (m_System.UserLevel() == 1 && QUserActivity::IdleCheck() &&
         QUserActivity::IdleSeconds() > IdleLogoutSeconds) {
         m_pPage1->LogonCore();
-    }
-    const QTime now = SystemClock::CurrentTime();
-    WriteMinuteRecords(now);
-    WriteDayLogs(now);
-}
-
-void MainWindow::WriteMinuteRecords(const QTime& now) {
-    const int second = now.second();
-    // By index: a message box raised while feeding could let the list change.
-    for (int i = 0; i < m_System.InverterCount(); ++i) {
-        QInverter* inverter = m_System.Inverter(i);
-        if (inverter->IsAnalog()) {
-            m_Analog.FeedAnalogSample(inverter);
-        } else if (second <= 1 && !m_bMinuteLatch) {
-            inverter->SaveMinuteRecord();
-        }
-    }
-    if (second >= 2) {
-        m_bMinuteLatch = false;
-    } else {
-        m_bMinuteLatch = true;
-    }
-}
-
-void MainWindow::WriteDayLogs(const QTime& now) {
-    const bool window = now.second() % 2 == 0 && now.msec() < 100;
-    if (!window) {
-        m_bDayLogLatch = false;
-        return;
-    }
-    if (m_bDayLogLatch) {
-        return;
-    }
-    m_bDayLogLatch = true;
-    for (int i = 0; i < m_System.InverterCount(); ++i) {
-        QInverter* inverter = m_System.Inverter(i);
-        if (!inverter->IsAnalog()) {
-            inverter->WriteDayRow();
-        }
     }
 }
 
@@ -511,7 +474,7 @@ void MainWindow::slotTCPServer_disconnect() {
 }
 
 void MainWindow::SaveTotal(QInverter* inverter, int mode) {
-    QGenerationStore::SaveTotal(inverter, mode);
+    m_Runtime.Recorder().SaveTotal(inverter, mode);
 }
 
 void MainWindow::printPreview(QPrinter*) {}
@@ -522,19 +485,24 @@ void MainWindow::OnInverterAdded(QInverter* inverter) {
     if (inverter) {
         m_pPage2->AddInverterItem(inverter);
         m_pPage2->SelectInverter(inverter);
-        if (inverter->IsAnalog()) {
-            if (!m_Analog.LoadAnalogDay(inverter)) {
-                ShowMessage(tr("Load analog data failed!"), MessageBox::TypeOk, this);
-            }
-        } else {
-            inverter->LoadTodayMinutes();
+        // The recorder tried the recording when the device joined; without it the device stays offline.
+        if (inverter->IsAnalog() && inverter->CommState() != CommOnline) {
+            ShowMessage(tr("Load analog data failed!"), MessageBox::TypeOk, this);
         }
         m_pPage3->RefreshFromPlant();
         m_pPage1->AddOutputInverter(inverter);
     } else {
         m_pPage1->SyncOutputInverters();
     }
-    QInverterListFile::SaveInverterFile(m_System);
+    m_Runtime.SaveInverters();
+}
+
+void MainWindow::OnInverterRemoved(QInverter* inverter) {
+    if (m_pPage2->CurrentInverter() == inverter) {
+        m_pPage2->SelectInverter(nullptr);
+    }
+    m_pPage1->OutputPane()->RemoveInverter(inverter);
+    m_pPage3->RefreshFromPlant();
 }
 
 void MainWindow::OnSystemValue(const QString& key) {
@@ -564,7 +532,7 @@ bool MainWindow::event(QEvent* event) {
         UpdateAdministratorActions();
         return true;
     case EventInverterEdited:
-        QInverterListFile::SaveInverterFile(m_System);
+        m_Runtime.SaveInverters();
         return true;
     case EventSetSuccess:
         ShowMessage(tr("Set successfully!"), MessageBox::TypeOk, this);

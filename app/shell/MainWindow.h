@@ -1,7 +1,6 @@
 #pragma once
 
-#include "QAnalogDevice.h"
-#include "QSystemModel.h"
+#include "QPlantRuntime.h"
 
 #include <QDateTime>
 #include <QList>
@@ -25,10 +24,11 @@ class QPushButton;
 class QStackedWidget;
 class QTimer;
 
-// The one top-level window. It owns the plant, the bus scheduler with its link,
-// the three pages and the mini window, and the timers that drive the program:
-// the 20 ms flash timer (title line, idle logout, analog device, minute records
-// and day logs), the 20 ms scheduler tick and the 10 s reconnect.
+// The one top-level window. It owns the working plant (plant, bus scheduler
+// with its link, recorder), the three pages and the mini window, and shows
+// them: the 20 ms flash timer (title line, GPRS waiting, idle logout), the
+// 20 ms scheduler tick and the 10 s reconnect. It writes no records: the
+// recorder does, on its own timer.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -44,8 +44,9 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    QSystemModel& System() { return m_System; }
+    QSystemModel& System() { return m_Runtime.Plant(); }
     QBusScheduler* Bus() const { return m_pBus; }
+    QPlantRuntime& Runtime() { return m_Runtime; }
     Page1* HomePage() const { return m_pPage1; }
     Page2* BrowserPage() const { return m_pPage2; }
     Page3* InformationPage() const { return m_pPage3; }
@@ -71,6 +72,8 @@ public:
     void OnSystemValue(const QString& key);
     // Called with each inverter that joined the plant, or with none.
     void OnInverterAdded(QInverter* inverter);
+    // Called with an inverter leaving the plant, before it is deleted.
+    void OnInverterRemoved(QInverter* inverter);
 
     bool event(QEvent* event) override;
 
@@ -137,12 +140,10 @@ private:
     // while it is open, and closing it counts as activity.
     void RunDialog(const std::function<void()>& run);
     void ShowReplyError(int code);
-    void WriteMinuteRecords(const QTime& now);
-    void WriteDayLogs(const QTime& now);
     QAction* AddAction(const char* text, void (MainWindow::*slot)(), bool administrator);
 
-    QSystemModel m_System;
-    QAnalogDevice m_Analog;
+    QPlantRuntime m_Runtime;
+    QSystemModel& m_System;
     QBusScheduler* m_pBus = nullptr;
 
     QWidget* m_pForm = nullptr;
@@ -185,7 +186,5 @@ private:
     bool m_bMaximized = false;
     bool m_bDragging = false;
     QPoint m_PressPos;
-    bool m_bMinuteLatch = false;
-    bool m_bDayLogLatch = false;
     bool m_bErrorBoxOpen = false;
 };

@@ -1,5 +1,7 @@
 #include "DataPaths.h"
 
+#include "InverterFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -32,17 +34,5 @@ bool DataPaths::EnsureDataDir() {
 }
 
 QString DataPaths::InverterDir(const QString& name) {
-    // The name is the operator's free text: it must never reach outside the data
-    // directory or into another folder. Separators and the names "." and ".."
-    // cannot be folder names, so they are replaced; every other name stays as it is.
-    QString folder = name;
-    for (QChar& c : folder) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() < 0x20) {
-            c = QLatin1Char('_');
-        }
-    }
-    if (folder == QLatin1String(".") || folder == QLatin1String("..")) {
-        folder.replace(QLatin1Char('.'), QLatin1Char('_'));
-    }
-    return QDir(DataDir()).filePath(folder);
+    return QDir(DataDir()).filePath(InverterFolderName(name));
 }

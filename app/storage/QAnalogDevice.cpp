@@ -2,7 +2,6 @@
 
 #include "DataPaths.h"
 #include "QInverter.h"
-#include "SystemClock.h"
 
 #include <cmath>
 #include <limits>
@@ -32,7 +31,7 @@ QString QAnalogDevice::DatabasePath() {
     return DataPaths::FilePath(QStringLiteral("analog.db"));
 }
 
-bool QAnalogDevice::LoadAnalogDay(QInverter* device) {
+bool QAnalogDevice::LoadAnalogDay(QInverter* device, const QDateTime& now) {
     if (device == nullptr) {
         return false;
     }
@@ -42,8 +41,9 @@ bool QAnalogDevice::LoadAnalogDay(QInverter* device) {
         return false;
     }
     device->SetCommState(CommOnline);
-    const QTime now = SystemClock::CurrentTime();
-    const int current = now.hour() * 600 + now.minute() * 10 + now.second() / 6;
+    device->BeginDay(now.date());
+    const QTime time = now.time();
+    const int current = time.hour() * 600 + time.minute() * 10 + time.second() / 6;
     for (int i = FirstDaySample; i < current; ++i) {
         const int sample = qMin(i, LastHistorySample) - FirstDaySample;
         const int minute = i / 10;
@@ -54,32 +54,31 @@ bool QAnalogDevice::LoadAnalogDay(QInverter* device) {
     return true;
 }
 
-void QAnalogDevice::FeedAnalogSample(QInverter* device) {
+void QAnalogDevice::FeedAnalogSample(QInverter* device, const QDateTime& now) {
     if (device == nullptr || !m_Reader.IsOpen()) {
         return;
     }
-    const QDateTime now = SystemClock::Now();
     const QDate date = now.date();
     const QTime time = now.time();
     // Before 06:00 the index is negative; the reader answers with the first sample.
     const int sample = qMin((time.hour() - 6) * 600 + time.minute() * 10 + time.second() / 6, LastLiveSample);
     auto data = [this, sample](int index) { return m_Reader.GetData(sample, index); };
 
-    device->SetItem(0, Truncated(data(4)));
-    device->SetItem(1, Truncated(data(10)));
-    device->SetItem(2, Truncated(data(0) * 10));
-    device->SetItem(3, Truncated(data(1) * 10));
-    device->SetItem(4, Truncated(data(2) * 10));
-    device->SetItem(5, Truncated(data(3) * 10));
-    device->SetItem(11, Truncated(data(6) * 10));
-    device->SetItem(12, Truncated(data(7) * 10));
-    device->SetItem(8, Truncated(data(8) * 100));
-    device->SetItem(29, Truncated(data(9) * 1000));
-    device->SetItem(26, Truncated(data(11)));
-    device->SetItem(6, Truncated(data(5) * 100));
-    device->SetItem(18, Truncated(data(12) * 0.997 * 100));
-    device->SetItem(17, Truncated(data(12) * 100));
-    device->SetItem(20, Truncated(data(12) * 100));
-    device->SetItem(28, (date.year() - 2000) * 65536 + date.month() * 256 + date.day());
-    device->SetItem(27, time.hour() * 65536 + time.minute() * 256 + time.second());
+    device->SetItem(InputPower, Truncated(data(4)));
+    device->SetItem(OutputPower, Truncated(data(10)));
+    device->SetItem(String1Voltage, Truncated(data(0) * 10));
+    device->SetItem(String1Current, Truncated(data(1) * 10));
+    device->SetItem(String2Voltage, Truncated(data(2) * 10));
+    device->SetItem(String2Current, Truncated(data(3) * 10));
+    device->SetItem(PhaseUVoltage, Truncated(data(6) * 10));
+    device->SetItem(PhaseUCurrent, Truncated(data(7) * 10));
+    device->SetItem(GridFrequency, Truncated(data(8) * 100));
+    device->SetItem(Register16A1, Truncated(data(9) * 1000));
+    device->SetItem(PeakPower, Truncated(data(11)));
+    device->SetItem(Temperature1, Truncated(data(5) * 100));
+    device->SetItem(Co2Reduction, Truncated(data(12) * 0.997 * 100));
+    device->SetItem(TotalEnergy, Truncated(data(12) * 100));
+    device->SetItem(TodayEnergy, Truncated(data(12) * 100));
+    device->SetItem(ClockDate, (date.year() - 2000) * 65536 + date.month() * 256 + date.day());
+    device->SetItem(ClockTime, time.hour() * 65536 + time.minute() * 256 + time.second());
 }

@@ -3,7 +3,6 @@
 #include "BinaryFile.h"
 #include "DataPaths.h"
 #include "QInverter.h"
-#include "SystemClock.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -34,16 +33,15 @@ QString MonthDir(const QInverter& inverter, const QDate& date) {
 }
 
 // The date and time as the day log's Time column and event rows show it.
-QString TimeColumn() {
-    return QLocale().toString(SystemClock::Now(), QLocale::ShortFormat);
+QString TimeColumn(const QDateTime& now) {
+    return QLocale().toString(now, QLocale::ShortFormat);
 }
 
 // Opens today's log positioned at its end, with the two header lines when it is new.
-bool OpenTodayLog(const QInverter& inverter, QFile* file) {
+bool OpenTodayLog(const QInverter& inverter, const QDate& today, QFile* file) {
     if (!HasFolder(inverter)) {
         return false;
     }
-    const QDate today = SystemClock::CurrentDate();
     // The year folder normally exists already (the statistics create it), but a
     // row written before the first statistics reply of a new year must not be lost.
     QDir().mkpath(MonthDir(inverter, today));
@@ -101,12 +99,6 @@ QDate HourFileDate(const QString& path) {
     return QDate(BinaryFile::Int32At(bytes, 0), BinaryFile::Int32At(bytes, 4), BinaryFile::Int32At(bytes, 8));
 }
 
-void ClearHourSlots(QInverter& inverter) {
-    for (int slot = 0; slot < QInverter::HourSlots; ++slot) {
-        inverter.SetHourFirst(slot, -1);
-        inverter.SetHourLast(slot, -1);
-    }
-}
 } // namespace
 
 QString QDayLogFiles::DayLogPath(const QInverter& inverter, const QDate& date) {
@@ -122,76 +114,79 @@ QString QDayLogFiles::AlarmFilePath(const QInverter& inverter) {
     return DataPaths::InverterDir(inverter.Name()) + QStringLiteral("/alarm.dat");
 }
 
-void QDayLogFiles::WriteDayRow(QInverter& inverter) {
+void QDayLogFiles::WriteDayRow(QInverter& inverter, const QDateTime& now) {
     if (inverter.CommState() != CommOnline || !inverter.IsDataValid()) {
         return;
     }
     QFile file;
-    if (!OpenTodayLog(inverter, &file)) {
+    if (!OpenTodayLog(inverter, now.date(), &file)) {
         return;
     }
-    const qint32 status = inverter.Item(32).Take();
+    const qint32 status = inverter.Item(OperatingStatus).Take();
     if (status < 1 || status > 5) {
         return;
     }
-    QString row = QLatin1Char(' ') + TimeColumn() + QLatin1Char(',') + QInverter::StatusName(status) +
+    QString row = QLatin1Char(' ') + TimeColumn(now) + QLatin1Char(',') + QInverter::StatusName(status) +
                   QLatin1Char(',') + FaultColumn(inverter);
-    row += Tenths(inverter, 2) + Tenths(inverter, 3) + Tenths(inverter, 4) + Tenths(inverter, 5);
-    row += Watts(inverter, 0);
-    row += Tenths(inverter, 11) + Tenths(inverter, 12) + Tenths(inverter, 13) + Tenths(inverter, 14) +
-           Tenths(inverter, 15) + Tenths(inverter, 16);
-    row += Watts(inverter, 1);
-    row += Hundredths(inverter, 6) + Hundredths(inverter, 7) + Hundredths(inverter, 8);
+    row += Tenths(inverter, String1Voltage) + Tenths(inverter, String1Current) +
+           Tenths(inverter, String2Voltage) + Tenths(inverter, String2Current);
+    row += Watts(inverter, InputPower);
+    row += Tenths(inverter, PhaseUVoltage) + Tenths(inverter, PhaseUCurrent) +
+           Tenths(inverter, PhaseVVoltage) + Tenths(inverter, PhaseVCurrent) +
+           Tenths(inverter, PhaseWVoltage) + Tenths(inverter, PhaseWCurrent);
+    row += Watts(inverter, OutputPower);
+    row += Hundredths(inverter, Temperature1) + Hundredths(inverter, Temperature2) +
+           Hundredths(inverter, GridFrequency);
     row += QLatin1Char('\n');
     file.write(row.toUtf8());
 }
 
-void QDayLogFiles::WriteConnectRow(QInverter& inverter, bool connected) {
+void QDayLogFiles::WriteConnectRow(const QInverter& inverter, bool connected, const QDateTime& now) {
     QFile file;
-    if (!OpenTodayLog(inverter, &file)) {
+    if (!OpenTodayLog(inverter, now.date(), &file)) {
         return;
     }
-    const QString row = QLatin1Char(' ') + TimeColumn() +
+    const QString row = QLatin1Char(' ') + TimeColumn(now) +
                         (connected ? QStringLiteral(",Connected") : QStringLiteral(",Communicate lost")) +
                         QLatin1Char('\n');
     file.write(row.toUtf8());
 }
 
-void QDayLogFiles::UpdateHourFile(QInverter& inverter) {
+void QDayLogFiles::UpdateHourFile(QInverter& inverter, QHourReadings& hours, const QDateTime& now) {
     if (!HasFolder(inverter)) {
         return;
     }
-    const QDate today = SystemClock::CurrentDate();
-    const int hour = SystemClock::CurrentTime().hour();
+    const QDate today = now.date();
+    const int hour = now.time().hour();
     // Readings of hour 0 belong to no bar of the hourly chart (slot k is hour k + 1).
-    if (hour < 1 || hour > QInverter::HourSlots) {
+    if (hour < 1 || hour > QHourReadings::Slots) {
         return;
     }
     // The slots hold the day hour.dat was last stamped with; after midnight they
     // start empty instead of showing yesterday's readings as today's.
     const QDate stamped = HourFileDate(HourFilePath(inverter));
     if (stamped.isValid() && stamped != today) {
-        ClearHourSlots(inverter);
+        hours.Clear();
     }
     const int slot = hour - 1;
-    QItemRecord& energy = inverter.Item(20);
-    if (inverter.HourFirst(slot) == -1) {
-        inverter.SetHourFirst(slot, energy.Take());
+    QItemRecord& energy = inverter.Item(TodayEnergy);
+    if (hours.m_nFirst[slot] == -1) {
+        hours.m_nFirst[slot] = energy.Take();
     }
-    inverter.SetHourLast(slot, energy.Take());
+    hours.m_nLast[slot] = energy.Take();
 
     QByteArray bytes = DateWords(today);
-    for (int i = 0; i < QInverter::HourSlots; ++i) {
-        BinaryFile::AppendInt32(bytes, inverter.HourFirst(i));
+    for (qint32 first : hours.m_nFirst) {
+        BinaryFile::AppendInt32(bytes, first);
     }
-    for (int i = 0; i < QInverter::HourSlots; ++i) {
-        BinaryFile::AppendInt32(bytes, inverter.HourLast(i));
+    for (qint32 last : hours.m_nLast) {
+        BinaryFile::AppendInt32(bytes, last);
     }
     BinaryFile::WriteAtomically(HourFilePath(inverter), bytes);
 }
 
-void QDayLogFiles::LoadHourFile(QInverter& inverter) {
-    ClearHourSlots(inverter);
+void QDayLogFiles::LoadHourFile(const QInverter& inverter, QHourReadings& hours, const QDate& today) {
+    hours.Clear();
     QByteArray bytes;
     if (!HasFolder(inverter) || !BinaryFile::ReadAll(HourFilePath(inverter), &bytes) ||
         bytes.size() != HourFileSize) {
@@ -199,45 +194,45 @@ void QDayLogFiles::LoadHourFile(QInverter& inverter) {
     }
     const QDate stamped(BinaryFile::Int32At(bytes, 0), BinaryFile::Int32At(bytes, 4),
                         BinaryFile::Int32At(bytes, 8));
-    if (stamped != SystemClock::CurrentDate()) {
+    if (stamped != today) {
         return;
     }
-    for (int i = 0; i < QInverter::HourSlots; ++i) {
-        inverter.SetHourFirst(i, BinaryFile::Int32At(bytes, HourFirstOffset + 4 * i));
-        inverter.SetHourLast(i, BinaryFile::Int32At(bytes, HourLastOffset + 4 * i));
+    for (int i = 0; i < QHourReadings::Slots; ++i) {
+        hours.m_nFirst[i] = BinaryFile::Int32At(bytes, HourFirstOffset + 4 * i);
+        hours.m_nLast[i] = BinaryFile::Int32At(bytes, HourLastOffset + 4 * i);
     }
 }
 
-void QDayLogFiles::SaveAlarmFile(const QInverter& inverter) {
+void QDayLogFiles::SaveAlarmFile(const QInverter& inverter, const QAlarmSlots& alarms) {
     if (!HasFolder(inverter) || !QFileInfo(DataPaths::InverterDir(inverter.Name())).isDir()) {
         return;
     }
     QByteArray bytes;
-    for (int slot = 0; slot < QInverter::FaultSlotCount; ++slot) {
-        BinaryFile::AppendUInt16(bytes, inverter.AlarmSlot(slot));
+    for (quint16 code : alarms.m_nCode) {
+        BinaryFile::AppendUInt16(bytes, code);
     }
     BinaryFile::WriteAtomically(AlarmFilePath(inverter), bytes);
 }
 
-void QDayLogFiles::LoadAlarmFile(QInverter& inverter) {
+void QDayLogFiles::LoadAlarmFile(const QInverter& inverter, QAlarmSlots& alarms) {
     QByteArray bytes;
     if (!HasFolder(inverter) || !BinaryFile::ReadAll(AlarmFilePath(inverter), &bytes)) {
         return;
     }
     // A short file still gives the codes it holds completely; the rest keep their value.
-    const int complete = qMin<int>(QInverter::FaultSlotCount, bytes.size() / 2);
+    const int complete = qMin<int>(QAlarmSlots::Slots, bytes.size() / 2);
     for (int slot = 0; slot < complete; ++slot) {
-        inverter.SetAlarmSlot(slot, BinaryFile::UInt16At(bytes, 2 * slot));
+        alarms.m_nCode[slot] = BinaryFile::UInt16At(bytes, 2 * slot);
     }
-    static_assert(AlarmFileSize == 2 * QInverter::FaultSlotCount, "alarm.dat holds one code per fault word");
+    static_assert(AlarmFileSize == 2 * QAlarmSlots::Slots, "alarm.dat holds one code per fault word");
 }
 
-void QDayLogFiles::PurgeDayLogs(const QInverter& inverter) {
+void QDayLogFiles::PurgeDayLogs(const QInverter& inverter, const QDate& today) {
     if (!HasFolder(inverter)) {
         return;
     }
     const QDate oldest(2011, 1, 1);
-    QDate day = SystemClock::CurrentDate().addYears(-1);
+    QDate day = today.addYears(-1);
     while (day.isValid() && day > oldest) {
         const QString monthDir = MonthDir(inverter, day);
         if (QFileInfo(monthDir).isDir()) {

@@ -3,16 +3,14 @@
 #include "BinaryFile.h"
 #include "DataPaths.h"
 #include "QInverter.h"
-#include "SystemClock.h"
 
 #include <QFile>
 
 namespace {
-constexpr int SnapshotItems = 11;
+constexpr int SnapshotItems = LeakageCurrent + 1; // items InputPower .. LeakageCurrent
 constexpr int SnapshotOffset = 13;
 
-QByteArray EncodeRecord(const QInverter& inverter, qint32 code) {
-    const QDateTime now = SystemClock::Now();
+QByteArray EncodeRecord(const QInverter& inverter, qint32 code, const QDateTime& now) {
     const QDate d = now.date();
     const QTime t = now.time();
     QByteArray bytes;
@@ -55,8 +53,8 @@ QString QFaultFile::FilePath() {
     return DataPaths::FilePath(QStringLiteral("fault.dat"));
 }
 
-bool QFaultFile::AppendRecord(const QInverter& inverter, qint32 code) {
-    const QByteArray record = EncodeRecord(inverter, code);
+bool QFaultFile::AppendRecord(const QInverter& inverter, qint32 code, const QDateTime& now) {
+    const QByteArray record = EncodeRecord(inverter, code, now);
     Q_ASSERT(record.size() == RecordSize);
     QFile file(FilePath());
     if (!file.open(QIODevice::ReadWrite)) {

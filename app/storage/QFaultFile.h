@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QTime>
 #include <QVector>
 
@@ -23,8 +24,8 @@ public:
     static constexpr int RecordSize = 233;
 
     static QString FilePath();
-    // Appends a record for the inverter with the current date and time.
-    static bool AppendRecord(const QInverter& inverter, qint32 code);
+    // Appends a record for the inverter, stamped with the moment given.
+    static bool AppendRecord(const QInverter& inverter, qint32 code, const QDateTime& now);
     // The records of one address in file order; a partial record at the end is ignored.
     // readable (when given) tells whether the file could be read at all.
     static QVector<QFaultRecord> ReadRecords(int address, bool* readable = nullptr);

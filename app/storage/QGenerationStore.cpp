@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QString>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 const QByteArray Magic("KOVA_DATA_FILE");
@@ -27,9 +29,9 @@ constexpr int BlockMonths = 96;
 constexpr int BlockDays = 144;
 constexpr int FirstYearSlot = 13; // 2013
 constexpr int YearSlots = 20;     // 2013..2032
-constexpr int MonthRecords = 12;
-constexpr int DayRecords = 32;
-constexpr int FirstDayStat = 12;
+constexpr int MonthRecords = MonthStatCount;
+constexpr int DayRecords = DayStatCount;
+constexpr int FirstDayStat = DayStatFirst;
 
 // Report ranges beyond this many entries are refused rather than allocated.
 constexpr qint64 MaxEntries = 400000;
@@ -149,6 +151,14 @@ qint32 StoredValue(YearFiles& files, int period, const QDate& date) {
 }
 } // namespace
 
+QReceivedStats QReceivedStats::All() {
+    QReceivedStats all;
+    all.m_bYear = true;
+    std::fill(std::begin(all.m_bMonth), std::end(all.m_bMonth), true);
+    std::fill(std::begin(all.m_bDay), std::end(all.m_bDay), true);
+    return all;
+}
+
 QString QGenerationStore::TotalFilePath() {
     return DataPaths::FilePath(QStringLiteral("total.dat"));
 }
@@ -158,6 +168,11 @@ QString QGenerationStore::GenerationFilePath(const QString& inverterName, int ye
 }
 
 void QGenerationStore::SaveTotal(QInverter* inverter, int mode) {
+    SaveTotal(inverter, mode, QReceivedStats::All(), SystemClock::CurrentDate());
+}
+
+void QGenerationStore::SaveTotal(QInverter* inverter, int mode, const QReceivedStats& received,
+                                 const QDate& today) {
     if (inverter == nullptr) {
         return;
     }
@@ -188,37 +203,46 @@ void QGenerationStore::SaveTotal(QInverter* inverter, int mode) {
         bytes.append(NewTotalBlock(address));
     }
 
-    if (mode == 0) {
-        BinaryFile::PutInt32(bytes, block + BlockTotals, inverter->ItemValue(17));
-        BinaryFile::PutInt32(bytes, block + BlockTotals + 4, inverter->ItemValue(18));
-        BinaryFile::PutInt32(bytes, block + BlockTotals + 8, inverter->ItemValue(19));
-        const int slot = (inverter->ItemValue(28) >> 16) - FirstYearSlot;
+    if (mode == 0 && received.m_bYear) {
+        BinaryFile::PutInt32(bytes, block + BlockTotals, inverter->ItemValue(TotalEnergy));
+        BinaryFile::PutInt32(bytes, block + BlockTotals + 4, inverter->ItemValue(Co2Reduction));
+        BinaryFile::PutInt32(bytes, block + BlockTotals + 8, inverter->ItemValue(TotalsRegister1654));
+        const int slot = (inverter->ItemValue(ClockDate) >> 16) - FirstYearSlot;
         if (slot >= 0 && slot < YearSlots) {
-            BinaryFile::PutInt32(bytes, block + BlockYears + 4 * slot, inverter->ItemValue(23));
+            BinaryFile::PutInt32(bytes, block + BlockYears + 4 * slot, inverter->ItemValue(YearEnergy));
         }
     } else if (mode == 1) {
         for (int j = 0; j < MonthRecords; ++j) {
-            BinaryFile::PutInt32(bytes, block + BlockMonths + 4 * j, StatValue(*inverter, j));
+            if (received.m_bMonth[j]) {
+                BinaryFile::PutInt32(bytes, block + BlockMonths + 4 * j,
+                                     StatValue(*inverter, MonthStatFirst + j));
+            }
         }
     } else if (mode == 2) {
-        const QDate today = SystemClock::CurrentDate();
         for (int i = 0; i < DayRecords; ++i) {
-            BinaryFile::PutInt32(bytes, block + BlockDays + 8 * i, StatValue(*inverter, FirstDayStat + i));
-            BinaryFile::PutInt32(bytes, block + BlockDays + 8 * i + 4, StatsDateWord(today.addDays(-i)));
+            if (received.m_bDay[i]) {
+                BinaryFile::PutInt32(bytes, block + BlockDays + 8 * i,
+                                     StatValue(*inverter, FirstDayStat + i));
+                BinaryFile::PutInt32(bytes, block + BlockDays + 8 * i + 4, StatsDateWord(today.addDays(-i)));
+            }
         }
     }
     if (!BinaryFile::WriteAtomically(path, bytes)) {
         return;
     }
-    UpdateGenerationFile(mode, inverter);
+    UpdateGenerationFile(mode, inverter, received, today);
 }
 
 void QGenerationStore::UpdateGenerationFile(int mode, QInverter* inverter) {
+    UpdateGenerationFile(mode, inverter, QReceivedStats::All(), SystemClock::CurrentDate());
+}
+
+void QGenerationStore::UpdateGenerationFile(int mode, QInverter* inverter, const QReceivedStats& received,
+                                            const QDate& today) {
     // Without a name the inverter has no folder of its own.
     if (inverter == nullptr || inverter->Name().isEmpty()) {
         return;
     }
-    const QDate today = SystemClock::CurrentDate();
     const QString path = GenerationFilePath(inverter->Name(), today.year());
     if (!QDir().mkpath(QFileInfo(path).path())) {
         return;
@@ -237,15 +261,21 @@ void QGenerationStore::UpdateGenerationFile(int mode, QInverter* inverter) {
         changed = true;
     }
     if (mode >= 0) {
-        BinaryFile::PutInt32(bytes, YearOffset, inverter->ItemValue(23));
+        // A slot is written only from a value received: at start-up the tables
+        // hold 0 until their reads are answered, and stored history would be lost.
+        if (received.m_bYear) {
+            BinaryFile::PutInt32(bytes, YearOffset, inverter->ItemValue(YearEnergy));
+        }
         const int month = today.month();
         for (int m = 1; m <= month; ++m) {
-            BinaryFile::PutInt32(bytes, MonthOffset + 4 * (m - 1), StatValue(*inverter, month - m));
+            if (received.m_bMonth[month - m]) {
+                BinaryFile::PutInt32(bytes, MonthOffset + 4 * (m - 1), StatValue(*inverter, month - m));
+            }
         }
         const int dayOfYear = today.dayOfYear();
         for (int i = 0; i < DayRecords && i < dayOfYear; ++i) {
             const int slot = dayOfYear - i;
-            if (slot <= LastDaySlot) {
+            if (slot <= LastDaySlot && received.m_bDay[i]) {
                 BinaryFile::PutInt32(bytes, DaySlotBase + 4 * slot, StatValue(*inverter, FirstDayStat + i));
             }
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InverterData.h"
+
 #include <QDate>
 #include <QVector>
 
@@ -21,6 +23,17 @@ struct GenerationRequest {
     QDate m_To;
 };
 
+// Which of an inverter's statistics arrived since start-up or since the date
+// changed. Only those are written over what the files hold: an entry the
+// inverter has not sent yet still holds 0 (or another day's value).
+struct QReceivedStats {
+    bool m_bYear = false; // the totals and the year's energy
+    bool m_bMonth[MonthStatCount] = {};
+    bool m_bDay[DayStatCount] = {};
+
+    static QReceivedStats All();
+};
+
 // The energy history beyond the inverters' own memory: total.dat (one 400-byte
 // block per inverter) and one generation.dat per inverter and year.
 class QGenerationStore {
@@ -33,9 +46,14 @@ public:
     static QString TotalFilePath();
     static QString GenerationFilePath(const QString& inverterName, int year);
 
-    // Mode 0 totals and the year, 1 months, 2 days; then the year file.
+    // Mode 0 totals and the year, 1 months, 2 days; then the year file. Only
+    // received entries are written; the short forms take every entry as
+    // received, on the process clock's date.
+    static void SaveTotal(QInverter* inverter, int mode, const QReceivedStats& received, const QDate& today);
     static void SaveTotal(QInverter* inverter, int mode);
     // Mode -1 only makes sure the folders and this year's file exist.
+    static void UpdateGenerationFile(int mode, QInverter* inverter, const QReceivedStats& received,
+                                     const QDate& today);
     static void UpdateGenerationFile(int mode, QInverter* inverter);
     static QVector<GenerationEntry> GenerationEntries(const GenerationRequest& request,
                                                       const QSystemModel& plant);

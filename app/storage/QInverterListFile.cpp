@@ -2,7 +2,6 @@
 
 #include "BinaryFile.h"
 #include "DataPaths.h"
-#include "QGenerationStore.h"
 #include "QInverter.h"
 #include "QSystemModel.h"
 
@@ -49,9 +48,7 @@ bool QInverterListFile::LoadInverterFile(QSystemModel& plant) {
         inverter->SetModel(QInverter::LookupModel(fields.at(2)));
         if (!plant.AddInverter(inverter)) {
             delete inverter;
-            continue;
         }
-        QGenerationStore::UpdateGenerationFile(-1, inverter);
     }
     return true;
 }

@@ -3,33 +3,35 @@
 #include "BinaryFile.h"
 #include "QInverter.h"
 #include "QSaveInverterData.h"
-#include "SystemClock.h"
 
 namespace {
 constexpr int DateOffset = QSaveInverterData::HeaderSize;
 constexpr int FirstRecord = DateOffset + 4;
 } // namespace
 
-void QMinuteFiles::SaveMinuteRecord(QInverter& inverter) {
-    if (inverter.CommState() != CommOnline) {
+void QMinuteFiles::SaveMinuteRecord(QInverter& inverter, QSaveInverterData& writer, const QDateTime& now) {
+    if (inverter.CommState() != CommOnline || inverter.IsAnalog()) {
         return;
     }
-    const QTime now = SystemClock::CurrentTime();
+    if (writer.Address() != inverter.Address()) {
+        writer.OpenFile(inverter.Address());
+    }
+    const QTime time = now.time();
     const qint32 record[4] = {
-        now.hour() * 65536 + now.minute() * 256 + now.second(),
-        inverter.Item(0).Take(),
-        inverter.Item(1).Take(),
-        inverter.Item(20).Take(),
+        time.hour() * 65536 + time.minute() * 256 + time.second(),
+        inverter.Item(InputPower).Take(),
+        inverter.Item(OutputPower).Take(),
+        inverter.Item(TodayEnergy).Take(),
     };
-    inverter.DataWriter().Save(record, 4);
+    writer.Save(record, 4, now.date());
 }
 
-void QMinuteFiles::LoadTodayMinutes(QInverter& inverter) {
+void QMinuteFiles::LoadTodayMinutes(QInverter& inverter, const QDate& today) {
     QByteArray bytes;
     if (!BinaryFile::ReadAll(QSaveInverterData::FilePathFor(inverter.Address()), &bytes)) {
         return;
     }
-    const QDate today = SystemClock::CurrentDate();
+    inverter.BeginDay(today);
     if (BinaryFile::Int32At(bytes, DateOffset, 0) !=
         today.year() * 65536 + today.month() * 256 + today.day()) {
         return;

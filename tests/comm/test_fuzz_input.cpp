@@ -1,5 +1,6 @@
 #include "DataPaths.h"
 #include "QMissionModel.h"
+#include "QSystemFile.h"
 #include "QSystemModel.h"
 
 #include <QRandomGenerator>
@@ -64,6 +65,8 @@ private slots:
             f.close();
 
             QSystemModel plant;
+            QSystemFile file;
+            plant.Settings().SetStore(&file);
             QVERIFY(plant.LoadSystemFile());
             QCOMPARE(plant.GetSystemValue("marker"), QStringLiteral("kept"));
             QVERIFY(plant.SaveSystemFile());

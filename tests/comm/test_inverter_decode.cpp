@@ -4,6 +4,7 @@
 
 #include "InverterTestSupport.h"
 
+#include "../common/RecordedPlant.h"
 #include "DataPaths.h"
 #include "QFaultFile.h"
 #include "QFaultTable.h"
@@ -22,13 +23,13 @@ namespace {
 const QDateTime kNoon(QDate(2026, 6, 15), QTime(12, 34, 56));
 const int kNoonMinute = 12 * 60 + 34;
 
-// An inverter at address 3 with its poll list, named so its files have a home.
+// An inverter at address 3 with its poll list, in a plant with its recorder,
+// named so its files have a home.
 struct Unit {
-    QInverter inverter;
-    explicit Unit(const QString& name = QStringLiteral("Roof"), int address = 3) {
-        inverter.SetName(name);
-        inverter.SetAddress(address);
-    }
+    RecordedPlant recorded;
+    QInverter& inverter;
+    explicit Unit(const QString& name = QStringLiteral("Roof"), int address = 3)
+        : inverter(*recorded.Join(name, address)) {}
     // Answers the poll mission of this code with these registers.
     void Answer(int code, const QMap<int, quint16>& registers) {
         QMissionModel* mission = FindMission(inverter, code);
@@ -154,7 +155,7 @@ private slots:
         QCOMPARE(u.inverter.ItemValue(21), 0x00030004);
         QCOMPARE(u.inverter.MinuteValue(2, kNoonMinute), 12345);
         // The hourly reading of today's energy follows at once (hour 12 is slot 11).
-        QCOMPARE(u.inverter.HourLast(11), 12345);
+        QCOMPARE(u.recorded.Hours(&u.inverter).m_nLast[11], 12345);
 
         u.Answer(11, {{0x1648, 0x0002},
                       {0x1649, 0x0000},
@@ -276,7 +277,7 @@ private slots:
         u.AnswerStatus({0, 0xA001});
         QVERIFY(u.inverter.HasActiveFault());
         QCOMPARE(u.inverter.FaultSlot(1).m_nValue, 0xA001);
-        QCOMPARE(u.inverter.AlarmSlot(1), quint16(0xA001));
+        QCOMPARE(u.recorded.Alarms(&u.inverter).m_nCode[1], quint16(0xA001));
         QCOMPARE(entry.m_nNormal, 0);
         QCOMPARE(QFileInfo(QFaultFile::FilePath()).size(), qint64(QFaultFile::RecordSize));
         QVERIFY(LinesSince(u.inverter, 0).contains("      The fault code: A001"));
@@ -304,7 +305,7 @@ private slots:
         QCOMPARE(LinesSince(u.inverter, before),
                  QStringList({"   Fault end!", "      The fault code: E004"}));
         QVERIFY(!u.inverter.HasActiveFault());
-        QCOMPARE(u.inverter.AlarmSlot(1), quint16(0));
+        QCOMPARE(u.recorded.Alarms(&u.inverter).m_nCode[1], quint16(0));
         QCOMPARE(entry.m_nNormal, 1);
         u.inverter.SetTreeEntry(nullptr);
     }
@@ -322,9 +323,14 @@ private slots:
     }
 
     void faultRecordedBeforeRestartIsNotRecordedAgain() {
+        // Recorded before the restart: alarm.dat still holds it.
+        QVERIFY(QDir().mkpath(DataPaths::InverterDir(QStringLiteral("Restarted"))));
+        QFile alarm(DataPaths::InverterDir(QStringLiteral("Restarted")) + QStringLiteral("/alarm.dat"));
+        QVERIFY(alarm.open(QIODevice::WriteOnly));
+        alarm.write(QByteArray("\x12\xE0", 2));
+        alarm.close();
         Unit u(QStringLiteral("Restarted"), 11);
         QFile::remove(QFaultFile::FilePath());
-        u.inverter.SetAlarmSlot(0, 0xE012); // as read back from alarm.dat
         const int before = u.inverter.EventLog().Lines().size();
         u.AnswerStatus({0xE012});
         QCOMPARE(LinesSince(u.inverter, before),

@@ -6,7 +6,6 @@
 #include "InverterTestSupport.h"
 
 #include "DataPaths.h"
-#include "QDayLogFiles.h"
 #include "QInverter.h"
 #include "SystemClock.h"
 
@@ -80,10 +79,6 @@ private slots:
                 QCOMPARE(inv.MinuteValue(s, m), -1);
             }
         }
-        for (int h = 0; h < QInverter::HourSlots; ++h) {
-            QCOMPARE(inv.HourFirst(h), -1);
-            QCOMPARE(inv.HourLast(h), -1);
-        }
         QVERIFY(!inv.HasActiveFault());
     }
 
@@ -154,18 +149,6 @@ private slots:
         QCOMPARE(inv.MinuteValue(2, 1439), 4321);
     }
 
-    void hourSlotsStayInside() {
-        QInverter inv;
-        inv.SetHourFirst(0, 1);
-        inv.SetHourLast(23, 2);
-        inv.SetHourFirst(-1, 3);
-        inv.SetHourLast(24, 4);
-        QCOMPARE(inv.HourFirst(0), 1);
-        QCOMPARE(inv.HourLast(23), 2);
-        QCOMPARE(inv.HourFirst(23), -1);
-        QCOMPARE(inv.HourLast(0), -1);
-    }
-
     void retriesRunOutOnTheFourth() {
         QInverter inv;
         QVERIFY(!inv.AdvanceRetry());
@@ -181,7 +164,6 @@ private slots:
         QInverter inv;
         inv.SetAddress(5);
         QCOMPARE(inv.MissionList().Missions().size(), 20);
-        QCOMPARE(inv.DataWriter().Address(), 5);
         inv.SetPrice(10);
         QCOMPARE(inv.MissionList().Missions().size(), 21);
         inv.SetAddress(6);
@@ -190,12 +172,11 @@ private slots:
             QCOMPARE(m->Address(), 6);
             QCOMPARE(m->Kind(), int(MissionPollRead));
         }
-        // The analog device is never polled and has no minute file writer.
+        // The analog device is never polled.
         QInverter analog;
         analog.SetAddress(255);
         QVERIFY(analog.IsAnalog());
         QVERIFY(analog.MissionList().Missions().isEmpty());
-        QCOMPARE(analog.DataWriter().Address(), -1);
         inv.SetAddress(0);
         QVERIFY(inv.MissionList().Missions().isEmpty());
         // An address is one byte.
@@ -334,90 +315,18 @@ private slots:
         QCOMPARE(LastMission(inv), mission);
     }
 
-    // --- naming and the inverter's folder
-    void firstNameLoadsTheAlarmSlots() {
-        const QString dir = DataPaths::InverterDir(QStringLiteral("Alpha"));
-        QVERIFY(QDir().mkpath(dir));
-        QFile alarm(dir + QStringLiteral("/alarm.dat"));
-        QVERIFY(alarm.open(QIODevice::WriteOnly));
-        alarm.write(QByteArray("\x01\xA0\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x12\xE0", 16));
-        alarm.close();
-        {
-            QInverter inv;
-            inv.SetName(QStringLiteral("Alpha"));
-            QCOMPARE(inv.Name(), QStringLiteral("Alpha"));
-            QCOMPARE(inv.AlarmSlot(0), quint16(0xA001));
-            QCOMPARE(inv.AlarmSlot(7), quint16(0xE012));
-            inv.SetAlarmSlot(3, 0xE006);
-        }
-        // Destroying the inverter keeps its alarm slots.
-        QVERIFY(alarm.open(QIODevice::ReadOnly));
-        const QByteArray saved = alarm.readAll();
-        QCOMPARE(saved.size(), 16);
-        QCOMPARE(saved.mid(6, 2), QByteArray("\x06\xE0", 2));
-    }
-
-    void renameMovesTheFolder() {
+    void renameIsLoggedUnlessRefused() {
         QInverter inv;
         inv.SetName(QStringLiteral("Old"));
-        const QString oldDir = DataPaths::InverterDir(QStringLiteral("Old"));
-        QVERIFY(QDir().mkpath(oldDir + QStringLiteral("/2026")));
-        QFile keep(oldDir + QStringLiteral("/2026/generation.dat"));
-        QVERIFY(keep.open(QIODevice::WriteOnly));
-        keep.write("kept");
-        keep.close();
-        const int before = inv.EventLog().Lines().size();
+        QVERIFY(inv.EventLog().Lines().isEmpty()); // a first name is no rename
         inv.SetName(QStringLiteral("New"));
-        QCOMPARE(inv.Name(), QStringLiteral("New"));
-        QVERIFY(!QFileInfo::exists(oldDir));
-        const QString newDir = DataPaths::InverterDir(QStringLiteral("New"));
-        QVERIFY(QFileInfo::exists(newDir + QStringLiteral("/2026/generation.dat")));
-        QVERIFY(QFileInfo::exists(newDir + QStringLiteral("/alarm.dat"))); // saved before the move
-        QCOMPARE(LinesSince(inv, before),
+        QCOMPARE(LinesSince(inv, 0),
                  QStringList({"   Change the inverter name.", "      The original name:Old",
                               "      The current name:New"}));
-        // The same name again is no rename.
-        inv.SetName(QStringLiteral("New"));
-        QCOMPARE(inv.EventLog().Lines().size(), before + 4);
-    }
-
-    void renameOntoAnExistingFolderLosesNothing() {
-        QInverter inv;
-        inv.SetName(QStringLiteral("Left"));
-        const QString leftDir = DataPaths::InverterDir(QStringLiteral("Left"));
-        const QString takenDir = DataPaths::InverterDir(QStringLiteral("Taken"));
-        QVERIFY(QDir().mkpath(leftDir));
-        QVERIFY(QDir().mkpath(takenDir));
-        QFile mine(leftDir + QStringLiteral("/mine.txt"));
-        QVERIFY(mine.open(QIODevice::WriteOnly));
-        mine.close();
-        QFile theirs(takenDir + QStringLiteral("/theirs.txt"));
-        QVERIFY(theirs.open(QIODevice::WriteOnly));
-        theirs.close();
-        inv.SetName(QStringLiteral("Taken"));
-        QCOMPARE(inv.Name(), QStringLiteral("Taken"));
-        QVERIFY(QFileInfo::exists(leftDir + QStringLiteral("/mine.txt")));
-        QVERIFY(QFileInfo::exists(takenDir + QStringLiteral("/theirs.txt")));
-        // From now on the folder of that name is the inverter's own and follows it.
-        inv.SetName(QStringLiteral("Onward"));
-        QCOMPARE(inv.Name(), QStringLiteral("Onward"));
-        QVERIFY(QFileInfo::exists(DataPaths::InverterDir(QStringLiteral("Onward")) +
-                                  QStringLiteral("/theirs.txt")));
-        QVERIFY(QFileInfo::exists(leftDir + QStringLiteral("/mine.txt")));
-    }
-
-    void emptyNameIsIgnored() {
-        QInverter unnamed;
-        unnamed.SetName(QString());
-        QVERIFY(unnamed.Name().isEmpty());
-        QInverter inv;
-        inv.SetName(QStringLiteral("Kept"));
-        const int before = inv.EventLog().Lines().size();
         inv.SetName(QString());
-        QCOMPARE(inv.Name(), QStringLiteral("Kept"));
-        QCOMPARE(inv.EventLog().Lines().size(), before);
-        // Nothing of an unnamed inverter lands in the data folder itself.
-        QVERIFY(!QFileInfo::exists(DataPaths::FilePath(QStringLiteral("alarm.dat"))));
+        inv.SetName(QStringLiteral("New"));
+        QCOMPARE(inv.Name(), QStringLiteral("New"));
+        QCOMPARE(inv.EventLog().Lines().size(), 4);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "InverterTestSupport.h"
 
+#include "../common/RecordedPlant.h"
 #include "DataPaths.h"
 #include "QEventLog.h"
 #include "QInverter.h"
@@ -21,6 +22,17 @@ QInverter* Make(const QString& name, int address) {
     inverter->SetAddress(address);
     inverter->SetName(name);
     return inverter;
+}
+
+// alarm.dat of an inverter as a restart finds it: code in the given slot.
+void SeedAlarm(const QString& name, int slot, quint16 code) {
+    QVERIFY(QDir().mkpath(DataPaths::InverterDir(name)));
+    QByteArray bytes(16, '\0');
+    bytes[2 * slot] = char(code & 0xFF);
+    bytes[2 * slot + 1] = char(code >> 8);
+    QFile alarm(DataPaths::InverterDir(name) + QStringLiteral("/alarm.dat"));
+    QVERIFY(alarm.open(QIODevice::WriteOnly));
+    alarm.write(bytes);
 }
 } // namespace
 
@@ -146,15 +158,24 @@ private slots:
     }
 
     void leavingThePlant() {
-        QSystemModel plant;
+        RecordedPlant recorded;
+        QSystemModel& plant = recorded.plant;
+        SeedAlarm(QStringLiteral("Leaving"), 2, 0xA003);
         QInverter* a = Make(QStringLiteral("Leaving"), 1);
         QInverter* b = Make(QStringLiteral("Staying"), 2);
         plant.AddInverter(a);
         plant.AddInverter(b);
         QEventLog::SetCurrentInverter(a);
-        a->SetAlarmSlot(2, 0xA003);
-        QVERIFY(QDir().mkpath(DataPaths::InverterDir(QStringLiteral("Leaving"))));
+        QList<QInverter*> removed;
+        plant.SetInverterRemovedHandler([&](QInverter* inverter) {
+            // Still whole, already out of the plant.
+            QCOMPARE(inverter->Name(), QStringLiteral("Leaving"));
+            QVERIFY(!plant.Inverters().contains(inverter));
+            removed.append(inverter);
+        });
+        QFile::remove(DataPaths::InverterDir(QStringLiteral("Leaving")) + QStringLiteral("/alarm.dat"));
         plant.RemoveInverter(a);
+        QCOMPARE(removed, QList<QInverter*>({a}));
         QCOMPARE(plant.InverterCount(), 1);
         QCOMPARE(plant.Inverter(0), b);
         QCOMPARE(plant.MissionLists(), QList<QMissionList*>({&b->MissionList()}));
@@ -173,13 +194,13 @@ private slots:
     }
 
     void plantDeletesItsInverters() {
-        QVERIFY(QDir().mkpath(DataPaths::InverterDir(QStringLiteral("Owned"))));
+        SeedAlarm(QStringLiteral("Owned"), 0, 0xE001);
         {
-            QSystemModel plant;
+            RecordedPlant recorded;
             QInverter* owned = Make(QStringLiteral("Owned"), 4);
-            owned->SetAlarmSlot(0, 0xE001);
-            plant.AddInverter(owned);
+            recorded.plant.AddInverter(owned);
             QEventLog::SetCurrentInverter(owned);
+            QFile::remove(DataPaths::InverterDir(QStringLiteral("Owned")) + QStringLiteral("/alarm.dat"));
         }
         QCOMPARE(QEventLog::CurrentInverter(), nullptr);
         QFile alarm(DataPaths::InverterDir(QStringLiteral("Owned")) + QStringLiteral("/alarm.dat"));

@@ -3,6 +3,7 @@
 #include "QBusScheduler.h"
 #include "QInverter.h"
 #include "QMissionModel.h"
+#include "QSystemFile.h"
 #include "QSystemModel.h"
 #include "SystemClock.h"
 
@@ -65,6 +66,7 @@ QInverter* NewInverter(QSystemModel& plant, const QString& name, int address) {
 class TestScheduler : public QObject {
     Q_OBJECT
     QTemporaryDir m_Dir;
+    QSystemFile m_SystemFile; // system.dat in the test's data directory
     QSystemModel* m_pPlant = nullptr;
     QBusScheduler* m_pBus = nullptr;
     FakeConverter* m_pConv = nullptr;
@@ -87,7 +89,7 @@ private slots:
         SystemClock::SetFixed(QDateTime(QDate(2026, 6, 15), QTime(12, 0)));
         m_pConv = new FakeConverter;
         m_pPlant = new QSystemModel;
-        m_pPlant->Settings().SetFilePath(m_Dir.filePath("system.dat"));
+        m_pPlant->Settings().SetStore(&m_SystemFile);
         m_pPlant->SetSystemValue("CommunicationType", "1", false);
         m_pPlant->SetSystemValue("IPAddress", "127.0.0.1", false);
         m_pPlant->SetSystemValue("IP_number", QString::number(m_pConv->Port()), false);

@@ -53,7 +53,6 @@ private slots:
     void pollsOverTheLineAndTakesRepliesWithoutCrcCheck() {
         SystemClock::SetFixed(QDateTime(QDate(2026, 6, 15), QTime(12, 0)));
         QSystemModel plant;
-        plant.Settings().SetFilePath(m_Dir.filePath("system.dat"));
         plant.SetSystemValue("CommunicationType", "0", false);
         plant.SetSystemValue("Com_device", m_strProgramEnd, false);
         int handled = 0;

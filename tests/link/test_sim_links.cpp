@@ -1,7 +1,9 @@
 #include "DataPaths.h"
 #include "QBusScheduler.h"
+#include "QDayLogFiles.h"
 #include "QGenerationStore.h"
 #include "QInverter.h"
+#include "QInverterRecorder.h"
 #include "QSystemModel.h"
 #include "SimProcess.h"
 #include "SystemClock.h"
@@ -17,6 +19,7 @@ class TestSimLinks : public QObject {
     Q_OBJECT
     QTemporaryDir* m_pDir = nullptr;
     QSystemModel* m_pPlant = nullptr;
+    QInverterRecorder* m_pRecorder = nullptr;
     QBusScheduler* m_pBus = nullptr;
     QTimer* m_pTick = nullptr;
 
@@ -42,8 +45,8 @@ private slots:
         m_pDir = new QTemporaryDir;
         DataPaths::SetDataDir(m_pDir->path());
         m_pPlant = new QSystemModel;
-        m_pPlant->Settings().SetFilePath(m_pDir->filePath("system.dat"));
         m_pPlant->SetReplyHandler(&QInverter::HandleReply);
+        m_pRecorder = new QInverterRecorder(*m_pPlant);
         m_pBus = new QBusScheduler(m_pPlant);
         m_pTick = new QTimer;
         m_pTick->setInterval(20);
@@ -52,6 +55,7 @@ private slots:
     void cleanup() {
         delete m_pTick;
         delete m_pBus;
+        delete m_pRecorder;
         delete m_pPlant;
         delete m_pDir;
         QMissionList::SetReplyHandler(nullptr);
@@ -91,7 +95,7 @@ private slots:
         // The records of the inverter fill in.
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QGenerationStore::TotalFilePath()), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(DataPaths::FilePath("Box/hour.dat")), 5000);
-        box->WriteDayRow();
+        QDayLogFiles::WriteDayRow(*box, SystemClock::Now());
         const QDate today = SystemClock::CurrentDate();
         QVERIFY(QFile::exists(DataPaths::FilePath(QString("Box/%1/%2/%1_%3_%4.csv")
                                                       .arg(today.year())

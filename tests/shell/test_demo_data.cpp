@@ -1,5 +1,6 @@
 #include "QInverter.h"
 #include "QInverterListFile.h"
+#include "QSystemFile.h"
 #include "QSystemModel.h"
 #include "ShellTestSupport.h"
 
@@ -55,6 +56,8 @@ void TestDemoData::preparesTheDemoPlant() {
     // What the program reads from them.
     DataPaths::SetDataDir(dir);
     QSystemModel plant;
+    QSystemFile file;
+    plant.Settings().SetStore(&file);
     QVERIFY(plant.LoadSystemFile());
     QCOMPARE(plant.Settings().CommunicationType(), 1);
     QCOMPARE(plant.Settings().IPAddress(), QStringLiteral("127.0.0.1"));

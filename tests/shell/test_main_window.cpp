@@ -60,7 +60,7 @@ private slots:
     void destructorWritesBothFiles();
     void startupCreatesSystemFileWithDefaults();
     void languageChangeRetranslatesWindow();
-    void flashTimerWritesRecordsOnce();
+    void recorderWritesRecordsOnce();
 
 private:
     ShellDataDir* m_pData = nullptr;
@@ -427,7 +427,7 @@ void TestMainWindow::languageChangeRetranslatesWindow() {
     QVERIFY(!ReadBytes(m_pData->FilePath(QStringLiteral("system.dat"))).contains("Italian"));
 }
 
-void TestMainWindow::flashTimerWritesRecordsOnce() {
+void TestMainWindow::recorderWritesRecordsOnce() {
     const QDate day(2024, 5, 6);
     SystemClock::SetFixed(QDateTime(day, QTime(10, 0, 0)));
     QVERIFY(
@@ -435,6 +435,8 @@ void TestMainWindow::flashTimerWritesRecordsOnce() {
                     m_pData->FilePath(QStringLiteral("analog.db"))));
     MainWindow window;
     window.FlashTimer()->stop();
+    QInverterRecorder& recorder = window.Runtime().Recorder();
+    recorder.Stop();
     QInverter* roof = NewInverter(QStringLiteral("Roof"), QStringLiteral("Tivra PA5KS"), 3);
     QVERIFY(window.System().AddInverter(roof));
     QInverter* analog = NewInverter(QStringLiteral("Signal"), QStringLiteral("Tivra PA5KS"), 255);
@@ -448,7 +450,7 @@ void TestMainWindow::flashTimerWritesRecordsOnce() {
     auto records = [&] { return QFileInfo(minutes).size(); };
 
     // 10:00:00.000: one day-log row, one minute record, the analog device fed.
-    window.OnFlashTimer();
+    recorder.OnTick();
     const int rowsAfterFirst = rows();
     const qint64 recordsAfterFirst = records();
     QVERIFY(rowsAfterFirst > 0);
@@ -459,16 +461,16 @@ void TestMainWindow::flashTimerWritesRecordsOnce() {
     // Later ticks of the same window write nothing more.
     for (int ms : {20, 20, 20}) {
         SystemClock::Advance(ms);
-        window.OnFlashTimer();
+        recorder.OnTick();
     }
     SystemClock::Advance(940); // 10:00:01.000
-    window.OnFlashTimer();
+    recorder.OnTick();
     QCOMPARE(rows(), rowsAfterFirst);
     QCOMPARE(records(), recordsAfterFirst);
 
     // 10:00:02.000: the next row; the minute record waits for the next minute.
     SystemClock::Advance(1000);
-    window.OnFlashTimer();
+    recorder.OnTick();
     QCOMPARE(rows(), rowsAfterFirst + 1);
     QCOMPARE(records(), recordsAfterFirst);
     QCOMPARE(analog->ItemValue(27), 10 * 65536 + 2);
@@ -476,9 +478,9 @@ void TestMainWindow::flashTimerWritesRecordsOnce() {
     // 10:01:00.000, after a tick outside the window: a new minute, a new
     // record of four words, and the next row.
     SystemClock::Advance(500);
-    window.OnFlashTimer();
+    recorder.OnTick();
     SystemClock::SetFixed(QDateTime(day, QTime(10, 1, 0)));
-    window.OnFlashTimer();
+    recorder.OnTick();
     QCOMPARE(records(), recordsAfterFirst + 16);
     QCOMPARE(rows(), rowsAfterFirst + 2);
 }

@@ -1,5 +1,6 @@
 #include "MiniWindow.h"
 #include "QInverter.h"
+#include "QSystemFile.h"
 #include "QSystemModel.h"
 #include "ShellTestSupport.h"
 #include "SystemClock.h"
@@ -35,11 +36,13 @@ private slots:
 private:
     ShellDataDir* m_pData = nullptr;
     QSystemModel* m_pPlant = nullptr;
+    QSystemFile m_SystemFile;
 };
 
 void TestMiniWindow::init() {
     m_pData = new ShellDataDir;
     m_pPlant = new QSystemModel;
+    m_pPlant->Settings().SetStore(&m_SystemFile);
     m_pPlant->InitSystemFile();
 }
 
@@ -78,6 +81,8 @@ void TestMiniWindow::sumsAndBenefits() {
     QInverter* b = NewInverter(QStringLiteral("B"), QStringLiteral("Tivra PA10KT"), 2);
     QVERIFY(m_pPlant->AddInverter(a));
     QVERIFY(m_pPlant->AddInverter(b));
+    a->SetCommState(CommOnline);
+    b->SetCommState(CommOnline);
     a->SetItem(0, 1200);
     a->SetItem(1, 1100);
     b->SetItem(0, 3000);

@@ -1,3 +1,4 @@
+#include "../common/RecordedPlant.h"
 #include "DataPaths.h"
 #include "QDayLogFiles.h"
 #include "QInverter.h"
@@ -42,13 +43,21 @@ QByteArray HourFile(int year, int month, int day, const QMap<int, QPair<qint32, 
 class TestDayLogs : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_pDir;
+    std::unique_ptr<RecordedPlant> m_pPlant;
 
-    std::unique_ptr<QInverter> NewInverter(const QString& name = "Roof east", int address = 3) {
-        auto inverter = std::make_unique<QInverter>();
-        inverter->SetName(name);
-        inverter->SetAddress(address);
-        inverter->SetModelName("Tivra PA5KS");
-        return inverter;
+    // Joins the plant, which loads alarm.dat and hour.dat and purges old logs.
+    QInverter* NewInverter(const QString& name = "Roof east", int address = 3) {
+        return m_pPlant->Join(name, address);
+    }
+    // The program restarted: a new plant and recorder over the same files.
+    QInverter* Restarted(const QString& name = "Roof east", int address = 3) {
+        m_pPlant.reset();
+        m_pPlant = std::make_unique<RecordedPlant>();
+        return NewInverter(name, address);
+    }
+    static void WriteRow(QInverter* inverter) { QDayLogFiles::WriteDayRow(*inverter, SystemClock::Now()); }
+    static void UpdateHours(QInverter* inverter, QHourReadings& hours) {
+        QDayLogFiles::UpdateHourFile(*inverter, hours, SystemClock::Now());
     }
     QString LogPath(const QString& name, int y, int m, int d) {
         return m_pDir->path() + QString("/%1/%2/%3/%2_%4_%5.csv")
@@ -65,8 +74,10 @@ private slots:
         QVERIFY(m_pDir->isValid());
         DataPaths::SetDataDir(m_pDir->path());
         SystemClock::SetFixed(QDateTime(QDate(2015, 3, 15), QTime(14, 5, 8)));
+        m_pPlant = std::make_unique<RecordedPlant>();
     }
     void cleanup() {
+        m_pPlant.reset();
         SystemClock::UseSystem();
         m_pDir.reset();
     }
@@ -74,7 +85,7 @@ private slots:
     // ------------------------------------------------------------------ CSV day log
 
     void firstRowOfTheDayWritesHeaderConnectAndDataRow() {
-        auto inverter = NewInverter();
+        QInverter* inverter = NewInverter();
         inverter->SetCommState(CommConnecting);
         inverter->SetCommState(CommOnline);
         const QByteArray connected = Stamp() + ",Connected\n";
@@ -87,7 +98,7 @@ private slots:
         inverter->UpdateFaultSlot(0, FaultWord(0xA001));
         inverter->UpdateFaultSlot(5, FaultWord(0xE010));
         SystemClock::Advance(2000);
-        inverter->WriteDayRow();
+        WriteRow(inverter);
 
         const QByteArray expected =
             "Roof east,3,Tivra PA5KS,Tivra Wattsight:2.4.5\n" + ColumnLine + connected + Stamp() +
@@ -101,12 +112,12 @@ private slots:
     }
 
     void rowsAreAppendedAndNoFaultIsSpelledOut() {
-        auto inverter = NewInverter();
+        QInverter* inverter = NewInverter();
         inverter->SetCommState(CommOnline);
         inverter->SetItem(32, 1);
-        inverter->WriteDayRow();
+        WriteRow(inverter);
         inverter->SetItem(32, 5);
-        inverter->WriteDayRow();
+        WriteRow(inverter);
         const QList<QByteArray> lines = ReadFile(LogPath("Roof east", 2015, 3, 15)).split('\n');
         QCOMPARE(lines.size(), 6); // header, columns, connected, two rows, empty tail
         QVERIFY(lines[3].startsWith(Stamp() + ",Self-test,No fault,0.0,"));
@@ -115,12 +126,12 @@ private slots:
     }
 
     void statusOutsideOneToFiveGivesOnlyConnectionRows() {
-        auto inverter = NewInverter();
+        QInverter* inverter = NewInverter();
         inverter->SetCommState(CommOnline);
         inverter->SetItem(0, 1000);
-        inverter->WriteDayRow();  // status 0
+        WriteRow(inverter);       // status 0
         inverter->SetItem(32, 6); // stored as 0
-        inverter->WriteDayRow();
+        WriteRow(inverter);
         inverter->SetCommState(CommOffline);
         const QByteArray expected = "Roof east,3,Tivra PA5KS,Tivra Wattsight:2.4.5\n" + ColumnLine + Stamp() +
                                     ",Connected\n" + Stamp() + ",Communicate lost\n";
@@ -128,75 +139,73 @@ private slots:
     }
 
     void noRowWhileOfflineOrWithoutNewData() {
-        auto inverter = NewInverter();
+        QInverter* inverter = NewInverter();
         inverter->SetItem(32, 2);
-        inverter->WriteDayRow(); // offline since construction
+        WriteRow(inverter); // offline since construction
         QVERIFY(!QFile::exists(LogPath("Roof east", 2015, 3, 15)));
         inverter->SetCommState(CommOnline);
         inverter->SetDataValid(false);
-        inverter->WriteDayRow();
+        WriteRow(inverter);
         QCOMPARE(ReadFile(LogPath("Roof east", 2015, 3, 15)).count('\n'), 3);
     }
 
     void aNewDayStartsANewFileInItsOwnFolders() {
-        auto inverter = NewInverter();
+        QInverter* inverter = NewInverter();
         inverter->SetCommState(CommOnline);
         SystemClock::SetFixed(QDateTime(QDate(2015, 4, 1), QTime(0, 0, 2)));
         inverter->SetItem(32, 2);
-        inverter->WriteDayRow();
+        WriteRow(inverter);
         const QByteArray april = ReadFile(LogPath("Roof east", 2015, 4, 1));
         QVERIFY(april.startsWith("Roof east,3,Tivra PA5KS,Tivra Wattsight:2.4.5\n" + ColumnLine + Stamp() +
                                  ",Running,"));
         QCOMPARE(april.count('\n'), 3);
         // No row is lost to a year folder that the statistics have not made yet.
         SystemClock::SetFixed(QDateTime(QDate(2016, 1, 1), QTime(8, 0, 0)));
-        inverter->WriteDayRow();
+        WriteRow(inverter);
         QCOMPARE(ReadFile(LogPath("Roof east", 2016, 1, 1)).count('\n'), 3);
     }
 
     // ------------------------------------------------------------------ hour.dat
 
+    // Today's energy as the decoder leaves it, and the recorder hearing of it.
+    void Energy(QInverter* inverter, qint32 value) {
+        inverter->SetItem(TodayEnergy, value);
+        m_pPlant->recorder.OnReplyDecoded(*inverter, TodayEnergyRead);
+    }
+
     void hourFileHoldsFirstAndLastReadingOfTheHour() {
-        auto inverter = NewInverter();
-        QDir().mkpath(m_pDir->path() + "/Roof east");
-        inverter->SetItem(20, 1234);
-        inverter->UpdateHourFile();
+        QInverter* inverter = NewInverter();
+        Energy(inverter, 1234);
         SystemClock::Advance(600000);
-        inverter->SetItem(20, 1300);
-        inverter->UpdateHourFile();
+        Energy(inverter, 1300);
         const QByteArray expected = HourFile(2015, 3, 15, {{13, {1234, 1300}}});
         QCOMPARE(ReadFile(m_pDir->path() + "/Roof east/hour.dat"), expected);
-        QCOMPARE(int(inverter->Item(20).m_bFresh), 0);
+        QCOMPARE(int(inverter->Item(TodayEnergy).m_bFresh), 0);
 
-        auto restarted = NewInverter("Roof east", 4);
-        QCOMPARE(restarted->HourFirst(13), 1234);
-        QCOMPARE(restarted->HourLast(13), 1300);
-        QCOMPARE(restarted->HourFirst(12), -1);
+        QInverter* restarted = Restarted("Roof east", 4);
+        QCOMPARE(m_pPlant->Hours(restarted).m_nFirst[13], 1234);
+        QCOMPARE(m_pPlant->Hours(restarted).m_nLast[13], 1300);
+        QCOMPARE(m_pPlant->Hours(restarted).m_nFirst[12], -1);
     }
 
     void readingsOfHourZeroAreDropped() {
-        auto inverter = NewInverter();
-        QDir().mkpath(m_pDir->path() + "/Roof east");
+        QInverter* inverter = NewInverter();
         SystemClock::SetFixed(QDateTime(QDate(2015, 3, 15), QTime(0, 30, 0)));
-        inverter->SetItem(20, 55);
-        inverter->UpdateHourFile();
+        Energy(inverter, 55);
         QVERIFY(!QFile::exists(m_pDir->path() + "/Roof east/hour.dat"));
         for (int slot = 0; slot < 24; ++slot) {
-            QCOMPARE(inverter->HourFirst(slot), -1);
-            QCOMPARE(inverter->HourLast(slot), -1);
+            QCOMPARE(m_pPlant->Hours(inverter).m_nFirst[slot], -1);
+            QCOMPARE(m_pPlant->Hours(inverter).m_nLast[slot], -1);
         }
     }
 
     void afterMidnightYesterdaysReadingsAreNotShownAsToday() {
-        auto inverter = NewInverter();
-        QDir().mkpath(m_pDir->path() + "/Roof east");
-        inverter->SetItem(20, 2000);
-        inverter->UpdateHourFile(); // 14:05 on the 15th: slot 13
+        QInverter* inverter = NewInverter();
+        Energy(inverter, 2000); // 14:05 on the 15th: slot 13
         SystemClock::SetFixed(QDateTime(QDate(2015, 3, 16), QTime(9, 10, 0)));
-        inverter->SetItem(20, 150);
-        inverter->UpdateHourFile();
+        Energy(inverter, 150);
         QCOMPARE(ReadFile(m_pDir->path() + "/Roof east/hour.dat"), HourFile(2015, 3, 16, {{8, {150, 150}}}));
-        QCOMPARE(inverter->HourFirst(13), -1);
+        QCOMPARE(m_pPlant->Hours(inverter).m_nFirst[13], -1);
     }
 
     void hourFileOfWrongSizeOrDateIsIgnored_data() {
@@ -212,10 +221,10 @@ private slots:
     void hourFileOfWrongSizeOrDateIsIgnored() {
         QFETCH(QByteArray, content);
         QVERIFY(WriteFile(m_pDir->path() + "/Roof east/hour.dat", content));
-        auto inverter = NewInverter();
+        QInverter* inverter = NewInverter();
         for (int slot = 0; slot < 24; ++slot) {
-            QCOMPARE(inverter->HourFirst(slot), -1);
-            QCOMPARE(inverter->HourLast(slot), -1);
+            QCOMPARE(m_pPlant->Hours(inverter).m_nFirst[slot], -1);
+            QCOMPARE(m_pPlant->Hours(inverter).m_nLast[slot], -1);
         }
     }
 
@@ -223,21 +232,22 @@ private slots:
 
     void alarmFileHoldsEightCodes() {
         QDir().mkpath(m_pDir->path() + "/Roof east");
-        {
-            auto inverter = NewInverter();
-            inverter->SetAlarmSlot(0, 0xA001);
-            inverter->SetAlarmSlot(7, 0xE020);
-            inverter->SaveAlarmFile();
-            QCOMPARE(ReadFile(m_pDir->path() + "/Roof east/alarm.dat"),
-                     Bytes().U16(0xA001).Fill(12, '\0').U16(0xE020).Data());
-        }
+        QInverter* inverter = NewInverter();
+        QAlarmSlots alarms;
+        alarms.m_nCode[0] = 0xA001;
+        alarms.m_nCode[7] = 0xE020;
+        QDayLogFiles::SaveAlarmFile(*inverter, alarms);
+        QCOMPARE(ReadFile(m_pDir->path() + "/Roof east/alarm.dat"),
+                 Bytes().U16(0xA001).Fill(12, '\0').U16(0xE020).Data());
+
+        m_pPlant.reset();
         QVERIFY(WriteFile(m_pDir->path() + "/Roof east/alarm.dat",
                           Bytes().U16(1).U16(2).U16(3).U16(4).U16(5).U16(6).U16(7).U16(0xFFFF)));
-        auto inverter = NewInverter();
+        QInverter* restarted = Restarted();
         for (int slot = 0; slot < 7; ++slot) {
-            QCOMPARE(int(inverter->AlarmSlot(slot)), slot + 1);
+            QCOMPARE(int(m_pPlant->Alarms(restarted).m_nCode[slot]), slot + 1);
         }
-        QCOMPARE(int(inverter->AlarmSlot(7)), 0xFFFF);
+        QCOMPARE(int(m_pPlant->Alarms(restarted).m_nCode[7]), 0xFFFF);
     }
 
     void damagedAlarmFilesKeepWhatTheyHold_data() {
@@ -257,9 +267,9 @@ private slots:
         if (content != "<none>") {
             QVERIFY(WriteFile(m_pDir->path() + "/Roof east/alarm.dat", content));
         }
-        auto inverter = NewInverter();
+        QInverter* inverter = NewInverter();
         for (int slot = 0; slot < 8; ++slot) {
-            QCOMPARE(int(inverter->AlarmSlot(slot)), codes[slot]);
+            QCOMPARE(int(m_pPlant->Alarms(inverter).m_nCode[slot]), codes[slot]);
         }
     }
 
@@ -281,7 +291,7 @@ private slots:
         touch(2014, 4, 2);
         touch(2015, 3, 1);
 
-        auto inverter = NewInverter(); // naming runs the purge, today 15 March 2015
+        NewInverter(); // joining runs the purge, today 15 March 2015
 
         for (int d = 1; d <= 15; ++d) {
             QVERIFY2(!QFile::exists(LogPath("Roof east", 2014, 3, d)), qPrintable(QString::number(d)));
@@ -305,10 +315,12 @@ private slots:
     void anUnnamedInverterWritesNothing() {
         QInverter inverter;
         inverter.SetCommState(CommOnline);
-        inverter.SetItem(32, 2);
-        inverter.WriteDayRow();
-        inverter.UpdateHourFile();
-        inverter.SaveAlarmFile();
+        inverter.SetItem(OperatingStatus, 2);
+        WriteRow(&inverter);
+        QDayLogFiles::WriteConnectRow(inverter, true, SystemClock::Now());
+        QHourReadings hours;
+        UpdateHours(&inverter, hours);
+        QDayLogFiles::SaveAlarmFile(inverter, QAlarmSlots());
         QCOMPARE(QDir(m_pDir->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 };

@@ -66,6 +66,8 @@ private slots:
         QTest::newRow("price") << 1021 << "" << QStringList{stamp, "   Setting the price!"};
         QTest::newRow("power") << 1022 << "" << QStringList{stamp, "   Setting the max output power!"};
         QTest::newRow("label") << 1027 << "" << QStringList{stamp, "   Setting the user label!"};
+        QTest::newRow("not delivered")
+            << 10 << "Reset" << QStringList{stamp, "   Command not delivered!", "      Reset"};
         QTest::newRow("refresh only") << -1 << "" << QStringList{};
         QTest::newRow("unknown 5") << 5 << "x" << QStringList{};
         QTest::newRow("unknown 1023") << 1023 << "" << QStringList{};

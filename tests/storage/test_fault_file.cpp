@@ -50,7 +50,7 @@ private slots:
             inverter.SetItem(item, item * 100 + 1);
         }
         inverter.SetItem(11, 999); // outside the snapshot
-        QVERIFY(QFaultFile::AppendRecord(inverter, 0xE010));
+        QVERIFY(QFaultFile::AppendRecord(inverter, 0xE010, SystemClock::Now()));
 
         Bytes expected;
         expected.U8(7).I32(0xE010).I32(DateWord(2015, 3, 15)).I32(TimeWord(14, 5, 8));
@@ -70,9 +70,9 @@ private slots:
         first.SetItem(8, 5001);
         QInverter second;
         second.SetAddress(200);
-        QVERIFY(QFaultFile::AppendRecord(first, 0xA001));
+        QVERIFY(QFaultFile::AppendRecord(first, 0xA001, SystemClock::Now()));
         SystemClock::Advance(61000);
-        QVERIFY(QFaultFile::AppendRecord(second, 0xA003));
+        QVERIFY(QFaultFile::AppendRecord(second, 0xA003, SystemClock::Now()));
         QCOMPARE(QFileInfo(FaultPath()).size(), qint64(466));
 
         const QVector<QFaultRecord> records = QFaultFile::ReadRecords(200);
@@ -110,7 +110,7 @@ private slots:
 
         QInverter inverter;
         inverter.SetAddress(5);
-        QVERIFY(QFaultFile::AppendRecord(inverter, 0xA004));
+        QVERIFY(QFaultFile::AppendRecord(inverter, 0xA004, SystemClock::Now()));
         const QByteArray after = ReadFile(FaultPath());
         QCOMPARE(after.size(), 466);
         QCOMPARE(after.left(233), whole);

@@ -2,6 +2,7 @@
 // fields per record, fields separated by the bytes 3F 01 3F, every record
 // (the last one too) ended by 3F 02 3F, UTF-8 without a byte-order mark.
 
+#include "../common/RecordedPlant.h"
 #include "DataPaths.h"
 #include "QInverter.h"
 #include "QInverterListFile.h"
@@ -118,7 +119,8 @@ private slots:
         FreshDataDir(QStringLiteral("load"));
         WriteFile(QInverterListFile::FilePath(), Record({"Roof east", "Garage", "Tivra PA10KT", "3", "3"}) +
                                                      Record({"West", "Barn", "Tivra PA20KT-X", "4", "3"}));
-        QSystemModel plant;
+        RecordedPlant recorded; // the recorder makes the folders of each inverter that joins
+        QSystemModel& plant = recorded.plant;
         QVERIFY(Load(plant));
         QCOMPARE(plant.InverterCount(), 2);
         const QInverter* a = plant.Inverter(0);

@@ -1,5 +1,6 @@
 #include "DataPaths.h"
 #include "QInverter.h"
+#include "QMinuteFiles.h"
 #include "QSaveInverterData.h"
 #include "StorageTestSupport.h"
 #include "SystemClock.h"
@@ -22,7 +23,13 @@ class TestMinuteFiles : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_pDir;
 
+    QSaveInverterData m_Writer;
+
     QString MinutePath(int address) const { return m_pDir->path() + QString("/data_%1.dat").arg(address); }
+    void Save(QInverter& inverter) { QMinuteFiles::SaveMinuteRecord(inverter, m_Writer, SystemClock::Now()); }
+    static void Load(QInverter& inverter) {
+        QMinuteFiles::LoadTodayMinutes(inverter, SystemClock::CurrentDate());
+    }
 
     static std::unique_ptr<QInverter> Online(int address) {
         auto inverter = std::make_unique<QInverter>();
@@ -36,6 +43,7 @@ private slots:
         m_pDir = std::make_unique<QTemporaryDir>();
         DataPaths::SetDataDir(m_pDir->path());
         SystemClock::SetFixed(QDateTime(QDate(2015, 3, 15), QTime(10, 31, 0)));
+        m_Writer = QSaveInverterData();
     }
     void cleanup() {
         SystemClock::UseSystem();
@@ -45,17 +53,17 @@ private slots:
     void minuteRecordsFollowTheHeaderAndDate() {
         QCOMPARE(Header.size(), QSaveInverterData::HeaderSize);
         auto inverter = Online(3);
-        QCOMPARE(inverter->DataWriter().FilePath(), MinutePath(3));
         inverter->SetItem(0, 1500);
         inverter->SetItem(1, 1450);
         inverter->SetItem(20, 1234);
-        inverter->SaveMinuteRecord();
+        Save(*inverter);
         SystemClock::Advance(60000);
         inverter->SetItem(0, 1600);
-        inverter->SaveMinuteRecord();
+        Save(*inverter);
         QCOMPARE(ReadFile(MinutePath(3)), Header + Bytes().I32(DateWord(2015, 3, 15)).Data() +
                                               MinuteRecord(10, 31, 0, 1500, 1450, 1234) +
                                               MinuteRecord(10, 32, 0, 1600, 1450, 1234));
+        QCOMPARE(m_Writer.FilePath(), MinutePath(3)); // the writer followed the address
         QCOMPARE(int(inverter->Item(0).m_bFresh), 0);
         QCOMPARE(int(inverter->Item(20).m_bFresh), 0);
     }
@@ -63,9 +71,9 @@ private slots:
     void nothingWhileNotOnline() {
         QInverter inverter;
         inverter.SetAddress(3);
-        inverter.SaveMinuteRecord();
+        Save(inverter);
         inverter.SetCommState(CommConnecting);
-        inverter.SaveMinuteRecord();
+        Save(inverter);
         QVERIFY(!QFile::exists(MinutePath(3)));
     }
 
@@ -74,7 +82,7 @@ private slots:
                                              MinuteRecord(23, 59, 0, 1, 2, 3)));
         auto inverter = Online(4);
         inverter->SetItem(0, 7);
-        inverter->SaveMinuteRecord();
+        Save(*inverter);
         QCOMPARE(ReadFile(MinutePath(4)),
                  Header + Bytes().I32(DateWord(2015, 3, 15)).Data() + MinuteRecord(10, 31, 0, 7, 0, 0));
     }
@@ -82,13 +90,13 @@ private slots:
     void aForeignOrCutFileIsStartedAfreshOrRealigned() {
         QVERIFY(WriteFile(MinutePath(5), RandomBytes(300, 51)));
         auto inverter = Online(5);
-        inverter->SaveMinuteRecord();
+        Save(*inverter);
         QCOMPARE(ReadFile(MinutePath(5)).size(), 18 + 16);
 
         const QByteArray today =
             Header + Bytes().I32(DateWord(2015, 3, 15)).Data() + MinuteRecord(9, 0, 0, 1, 1, 1);
         QVERIFY(WriteFile(MinutePath(5), today + MinuteRecord(9, 1, 0, 2, 2, 2).left(9)));
-        inverter->SaveMinuteRecord();
+        Save(*inverter);
         QCOMPARE(ReadFile(MinutePath(5)), today + MinuteRecord(10, 31, 0, 0, 0, 0));
     }
 
@@ -100,7 +108,7 @@ private slots:
                                              MinuteRecord(23, 59, 0, -1, -2, 7)));
         QInverter inverter;
         inverter.SetAddress(6);
-        inverter.LoadTodayMinutes();
+        Load(inverter);
         QCOMPARE(inverter.MinuteValue(0, 480), 100);
         QCOMPARE(inverter.MinuteValue(1, 480), 90);
         QCOMPARE(inverter.MinuteValue(2, 480), 5);
@@ -115,11 +123,11 @@ private slots:
         {
             auto inverter = Online(7);
             inverter->SetItem(1, 2500);
-            inverter->SaveMinuteRecord();
+            Save(*inverter);
         }
         QInverter restarted;
         restarted.SetAddress(7);
-        restarted.LoadTodayMinutes();
+        Load(restarted);
         QCOMPARE(restarted.MinuteValue(1, 10 * 60 + 31), 2500);
     }
 
@@ -128,7 +136,7 @@ private slots:
                                              MinuteRecord(8, 0, 0, 100, 90, 5)));
         QInverter inverter;
         inverter.SetAddress(6);
-        inverter.LoadTodayMinutes();
+        Load(inverter);
         QCOMPARE(inverter.MinuteValue(0, 480), -1);
     }
 
@@ -155,7 +163,7 @@ private slots:
         QVERIFY(WriteFile(MinutePath(8), content));
         QInverter inverter;
         inverter.SetAddress(8);
-        inverter.LoadTodayMinutes();
+        Load(inverter);
         int filled = 0;
         for (int minute = 0; minute < QInverter::MinutesPerDay; ++minute) {
             for (int series = 0; series < QInverter::SeriesCount; ++series) {

@@ -1,4 +1,5 @@
 #include "DataPaths.h"
+#include "QSystemFile.h"
 #include "QSystemModel.h"
 
 #include <QtTest>
@@ -15,6 +16,13 @@ QByteArray ReadFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
+
+// A plant whose settings are kept in system.dat, as the program's are.
+struct FilePlant : QSystemModel {
+    QSystemFile file;
+    FilePlant() { Settings().SetStore(&file); }
+    ~FilePlant() { Settings().SetStore(nullptr); }
+};
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -37,7 +45,7 @@ private slots:
     }
 
     void firstRunWritesTheStandardKeysByteForByte() {
-        QSystemModel plant;
+        FilePlant plant;
         plant.InitSystemFile();
         const char* keys[] = {"systemname",   "systemexplain", "language",          "Country",
                               "City",         "price",         "Latitude",          "Longitude",
@@ -71,7 +79,7 @@ private slots:
 
     void secondRunLoadsInsteadOfCreating() {
         WriteFile(m_strPath, Entry("systemname", "Roof") + Entry("price", "75"));
-        QSystemModel plant;
+        FilePlant plant;
         plant.InitSystemFile();
         QCOMPARE(plant.Settings().SystemName(), QStringLiteral("Roof"));
         QCOMPARE(plant.Settings().Price(), 75);
@@ -80,7 +88,7 @@ private slots:
     }
 
     void unchangedValueDoesNothing() {
-        QSystemModel plant;
+        FilePlant plant;
         plant.InitSystemFile();
         QStringList heard;
         plant.SetSystemListener([&](const QString& key, void*) { heard.append(key); }, nullptr);
@@ -94,7 +102,7 @@ private slots:
     }
 
     void listenerGetsItsContext() {
-        QSystemModel plant;
+        FilePlant plant;
         int marker = 0;
         void* seen = nullptr;
         plant.SetSystemListener([&](const QString&, void* context) { seen = context; }, &marker);
@@ -105,7 +113,7 @@ private slots:
     void emptyPriceLoadsAs68AndIsWrittenBackEmpty() {
         const QByteArray bytes = Entry("systemname", "") + Entry("price", "") + Entry("CurrencyUnit", "EUR");
         WriteFile(m_strPath, bytes);
-        QSystemModel plant;
+        FilePlant plant;
         QVERIFY(plant.LoadSystemFile());
         QCOMPARE(plant.Settings().Price(), 68);
         QCOMPARE(plant.GetSystemValue("price"), QString());
@@ -115,7 +123,7 @@ private slots:
 
     void emptyCurrencyIsStoredBackAsDollar() {
         WriteFile(m_strPath, Entry("CurrencyUnit", ""));
-        QSystemModel plant;
+        FilePlant plant;
         QStringList heard;
         plant.SetSystemListener([&](const QString& key, void*) { heard.append(key); }, nullptr);
         QVERIFY(plant.LoadSystemFile());
@@ -128,14 +136,14 @@ private slots:
     void unknownKeyRoundTripsInPlace() {
         const QByteArray bytes = Entry("systemname", "A") + Entry("Mystery", "42") + Entry("City", "B");
         WriteFile(m_strPath, bytes);
-        QSystemModel plant;
+        FilePlant plant;
         plant.LoadSystemFile();
         plant.SaveSystemFile();
         QCOMPARE(ReadFile(m_strPath), bytes);
     }
 
     void begintimeIsAppendedAfterTheStandardKeys() {
-        QSystemModel plant;
+        FilePlant plant;
         plant.InitSystemFile();
         QVERIFY(!ReadFile(m_strPath).contains("begintime"));
         plant.SetSystemValue("begintime", "7", true);
@@ -145,7 +153,7 @@ private slots:
     }
 
     void totalPowerFollowsBothFactors() {
-        QSystemModel plant;
+        FilePlant plant;
         plant.SetSystemValue("SolarPower", "250", false);
         QCOMPARE(plant.Settings().TotalPower(), qint64(0));
         plant.SetSystemValue("SolarCount", "40", false);
@@ -155,7 +163,7 @@ private slots:
     }
 
     void typedCopies() {
-        QSystemModel plant;
+        FilePlant plant;
         plant.SetSystemValue("Latitude", "-3456", false);
         QCOMPARE(plant.Settings().Latitude(), -3456);
         plant.SetSystemValue("SystemType", "flat", false);
@@ -175,11 +183,11 @@ private slots:
     }
 
     void utf8WithoutBom() {
-        QSystemModel plant;
+        FilePlant plant;
         plant.SetSystemValue("systemname", QString::fromUtf8("光伏电站 Müller"), true);
         const QByteArray bytes = ReadFile(m_strPath);
         QCOMPARE(bytes, Entry("systemname", QString::fromUtf8("光伏电站 Müller").toUtf8()));
-        QSystemModel again;
+        FilePlant again;
         again.LoadSystemFile();
         QCOMPARE(again.Settings().SystemName(), QString::fromUtf8("光伏电站 Müller"));
     }
@@ -188,7 +196,7 @@ private slots:
         const QByteArray whole = Entry("systemname", "Roof") + Entry("City", "Bari") + Entry("price", "70");
         for (int cut = 0; cut <= whole.size(); ++cut) {
             WriteFile(m_strPath, whole.left(cut));
-            QSystemModel plant;
+            FilePlant plant;
             QVERIFY(plant.LoadSystemFile());
             const int complete = whole.left(cut).count(End);
             QCOMPARE(plant.Settings().Entries().size(), complete);
@@ -198,7 +206,7 @@ private slots:
     void entryWithoutSeparatorIsSkipped() {
         WriteFile(m_strPath,
                   Entry("systemname", "Roof") + QByteArray("garbage") + End + Entry("City", "Bari"));
-        QSystemModel plant;
+        FilePlant plant;
         QVERIFY(plant.LoadSystemFile());
         QCOMPARE(plant.Settings().SystemName(), QStringLiteral("Roof"));
         QCOMPARE(plant.Settings().City(), QStringLiteral("Bari"));
@@ -207,15 +215,15 @@ private slots:
 
     void emptyFileLoadsNothing() {
         WriteFile(m_strPath, QByteArray());
-        QSystemModel plant;
+        FilePlant plant;
         QVERIFY(plant.LoadSystemFile());
         QVERIFY(plant.Settings().Entries().isEmpty());
     }
 
     void missingFileAndUnwritableFolder() {
-        QSystemModel plant;
+        FilePlant plant;
         QVERIFY(!plant.LoadSystemFile());
-        plant.Settings().SetFilePath(m_Dir.filePath("no/such/folder/system.dat"));
+        plant.file.SetFilePath(m_Dir.filePath("no/such/folder/system.dat"));
         plant.SetSystemValue("City", "x", false);
         QVERIFY(!plant.SaveSystemFile());
         QCOMPARE(plant.Settings().City(), QStringLiteral("x")); // memory stays authoritative
@@ -232,7 +240,7 @@ private slots:
 
     void saveReplacesTheFileWhole() {
         // A save never leaves a temporary file behind and never appends.
-        QSystemModel plant;
+        FilePlant plant;
         plant.SetSystemValue("City", "A", true);
         plant.SetSystemValue("City", "B", true);
         QCOMPARE(ReadFile(m_strPath), Entry("City", "B"));

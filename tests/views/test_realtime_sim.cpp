@@ -131,7 +131,6 @@ void TestRealtimeSim::liveValuesMatchTheSimulatorsRegisters() {
     QVERIFY2(port > 0, "wattsight-sim reported no port");
 
     QSystemModel plant;
-    plant.Settings().SetFilePath(data.File(QStringLiteral("system.dat")));
     plant.SetReplyHandler(&QInverter::HandleReply);
     plant.SetSystemValue(QStringLiteral("CommunicationType"), QStringLiteral("1"), false);
     plant.SetSystemValue(QStringLiteral("IPAddress"), QStringLiteral("127.0.0.1"), false);

@@ -1253,6 +1253,78 @@
         <source>,Tivra Wattsight:</source>
         <translation>,Tivra Wattsight:</translation>
     </message>
+    <message>
+        <source>   Command not delivered!</source>
+        <translation>   命令未送达！</translation>
+    </message>
+    <message>
+        <source>Set the inverter&apos;s clock</source>
+        <translation>设置逆变器时钟</translation>
+    </message>
+    <message>
+        <source>Set the inverter&apos;s language</source>
+        <translation>设置逆变器语言</translation>
+    </message>
+    <message>
+        <source>Set the monetary unit</source>
+        <translation>设置货币单位</translation>
+    </message>
+    <message>
+        <source>Set the price</source>
+        <translation>设置电价</translation>
+    </message>
+    <message>
+        <source>Set the max output power</source>
+        <translation>设置最大输出功率</translation>
+    </message>
+    <message>
+        <source>Switch on or off</source>
+        <translation>开机或关机</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>Set the user label</source>
+        <translation>设置用户标签</translation>
+    </message>
+    <message>
+        <source>Clear the statistics</source>
+        <translation>清除统计数据</translation>
+    </message>
+    <message>
+        <source>Set tariff period 1</source>
+        <translation>设置电价时段1</translation>
+    </message>
+    <message>
+        <source>Set tariff period 2</source>
+        <translation>设置电价时段2</translation>
+    </message>
+    <message>
+        <source>Set the inverter password</source>
+        <translation>设置逆变器密码</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Logoff</source>
+        <translation>注销</translation>
+    </message>
+    <message>
+        <source>Write %1 registers from %2</source>
+        <translation>从 %2 起写 %1 个寄存器</translation>
+    </message>
+    <message>
+        <source>Read %1 registers from %2</source>
+        <translation>从 %2 起读 %1 个寄存器</translation>
+    </message>
 </context>
 <context>
     <name>QMyColorDialog</name>

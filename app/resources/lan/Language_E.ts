@@ -1252,6 +1252,78 @@
         <source>,Tivra Wattsight:</source>
         <translation>,Tivra Wattsight:</translation>
     </message>
+    <message>
+        <source>   Command not delivered!</source>
+        <translation>   Command not delivered!</translation>
+    </message>
+    <message>
+        <source>Set the inverter's clock</source>
+        <translation>Set the inverter's clock</translation>
+    </message>
+    <message>
+        <source>Set the inverter's language</source>
+        <translation>Set the inverter's language</translation>
+    </message>
+    <message>
+        <source>Set the monetary unit</source>
+        <translation>Set the monetary unit</translation>
+    </message>
+    <message>
+        <source>Set the price</source>
+        <translation>Set the price</translation>
+    </message>
+    <message>
+        <source>Set the max output power</source>
+        <translation>Set the max output power</translation>
+    </message>
+    <message>
+        <source>Switch on or off</source>
+        <translation>Switch on or off</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Factory reset</translation>
+    </message>
+    <message>
+        <source>Set the user label</source>
+        <translation>Set the user label</translation>
+    </message>
+    <message>
+        <source>Clear the statistics</source>
+        <translation>Clear the statistics</translation>
+    </message>
+    <message>
+        <source>Set tariff period 1</source>
+        <translation>Set tariff period 1</translation>
+    </message>
+    <message>
+        <source>Set tariff period 2</source>
+        <translation>Set tariff period 2</translation>
+    </message>
+    <message>
+        <source>Set the inverter password</source>
+        <translation>Set the inverter password</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>Logon</translation>
+    </message>
+    <message>
+        <source>Logoff</source>
+        <translation>Logoff</translation>
+    </message>
+    <message>
+        <source>Write %1 registers from %2</source>
+        <translation>Write %1 registers from %2</translation>
+    </message>
+    <message>
+        <source>Read %1 registers from %2</source>
+        <translation>Read %1 registers from %2</translation>
+    </message>
 </context>
 <context>
     <name>QMyColorDialog</name>

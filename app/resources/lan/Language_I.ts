@@ -1253,6 +1253,78 @@
         <source>,Tivra Wattsight:</source>
         <translation>,Tivra Wattsight:</translation>
     </message>
+    <message>
+        <source>   Command not delivered!</source>
+        <translation>   Comando non consegnato!</translation>
+    </message>
+    <message>
+        <source>Set the inverter&apos;s clock</source>
+        <translation>Impostare l&apos;orologio dell&apos;inverter</translation>
+    </message>
+    <message>
+        <source>Set the inverter&apos;s language</source>
+        <translation>Impostare la lingua dell&apos;inverter</translation>
+    </message>
+    <message>
+        <source>Set the monetary unit</source>
+        <translation>Impostare l&apos;unità monetaria</translation>
+    </message>
+    <message>
+        <source>Set the price</source>
+        <translation>Impostare il prezzo</translation>
+    </message>
+    <message>
+        <source>Set the max output power</source>
+        <translation>Impostare la potenza massima in uscita</translation>
+    </message>
+    <message>
+        <source>Switch on or off</source>
+        <translation>Accendere o spegnere</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Ripristino di fabbrica</translation>
+    </message>
+    <message>
+        <source>Set the user label</source>
+        <translation>Impostare l&apos;etichetta utente</translation>
+    </message>
+    <message>
+        <source>Clear the statistics</source>
+        <translation>Cancellare le statistiche</translation>
+    </message>
+    <message>
+        <source>Set tariff period 1</source>
+        <translation>Impostare la fascia tariffaria 1</translation>
+    </message>
+    <message>
+        <source>Set tariff period 2</source>
+        <translation>Impostare la fascia tariffaria 2</translation>
+    </message>
+    <message>
+        <source>Set the inverter password</source>
+        <translation>Impostare la password dell&apos;inverter</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>Accesso</translation>
+    </message>
+    <message>
+        <source>Logoff</source>
+        <translation>Disconnessione</translation>
+    </message>
+    <message>
+        <source>Write %1 registers from %2</source>
+        <translation>Scrivere %1 registri da %2</translation>
+    </message>
+    <message>
+        <source>Read %1 registers from %2</source>
+        <translation>Leggere %1 registri da %2</translation>
+    </message>
 </context>
 <context>
     <name>QMyColorDialog</name>

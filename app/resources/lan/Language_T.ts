@@ -1253,6 +1253,78 @@
         <source>,Tivra Wattsight:</source>
         <translation>,Tivra Wattsight:</translation>
     </message>
+    <message>
+        <source>   Command not delivered!</source>
+        <translation>   命令未送達！</translation>
+    </message>
+    <message>
+        <source>Set the inverter&apos;s clock</source>
+        <translation>設置逆變器時鐘</translation>
+    </message>
+    <message>
+        <source>Set the inverter&apos;s language</source>
+        <translation>設置逆變器語言</translation>
+    </message>
+    <message>
+        <source>Set the monetary unit</source>
+        <translation>設置貨幣單位</translation>
+    </message>
+    <message>
+        <source>Set the price</source>
+        <translation>設置電價</translation>
+    </message>
+    <message>
+        <source>Set the max output power</source>
+        <translation>設置最大輸出功率</translation>
+    </message>
+    <message>
+        <source>Switch on or off</source>
+        <translation>開機或關機</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>復位</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>恢復出廠設置</translation>
+    </message>
+    <message>
+        <source>Set the user label</source>
+        <translation>設置用戶標籤</translation>
+    </message>
+    <message>
+        <source>Clear the statistics</source>
+        <translation>清除統計數據</translation>
+    </message>
+    <message>
+        <source>Set tariff period 1</source>
+        <translation>設置電價時段1</translation>
+    </message>
+    <message>
+        <source>Set tariff period 2</source>
+        <translation>設置電價時段2</translation>
+    </message>
+    <message>
+        <source>Set the inverter password</source>
+        <translation>設置逆變器密碼</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>登錄</translation>
+    </message>
+    <message>
+        <source>Logoff</source>
+        <translation>註銷</translation>
+    </message>
+    <message>
+        <source>Write %1 registers from %2</source>
+        <translation>從 %2 起寫 %1 個寄存器</translation>
+    </message>
+    <message>
+        <source>Read %1 registers from %2</source>
+        <translation>從 %2 起讀 %1 個寄存器</translation>
+    </message>
 </context>
 <context>
     <name>QMyColorDialog</name>

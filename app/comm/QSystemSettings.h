@@ -5,17 +5,27 @@
 #include <QString>
 #include <functional>
 
+class QSystemSettings;
+
 // Told which key changed, with the context it was installed with.
 using SystemListener = std::function<void(const QString& key, void* context)>;
 
-// The plant-wide settings: an ordered list of text keys and values mirrored in
-// system.dat, with typed copies of most values and their defaults.
+// Where the settings are kept between runs (system.dat, provided by storage).
+class QSettingsStore {
+public:
+    virtual ~QSettingsStore() = default;
+    // Applies every stored entry with SetSystemValue; false when there is nothing to read.
+    virtual bool Load(QSystemSettings& settings) = 0;
+    virtual bool Save(const QSystemSettings& settings) = 0;
+};
+
+// The plant-wide settings: an ordered list of text keys and values, with typed
+// copies of most values and their defaults. A store given by the owner keeps
+// them between runs; without one nothing is loaded or saved.
 class QSystemSettings {
 public:
     // The standard keys in file order; a first run creates them all.
     static const QStringList& StandardKeys();
-    static const QString KeyValueSeparator; // "?\x02?"
-    static const QString EntryTerminator;   // "?\x03?"
 
     QSystemSettings();
 
@@ -25,16 +35,15 @@ public:
     // The stored value, or the default when the key is missing or empty.
     QString GetSystemValue(const QString& key, const QString& defaultValue = QString()) const;
 
+    // Through the store; false without one.
     bool SaveSystemFile() const;
     bool LoadSystemFile();
-    // Loads system.dat, or creates it with the standard keys.
+    // Loads the stored settings, or stores the standard keys when there are none.
     void InitSystemFile();
+    void SetStore(QSettingsStore* store) { m_pStore = store; }
+    QSettingsStore* Store() const { return m_pStore; }
 
     void SetSystemListener(SystemListener listener, void* context);
-
-    // system.dat in the data directory unless a test points elsewhere.
-    QString FilePath() const;
-    void SetFilePath(const QString& path) { m_strFilePath = path; }
 
     const QList<QPair<QString, QString>>& Entries() const { return m_Entries; }
 
@@ -85,7 +94,7 @@ private:
     QList<QPair<QString, QString>> m_Entries;
     SystemListener m_Listener;
     void* m_pListenerContext = nullptr;
-    QString m_strFilePath;
+    QSettingsStore* m_pStore = nullptr;
 
     QString m_strSystemName;
     QString m_strSystemExplain;

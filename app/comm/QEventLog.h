@@ -5,6 +5,20 @@
 
 class QInverter;
 
+// The kinds of event an inverter logs; settings written to the inverter log
+// EventSettingWritten + their mission code.
+enum EventKind {
+    EventRefresh = -1, // no text: only passes undelivered lines on
+    EventRename = 0,
+    EventCommStatus = 1,
+    EventFaultBegan = 2,
+    EventFaultEnded = 3,
+    EventJoined = 4,
+    EventNotDelivered = 10, // a one-shot mission dropped undelivered; argument: what it was
+    EventStatusChange = 9,
+    EventSettingWritten = 1000,
+};
+
 // Receives each new event line of the current inverter, oldest first.
 using LogListener = std::function<void(const QString& line, void* context)>;
 

@@ -1,13 +1,5 @@
 #include "QSystemSettings.h"
 
-#include "BinaryFile.h"
-#include "DataPaths.h"
-
-#include <QFile>
-
-const QString QSystemSettings::KeyValueSeparator = QStringLiteral("?\x02?");
-const QString QSystemSettings::EntryTerminator = QStringLiteral("?\x03?");
-
 const QStringList& QSystemSettings::StandardKeys() {
     static const QStringList keys = {
         QStringLiteral("systemname"),
@@ -198,49 +190,12 @@ void QSystemSettings::ApplySystemValue(const QString& key, const QString& value)
     }
 }
 
-QString QSystemSettings::FilePath() const {
-    return m_strFilePath.isEmpty() ? DataPaths::FilePath(QStringLiteral("system.dat")) : m_strFilePath;
-}
-
 bool QSystemSettings::SaveSystemFile() const {
-    // Written whole into a temporary file and renamed over the old one, so a
-    // crash or power cut never leaves the settings half written.
-    QString text;
-    for (const auto& entry : m_Entries) {
-        text += entry.first;
-        text += KeyValueSeparator;
-        text += entry.second;
-        text += EntryTerminator;
-    }
-    return BinaryFile::WriteAtomically(FilePath(), text.toUtf8());
+    return m_pStore && m_pStore->Save(*this);
 }
 
 bool QSystemSettings::LoadSystemFile() {
-    QFile file(FilePath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QString text = QString::fromUtf8(file.readAll());
-    file.close();
-
-    // Every entry ends with its terminator. A file cut short leaves its last
-    // entry unterminated: that piece is incomplete and skipped, the others load.
-    QStringList pieces = text.split(EntryTerminator, Qt::KeepEmptyParts);
-    pieces.removeLast(); // after the final terminator, or the unterminated tail
-    for (const QString& piece : pieces) {
-        const int sep = piece.indexOf(KeyValueSeparator);
-        if (sep < 0) {
-            continue; // no key/value separator: not an entry
-        }
-        const QString key = piece.left(sep);
-        QString value = piece.mid(sep + KeyValueSeparator.size());
-        const int extra = value.indexOf(KeyValueSeparator);
-        if (extra >= 0) {
-            value.truncate(extra);
-        }
-        SetSystemValue(key, value, false);
-    }
-    return true;
+    return m_pStore && m_pStore->Load(*this);
 }
 
 void QSystemSettings::InitSystemFile() {

@@ -62,6 +62,9 @@ QStringList EventLines(int kind, const QString& argument) {
                 QCoreApplication::translate("QInverter", "      The fault code: ") + argument};
     case 4:
         return {QCoreApplication::translate("QInverter", "   Inverter add to the system!")};
+    case 10:
+        return {QCoreApplication::translate("QInverter", "   Command not delivered!"),
+                QStringLiteral("      ") + argument};
     case 9:
         SplitPair(argument, &first, &second);
         return {QCoreApplication::translate("QInverter", "   Inverter status change!"),

@@ -1,0 +1,51 @@
+#include "QPlantRuntime.h"
+
+#include "QBusScheduler.h"
+#include "QInverter.h"
+#include "QInverterListFile.h"
+
+QPlantRuntime::QPlantRuntime() {
+    m_Plant.Settings().SetStore(&m_SystemFile);
+    m_Plant.SetReplyHandler(&QInverter::HandleReply);
+    m_pRecorder = std::make_unique<QInverterRecorder>(m_Plant);
+    m_pBus = std::make_unique<QBusScheduler>(&m_Plant);
+}
+
+QPlantRuntime::~QPlantRuntime() {
+    // The bus first (it may still tell inverters they went offline), then the
+    // recorder, which keeps the alarm slots, and last the plant.
+    m_pBus.reset();
+    m_pRecorder.reset();
+    m_Plant.Settings().SetStore(nullptr);
+}
+
+void QPlantRuntime::LoadSettings() {
+    m_Plant.InitSystemFile();
+}
+
+void QPlantRuntime::OpenLink() {
+    m_pBus->OpenConfiguredLink();
+}
+
+void QPlantRuntime::LoadInverters() {
+    QInverterListFile::LoadInverterFile(m_Plant);
+}
+
+void QPlantRuntime::StartRecording() {
+    m_pRecorder->Start();
+}
+
+bool QPlantRuntime::SaveInverters() const {
+    return QInverterListFile::SaveInverterFile(m_Plant);
+}
+
+bool QPlantRuntime::SaveSettings() const {
+    return m_Plant.SaveSystemFile();
+}
+
+void QPlantRuntime::Shutdown() {
+    SaveInverters();
+    SaveSettings();
+    m_pRecorder->Stop();
+    m_pBus.reset();
+}
