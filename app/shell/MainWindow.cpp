@@ -5,6 +5,8 @@
 #include "MiniWindow.h"
 #include "Page1.h"
 #include "Page2.h"
+#include "Page23.h"
+#include "Page24.h"
 #include "Page3.h"
 #include "PlantEvent.h"
 #include "QAboutTivraDlg.h"
@@ -16,6 +18,7 @@
 #include "QMyEvent.h"
 #include "QMyMenu.h"
 #include "QOutputPane.h"
+#include "QSaveDialog.h"
 #include "QUserActivity.h"
 #include "QtMyTreeItem.h"
 #include "ReplyErrors.h"
@@ -92,6 +95,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_pPage1->SetMainWindow(this);
     m_pPage2->SetMainWindow(this);
     m_pPage2->SetSystemModel(&m_System);
+    m_pPage2->HistoryTab()->SetHourSource(
+        [this](const QInverter* inverter) { return m_Runtime.Recorder().HourReadings(inverter); });
     m_pPage3->SetSystemModel(&m_System);
     m_pPage1->SetSystemModel(&m_System);
     ShowPage(0);
@@ -377,6 +382,7 @@ void MainWindow::ChangeLanguage(int index) {
     showtitle();
     QUserActivity::Touch();
     Retranslate();
+    m_pPage2->TechnicalTab()->SetLanguage(index);
     m_pPage2->Retranslate();
     m_pPage3->Retranslate();
     m_pMiniWindow->Retranslate();
@@ -710,6 +716,36 @@ void MainWindow::Operating() {
     }
 }
 
+void MainWindow::Print() {
+    RunDialog([this] {
+        QSaveDialog dialog(this);
+        dialog.Fill(&m_System, nullptr);
+        dialog.Run();
+        if (dialog.Action() == SaveRequest::ActionNone) {
+            return;
+        }
+        const SaveRequest request = dialog.Request();
+        // The browser shows the inverter the report is about.
+        if (request.m_pInverter) {
+            if (auto* entry = dynamic_cast<QtMyTreeItem*>(request.m_pInverter->TreeEntry())) {
+                QtMyTreeItem::SetSelectitem(entry);
+            }
+        }
+        const int output = request.OutputFor(dialog.Action());
+        switch (request.m_nKind) {
+        case SaveRequest::SystemInformation:
+            m_pPage3->Report(request.TargetPath(), output);
+            break;
+        case SaveRequest::InverterInformation:
+            m_pPage2->TechnicalTab()->Report(request.TargetPath(), output);
+            break;
+        default:
+            m_pPage2->HistoryTab()->Report(request.TargetPath(), request.Generation(m_System, output));
+            break;
+        }
+    });
+}
+
 // The dialogs of these menu entries join the program with their own modules;
 // until then the entries are in place and enabled as for any administrator.
 void MainWindow::AddInverter() {}
@@ -723,8 +759,6 @@ void MainWindow::SetInverter() {}
 void MainWindow::SetGrid() {}
 
 void MainWindow::SetRemark() {}
-
-void MainWindow::Print() {}
 
 void MainWindow::E_Mail() {}
 

@@ -2,9 +2,16 @@
 // midday: no text may be cut off in any of the four languages. With
 // WATTSIGHT_SCREENSHOT_DIR set, the pictures are saved there as PNG files.
 
+#include "../common/LookSupport.h"
 #include "Page1.h"
 #include "Page2.h"
 #include "Page21.h"
+#include "Page23.h"
+#include "Page24.h"
+#include "Page3.h"
+#include "QDayLogFiles.h"
+#include "QGenerationStore.h"
+#include "QHistogram.h"
 #include "QTrend.h"
 #include "QTrendSetDlg.h"
 #include "QUserActivity.h"
@@ -21,6 +28,7 @@
 #include <QtMath>
 #include <QtTest>
 
+using namespace looktest;
 using namespace viewstest;
 
 namespace {
@@ -73,45 +81,31 @@ void Fill(QInverter& inverter, double share) {
     inverter.SetItem(32, 2);
 }
 
-// Texts wider than the widget that shows them, as "object: text".
-QStringList Clipped(QWidget* root) {
-    QStringList clipped;
-    for (QLabel* label : root->findChildren<QLabel*>()) {
-        if (!label->isVisibleTo(root) || label->text().isEmpty() || label->wordWrap()) {
-            continue;
-        }
-        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin();
-        if (needed > label->contentsRect().width() + 1) {
-            clipped << label->objectName() + QStringLiteral(": ") + label->text() +
-                           QStringLiteral(" (%1 > %2)").arg(needed).arg(label->contentsRect().width());
-        }
+// A season of history: hourly readings up to now, the last 32 days, the last
+// twelve months and six years, saved to total.dat as the statistics do.
+void FillHistory(QInverter& inverter, QHourReadings& hours, double share) {
+    const double kwp = inverter.RatedPower() / 1000.0 * share;
+    for (int hour = 6; hour <= kNow.hour(); ++hour) {
+        const double sun = Sun(hour * 60 + 30);
+        hours.m_nFirst[hour - 1] = int(1000 * kwp * (hour - 6));
+        hours.m_nLast[hour - 1] = int(1000 * kwp * (hour - 6) + 100 * kwp * sun * 0.93);
     }
-    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
-        if (button->isVisibleTo(root) && !button->text().isEmpty() &&
-            button->sizeHint().width() > button->width() + 1) {
-            clipped << button->objectName() + QStringLiteral(": ") + button->text();
-        }
+    for (int day = 0; day < 32; ++day) {
+        const double weather = 0.55 + 0.45 * qAbs(qSin(day * 1.7 + share * 10));
+        inverter.SetStatItem(12 + day, day == 0 ? inverter.ItemValue(20) : int(620 * kwp * weather));
     }
-    for (QComboBox* combo : root->findChildren<QComboBox*>()) {
-        if (combo->isVisibleTo(root) && combo->sizeHint().width() > combo->width() + 1) {
-            clipped << combo->objectName() + QStringLiteral(": ") + combo->currentText();
-        }
+    const double months[12] = {0.55, 0.68, 0.9, 1.05, 1.2, 1.3, 1.32, 1.22, 1.0, 0.8, 0.6, 0.5};
+    for (int j = 0; j < 12; ++j) {
+        const int month = (6 - j + 11) % 12;
+        inverter.SetStatItem(j, int(12000 * kwp * months[month] * (j == 0 ? 0.47 : 1)));
     }
-    for (QGroupBox* group : root->findChildren<QGroupBox*>()) {
-        if (group->isVisibleTo(root) && group->minimumSizeHint().width() > group->width() + 1) {
-            clipped << group->objectName() + QStringLiteral(": ") + group->title();
-        }
+    QGenerationStore::SaveTotal(&inverter, 1);
+    QGenerationStore::SaveTotal(&inverter, 2);
+    for (int year = 19; year <= 24; ++year) {
+        inverter.SetItem(28, year << 16 | 6 << 8 | 14);
+        inverter.SetItem(23, int(125000 * kwp * (year == 24 ? 0.48 : 1 - 0.012 * (24 - year))));
+        QGenerationStore::SaveTotal(&inverter, 0);
     }
-    return clipped;
-}
-
-void Save(QWidget* widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("WATTSIGHT_SCREENSHOT_DIR");
-    if (dir.isEmpty()) {
-        return;
-    }
-    QDir().mkpath(dir);
-    QVERIFY(widget->grab().save(QDir(dir).filePath(name), "PNG"));
 }
 
 } // namespace
@@ -127,14 +121,23 @@ private slots:
     void browserRealTimeTab_data();
     void browserRealTimeTab();
     void trendSettingsDialog();
+    void historyTab_data();
+    void historyTab();
+    void technicalTab_data();
+    void technicalTab();
+    void informationPage_data();
+    void informationPage();
 
 private:
+    void ShowTab(int inverter, const char* button);
     void SetLanguage(int index);
     QList<QInverter*> m_Inverters;
     DataDir* m_pData = nullptr;
     QSystemModel* m_pPlant = nullptr;
     Page1* m_pHome = nullptr;
     Page2* m_pBrowser = nullptr;
+    Page3* m_pInformation = nullptr;
+    QHash<const QInverter*, QHourReadings> m_Hours;
 };
 
 void TestViewsLook::initTestCase() {
@@ -158,6 +161,7 @@ void TestViewsLook::initTestCase() {
         QInverter* inverter = MakeInverter(QLatin1String(row.name), row.address, QLatin1String(row.model));
         QVERIFY(m_pPlant->AddInverter(inverter));
         Fill(*inverter, row.share);
+        FillHistory(*inverter, m_Hours[inverter], row.share);
         m_Inverters.append(inverter);
     }
     SetFault(*m_Inverters[3], 1, 0xE012);
@@ -176,15 +180,54 @@ void TestViewsLook::initTestCase() {
     m_pBrowser = new Page2;
     m_pBrowser->resize(kPageSize);
     m_pBrowser->SetSystemModel(m_pPlant);
+    m_pBrowser->HistoryTab()->SetHourSource([this](const QInverter* inverter) {
+        const auto it = m_Hours.constFind(inverter);
+        return it == m_Hours.constEnd() ? nullptr : &it.value();
+    });
     for (QInverter* inverter : m_Inverters) {
         m_pBrowser->AddInverterItem(inverter);
     }
     m_pBrowser->RealTimeTab()->Trend()->SetAttribute(QStringLiteral("Total"), QStringLiteral("600"), true);
     m_pBrowser->show();
+
+    const QList<QPair<const char*, const char*>> description = {
+        {"systemname", "Sunridge demo plant"},
+        {"City", "Lecce"},
+        {"Country", "Italy"},
+        {"Latitude", "4035"},
+        {"Longitude", "1817"},
+        {"SystemType", "0"},
+        {"SolarManufacturer", "Helios Modules"},
+        {"SolarModel", "HM-330P"},
+        {"SolarType", "Polycrystalline"},
+        {"SolarPower", "330"},
+        {"SolarCount", "84"},
+        {"SolarAngel", "3000"},
+        {"SolarAzimuth", "-1500"},
+        {"InverterType_1", "Tivra PA5KS"},
+        {"InverterType_3", "Tivra PA10KT"},
+        {"GridWiring_1", "L+N+PE"},
+        {"GridWiring_3", "3W+N+PE"},
+        {"GridVoltage_1", "230"},
+        {"GridVoltage_3", "400"},
+        {"GridFre_1", "50"},
+        {"GridFre_3", "50"},
+        {"systemexplain",
+         "Two roof halves and a carport on the south side, a ground mount with its combiner "
+         "box in the field behind the barn. Installed in spring 2014, inverters serviced yearly."},
+    };
+    for (const auto& entry : description) {
+        m_pPlant->SetSystemValue(QLatin1String(entry.first), QString::fromUtf8(entry.second), false);
+    }
+    m_pInformation = new Page3;
+    m_pInformation->resize(kPageSize);
+    m_pInformation->SetSystemModel(m_pPlant);
+    m_pInformation->show();
 }
 
 void TestViewsLook::cleanupTestCase() {
     SetLanguage(0);
+    delete m_pInformation;
     delete m_pBrowser;
     delete m_pHome;
     delete m_pPlant;
@@ -205,7 +248,11 @@ void TestViewsLook::SetLanguage(int index) {
         QMetaObject::invokeMethod(m_pHome, "on_Language_combo_currentIndexChanged", Q_ARG(int, index));
     }
     QCOMPARE(m_pHome->CurrentLanguage(), index);
+    m_pBrowser->TechnicalTab()->SetLanguage(index);
     m_pBrowser->Retranslate();
+    if (m_pInformation) {
+        m_pInformation->Retranslate();
+    }
 }
 
 void TestViewsLook::homePage_data() {
@@ -247,14 +294,7 @@ void TestViewsLook::browserRealTimeTab() {
     QFETCH(int, inverter);
     QFETCH(QString, file);
     SetLanguage(language);
-    QtMyTreeItem::SetSelectitem(dynamic_cast<QtMyTreeItem*>(m_Inverters[inverter]->TreeEntry()));
-    QCOMPARE(m_pBrowser->CurrentInverter(), m_Inverters[inverter]);
-    QMetaObject::invokeMethod(m_pBrowser, "OnFlashTimer");
-    QCoreApplication::processEvents();
-    const QStringList clipped = Clipped(m_pBrowser);
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(" | "))));
-    QVERIFY(m_pBrowser->minimumSizeHint().width() <= kPageSize.width());
-    QVERIFY(m_pBrowser->minimumSizeHint().height() <= kPageSize.height());
+    ShowTab(inverter, "page21btn");
     QCOMPARE(m_pBrowser->size(), kPageSize);
     Save(m_pBrowser, file);
 }
@@ -276,6 +316,85 @@ void TestViewsLook::trendSettingsDialog() {
             Save(&dialog, QStringLiteral("trend-settings.png"));
         }
     }
+}
+
+void TestViewsLook::ShowTab(int inverter, const char* button) {
+    QtMyTreeItem::SetSelectitem(dynamic_cast<QtMyTreeItem*>(m_Inverters[inverter]->TreeEntry()));
+    QCOMPARE(m_pBrowser->CurrentInverter(), m_Inverters[inverter]);
+    m_pBrowser->findChild<QPushButton*>(QLatin1String(button))->click();
+    QMetaObject::invokeMethod(m_pBrowser, "OnFlashTimer");
+    QCoreApplication::processEvents();
+    const QStringList clipped = Clipped(m_pBrowser);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(" | "))));
+    QVERIFY(m_pBrowser->minimumSizeHint().width() <= kPageSize.width());
+    QVERIFY(m_pBrowser->minimumSizeHint().height() <= kPageSize.height());
+}
+
+void TestViewsLook::historyTab_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("view");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("today") << 0 << 0 << QStringLiteral("history-today.png");
+    QTest::newRow("this month") << 0 << 1 << QStringLiteral("history-month.png");
+    QTest::newRow("this year") << 0 << 2 << QStringLiteral("history-year.png");
+    QTest::newRow("years") << 0 << 3 << QStringLiteral("history-years.png");
+    QTest::newRow("this month, Chinese") << 1 << 1 << QStringLiteral("history-month-zh.png");
+    QTest::newRow("today, traditional Chinese") << 2 << 0 << QStringLiteral("history-today-tw.png");
+    QTest::newRow("this year, Italian") << 3 << 2 << QStringLiteral("history-year-it.png");
+}
+
+void TestViewsLook::historyTab() {
+    QFETCH(int, language);
+    QFETCH(int, view);
+    QFETCH(QString, file);
+    SetLanguage(language);
+    const char* const buttons[4] = {"pushButton", "pushButton_2", "pushButton_3", "pushButton_4"};
+    m_pBrowser->HistoryTab()->findChild<QPushButton*>(QLatin1String(buttons[view]))->click();
+    ShowTab(0, "page23btn");
+    QVERIFY(m_pBrowser->HistoryTab()->Histogram()->BarCount() > 0);
+    Save(m_pBrowser, file);
+}
+
+void TestViewsLook::technicalTab_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("inverter");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("three-phase") << 0 << 2 << QStringLiteral("technical-three-phase.png");
+    QTest::newRow("box") << 0 << 3 << QStringLiteral("technical-box.png");
+    QTest::newRow("single-phase, Chinese") << 1 << 0 << QStringLiteral("technical-zh.png");
+    QTest::newRow("single-phase, traditional Chinese") << 2 << 1 << QStringLiteral("technical-tw.png");
+    QTest::newRow("three-phase, Italian") << 3 << 2 << QStringLiteral("technical-it.png");
+}
+
+void TestViewsLook::technicalTab() {
+    QFETCH(int, language);
+    QFETCH(int, inverter);
+    QFETCH(QString, file);
+    SetLanguage(language);
+    ShowTab(inverter, "page24btn");
+    QVERIFY(!Text(m_pBrowser->TechnicalTab(), "MaxVoltage").isEmpty());
+    Save(m_pBrowser, file);
+}
+
+void TestViewsLook::informationPage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("English") << 0 << QStringLiteral("information.png");
+    QTest::newRow("simplified Chinese") << 1 << QStringLiteral("information-zh.png");
+    QTest::newRow("traditional Chinese") << 2 << QStringLiteral("information-tw.png");
+    QTest::newRow("Italian") << 3 << QStringLiteral("information-it.png");
+}
+
+void TestViewsLook::informationPage() {
+    QFETCH(int, language);
+    QFETCH(QString, file);
+    SetLanguage(language);
+    QCoreApplication::processEvents();
+    const QStringList clipped = Clipped(m_pInformation);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(" | "))));
+    QVERIFY(m_pInformation->minimumSizeHint().width() <= kPageSize.width());
+    QVERIFY(m_pInformation->minimumSizeHint().height() <= kPageSize.height());
+    Save(m_pInformation, file);
 }
 
 QTEST_MAIN(TestViewsLook)

@@ -921,15 +921,135 @@
 <context>
     <name>Page23</name>
     <message>
-        <source>Generation history</source>
-        <translation>发电历史</translation>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>本月</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>本年</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>历年</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Generating capacity: kWh</source>
+        <translation>发电量：kWh</translation>
     </message>
 </context>
 <context>
     <name>Page24</name>
     <message>
-        <source>Technical data</source>
-        <translation>技术参数</translation>
+        <source>Manufacturer:</source>
+        <translation>制造商：</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>逆变器名称：</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Max Voltage:</source>
+        <translation>最大电压：</translation>
+    </message>
+    <message>
+        <source>Start Voltage:</source>
+        <translation>启动电压：</translation>
+    </message>
+    <message>
+        <source>MPPT Range:</source>
+        <translation>MPPT范围：</translation>
+    </message>
+    <message>
+        <source>Max Power:</source>
+        <translation>最大功率：</translation>
+    </message>
+    <message>
+        <source>Max current:</source>
+        <translation>最大电流：</translation>
+    </message>
+    <message>
+        <source>DC Switch:</source>
+        <translation>直流开关：</translation>
+    </message>
+    <message>
+        <source>Output power:</source>
+        <translation>输出功率：</translation>
+    </message>
+    <message>
+        <source>Max AC current:</source>
+        <translation>最大交流电流：</translation>
+    </message>
+    <message>
+        <source>Grid vol / f:</source>
+        <translation>电网电压/频率：</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>并网方式：</translation>
+    </message>
+    <message>
+        <source>Dimension:</source>
+        <translation>尺寸：</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>重量：</translation>
+    </message>
+    <message>
+        <source>Max efficie:</source>
+        <translation>最大效率：</translation>
+    </message>
+    <message>
+        <source>Loss(night):</source>
+        <translation>夜间损耗：</translation>
+    </message>
+    <message>
+        <source>DC parameters</source>
+        <translation>直流参数</translation>
+    </message>
+    <message>
+        <source>AC parameters</source>
+        <translation>交流参数</translation>
+    </message>
+    <message>
+        <source>Mechanical parameters</source>
+        <translation>机械参数</translation>
+    </message>
+    <message>
+        <source>Efficiency </source>
+        <translation>效率 </translation>
+    </message>
+    <message>
+        <source>KOVA Power Electronics Co., Ltd.</source>
+        <translation>科瓦电力电子有限公司</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>No selected inverter!</source>
+        <translation>未选择逆变器！</translation>
     </message>
 </context>
 <context>
@@ -950,16 +1070,108 @@
         <translation>位置</translation>
     </message>
     <message>
-        <source>1-ph inverter</source>
-        <translation>单相逆变器</translation>
-    </message>
-    <message>
         <source>Quantity(pcs)</source>
         <translation>数量(台)</translation>
     </message>
     <message>
-        <source>3-ph inverter</source>
-        <translation>三相逆变器</translation>
+        <source>Installation site</source>
+        <translation>安装场所</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>纬度</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>经度</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>制造商</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Component power(W)</source>
+        <translation>组件功率(W)</translation>
+    </message>
+    <message>
+        <source>Component type</source>
+        <translation>组件类型</translation>
+    </message>
+    <message>
+        <source>Total power(W)</source>
+        <translation>总功率(W)</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>倾角</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>方位角</translation>
+    </message>
+    <message>
+        <source>1-ph inverter model</source>
+        <translation>单相逆变器型号</translation>
+    </message>
+    <message>
+        <source>Rated output power(W)</source>
+        <translation>额定输出功率(W)</translation>
+    </message>
+    <message>
+        <source>3-ph inverter model</source>
+        <translation>三相逆变器型号</translation>
+    </message>
+    <message>
+        <source>1-ph AC wiring</source>
+        <translation>单相交流接线</translation>
+    </message>
+    <message>
+        <source>Rated voltage(Vac)</source>
+        <translation>额定电压(Vac)</translation>
+    </message>
+    <message>
+        <source>Rated frequency(Hz)</source>
+        <translation>额定频率(Hz)</translation>
+    </message>
+    <message>
+        <source>3-ph AC wiring</source>
+        <translation>三相交流接线</translation>
+    </message>
+    <message>
+        <source>Solar cells</source>
+        <translation>太阳能电池组件</translation>
+    </message>
+    <message>
+        <source>PV grid-connected inverter</source>
+        <translation>光伏并网逆变器</translation>
+    </message>
+    <message>
+        <source>Public grid</source>
+        <translation>公共电网</translation>
+    </message>
+    <message>
+        <source>Sloping roof</source>
+        <translation>斜屋顶</translation>
+    </message>
+    <message>
+        <source>Flat roof</source>
+        <translation>平屋顶</translation>
+    </message>
+    <message>
+        <source>Flat ground</source>
+        <translation>平地</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>备注</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1198,57 @@
     <message>
         <source>Inverters in failure</source>
         <translation>故障逆变器</translation>
+    </message>
+</context>
+<context>
+    <name>QGenerationPagePainter</name>
+    <message>
+        <source>All Inverter Generation</source>
+        <translation>全部逆变器发电量</translation>
+    </message>
+    <message>
+        <source>Inverter Generation</source>
+        <translation>逆变器发电量</translation>
+    </message>
+    <message>
+        <source>All Inverter</source>
+        <translation>全部逆变器</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>按月</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>按年</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>按日</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月份</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Generation</source>
+        <translation>发电量</translation>
+    </message>
+    <message>
+        <source>Benefits</source>
+        <translation>收益</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>合计：</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1619,104 @@
     <message>
         <source>No inverter selected</source>
         <translation>未选择逆变器</translation>
+    </message>
+</context>
+<context>
+    <name>QReportOutput</name>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>保存成功！</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>保存失败！</translation>
+    </message>
+</context>
+<context>
+    <name>QSaveDialog</name>
+    <message>
+        <source>System information</source>
+        <translation>系统信息</translation>
+    </message>
+    <message>
+        <source>Inverter information</source>
+        <translation>逆变器信息</translation>
+    </message>
+    <message>
+        <source>System generation</source>
+        <translation>系统发电量</translation>
+    </message>
+    <message>
+        <source>Inverter generation</source>
+        <translation>逆变器发电量</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Save and print</source>
+        <translation>保存与打印</translation>
+    </message>
+    <message>
+        <source>Select:</source>
+        <translation>选择：</translation>
+    </message>
+    <message>
+        <source>Inverter:</source>
+        <translation>逆变器：</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>时间：</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>按日</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>按月</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>按年</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>保存到：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>保存为：</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save path</source>
+        <translation>保存路径</translation>
+    </message>
+    <message>
+        <source>File name cann&apos;t be empty!</source>
+        <translation>文件名不能为空！</translation>
     </message>
 </context>
 <context>

@@ -920,15 +920,135 @@
 <context>
     <name>Page23</name>
     <message>
-        <source>Generation history</source>
-        <translation>Generation history</translation>
+        <source>Today</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>This month</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>This year</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Annual</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Generating capacity: kWh</source>
+        <translation>Generating capacity: kWh</translation>
     </message>
 </context>
 <context>
     <name>Page24</name>
     <message>
-        <source>Technical data</source>
-        <translation>Technical data</translation>
+        <source>Manufacturer:</source>
+        <translation>Manufacturer:</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>Inverter Name:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Max Voltage:</source>
+        <translation>Max Voltage:</translation>
+    </message>
+    <message>
+        <source>Start Voltage:</source>
+        <translation>Start Voltage:</translation>
+    </message>
+    <message>
+        <source>MPPT Range:</source>
+        <translation>MPPT Range:</translation>
+    </message>
+    <message>
+        <source>Max Power:</source>
+        <translation>Max Power:</translation>
+    </message>
+    <message>
+        <source>Max current:</source>
+        <translation>Max current:</translation>
+    </message>
+    <message>
+        <source>DC Switch:</source>
+        <translation>DC Switch:</translation>
+    </message>
+    <message>
+        <source>Output power:</source>
+        <translation>Output power:</translation>
+    </message>
+    <message>
+        <source>Max AC current:</source>
+        <translation>Max AC current:</translation>
+    </message>
+    <message>
+        <source>Grid vol / f:</source>
+        <translation>Grid vol / f:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Connection:</translation>
+    </message>
+    <message>
+        <source>Dimension:</source>
+        <translation>Dimension:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Weight:</translation>
+    </message>
+    <message>
+        <source>Max efficie:</source>
+        <translation>Max efficie:</translation>
+    </message>
+    <message>
+        <source>Loss(night):</source>
+        <translation>Loss(night):</translation>
+    </message>
+    <message>
+        <source>DC parameters</source>
+        <translation>DC parameters</translation>
+    </message>
+    <message>
+        <source>AC parameters</source>
+        <translation>AC parameters</translation>
+    </message>
+    <message>
+        <source>Mechanical parameters</source>
+        <translation>Mechanical parameters</translation>
+    </message>
+    <message>
+        <source>Efficiency </source>
+        <translation>Efficiency </translation>
+    </message>
+    <message>
+        <source>KOVA Power Electronics Co., Ltd.</source>
+        <translation>KOVA Power Electronics Co., Ltd.</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>No selected inverter!</source>
+        <translation>No selected inverter!</translation>
     </message>
 </context>
 <context>
@@ -949,16 +1069,108 @@
         <translation>Location</translation>
     </message>
     <message>
-        <source>1-ph inverter</source>
-        <translation>1-ph inverter</translation>
-    </message>
-    <message>
         <source>Quantity(pcs)</source>
         <translation>Quantity(pcs)</translation>
     </message>
     <message>
-        <source>3-ph inverter</source>
-        <translation>3-ph inverter</translation>
+        <source>Installation site</source>
+        <translation>Installation site</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Component power(W)</source>
+        <translation>Component power(W)</translation>
+    </message>
+    <message>
+        <source>Component type</source>
+        <translation>Component type</translation>
+    </message>
+    <message>
+        <source>Total power(W)</source>
+        <translation>Total power(W)</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>Tilt angle</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>1-ph inverter model</source>
+        <translation>1-ph inverter model</translation>
+    </message>
+    <message>
+        <source>Rated output power(W)</source>
+        <translation>Rated output power(W)</translation>
+    </message>
+    <message>
+        <source>3-ph inverter model</source>
+        <translation>3-ph inverter model</translation>
+    </message>
+    <message>
+        <source>1-ph AC wiring</source>
+        <translation>1-ph AC wiring</translation>
+    </message>
+    <message>
+        <source>Rated voltage(Vac)</source>
+        <translation>Rated voltage(Vac)</translation>
+    </message>
+    <message>
+        <source>Rated frequency(Hz)</source>
+        <translation>Rated frequency(Hz)</translation>
+    </message>
+    <message>
+        <source>3-ph AC wiring</source>
+        <translation>3-ph AC wiring</translation>
+    </message>
+    <message>
+        <source>Solar cells</source>
+        <translation>Solar cells</translation>
+    </message>
+    <message>
+        <source>PV grid-connected inverter</source>
+        <translation>PV grid-connected inverter</translation>
+    </message>
+    <message>
+        <source>Public grid</source>
+        <translation>Public grid</translation>
+    </message>
+    <message>
+        <source>Sloping roof</source>
+        <translation>Sloping roof</translation>
+    </message>
+    <message>
+        <source>Flat roof</source>
+        <translation>Flat roof</translation>
+    </message>
+    <message>
+        <source>Flat ground</source>
+        <translation>Flat ground</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Remarks</translation>
     </message>
 </context>
 <context>
@@ -985,6 +1197,57 @@
     <message>
         <source>Inverters in failure</source>
         <translation>Inverters in failure</translation>
+    </message>
+</context>
+<context>
+    <name>QGenerationPagePainter</name>
+    <message>
+        <source>All Inverter Generation</source>
+        <translation>All Inverter Generation</translation>
+    </message>
+    <message>
+        <source>Inverter Generation</source>
+        <translation>Inverter Generation</translation>
+    </message>
+    <message>
+        <source>All Inverter</source>
+        <translation>All Inverter</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monthly</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Yearly</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Daily</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Generation</source>
+        <translation>Generation</translation>
+    </message>
+    <message>
+        <source>Benefits</source>
+        <translation>Benefits</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1618,104 @@
     <message>
         <source>No inverter selected</source>
         <translation>No inverter selected</translation>
+    </message>
+</context>
+<context>
+    <name>QReportOutput</name>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>Successfully saved!</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Save failed!</translation>
+    </message>
+</context>
+<context>
+    <name>QSaveDialog</name>
+    <message>
+        <source>System information</source>
+        <translation>System information</translation>
+    </message>
+    <message>
+        <source>Inverter information</source>
+        <translation>Inverter information</translation>
+    </message>
+    <message>
+        <source>System generation</source>
+        <translation>System generation</translation>
+    </message>
+    <message>
+        <source>Inverter generation</source>
+        <translation>Inverter generation</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Save and print</source>
+        <translation>Save and print</translation>
+    </message>
+    <message>
+        <source>Select:</source>
+        <translation>Select:</translation>
+    </message>
+    <message>
+        <source>Inverter:</source>
+        <translation>Inverter:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Daily</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monthly</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Yearly</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Save to:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Save as:</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save path</source>
+        <translation>Save path</translation>
+    </message>
+    <message>
+        <source>File name cann't be empty!</source>
+        <translation>File name cann't be empty!</translation>
     </message>
 </context>
 <context>

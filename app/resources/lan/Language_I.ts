@@ -921,15 +921,135 @@
 <context>
     <name>Page23</name>
     <message>
-        <source>Generation history</source>
-        <translation>Storico produzione</translation>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Questo mese</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>Quest&apos;anno</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Annuale</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Generating capacity: kWh</source>
+        <translation>Energia prodotta: kWh</translation>
     </message>
 </context>
 <context>
     <name>Page24</name>
     <message>
-        <source>Technical data</source>
-        <translation>Dati tecnici</translation>
+        <source>Manufacturer:</source>
+        <translation>Produttore:</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>Nome inverter:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Indirizzo:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Posizione:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modello:</translation>
+    </message>
+    <message>
+        <source>Max Voltage:</source>
+        <translation>Tensione max:</translation>
+    </message>
+    <message>
+        <source>Start Voltage:</source>
+        <translation>Tensione di avvio:</translation>
+    </message>
+    <message>
+        <source>MPPT Range:</source>
+        <translation>Intervallo MPPT:</translation>
+    </message>
+    <message>
+        <source>Max Power:</source>
+        <translation>Potenza max:</translation>
+    </message>
+    <message>
+        <source>Max current:</source>
+        <translation>Corrente max:</translation>
+    </message>
+    <message>
+        <source>DC Switch:</source>
+        <translation>Sezionatore DC:</translation>
+    </message>
+    <message>
+        <source>Output power:</source>
+        <translation>Potenza in uscita:</translation>
+    </message>
+    <message>
+        <source>Max AC current:</source>
+        <translation>Corrente AC max:</translation>
+    </message>
+    <message>
+        <source>Grid vol / f:</source>
+        <translation>Tensione / f rete:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Collegamento:</translation>
+    </message>
+    <message>
+        <source>Dimension:</source>
+        <translation>Dimensioni:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Peso:</translation>
+    </message>
+    <message>
+        <source>Max efficie:</source>
+        <translation>Efficienza max:</translation>
+    </message>
+    <message>
+        <source>Loss(night):</source>
+        <translation>Consumo notturno:</translation>
+    </message>
+    <message>
+        <source>DC parameters</source>
+        <translation>Parametri DC</translation>
+    </message>
+    <message>
+        <source>AC parameters</source>
+        <translation>Parametri AC</translation>
+    </message>
+    <message>
+        <source>Mechanical parameters</source>
+        <translation>Parametri meccanici</translation>
+    </message>
+    <message>
+        <source>Efficiency </source>
+        <translation>Efficienza </translation>
+    </message>
+    <message>
+        <source>KOVA Power Electronics Co., Ltd.</source>
+        <translation>KOVA Power Electronics Co., Ltd.</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>No selected inverter!</source>
+        <translation>Nessun inverter selezionato!</translation>
     </message>
 </context>
 <context>
@@ -950,16 +1070,108 @@
         <translation>Località</translation>
     </message>
     <message>
-        <source>1-ph inverter</source>
-        <translation>Inverter monofase</translation>
-    </message>
-    <message>
         <source>Quantity(pcs)</source>
         <translation>Quantità (pz)</translation>
     </message>
     <message>
-        <source>3-ph inverter</source>
-        <translation>Inverter trifase</translation>
+        <source>Installation site</source>
+        <translation>Sito di installazione</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitudine</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitudine</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Component power(W)</source>
+        <translation>Potenza modulo (W)</translation>
+    </message>
+    <message>
+        <source>Component type</source>
+        <translation>Tipo di modulo</translation>
+    </message>
+    <message>
+        <source>Total power(W)</source>
+        <translation>Potenza totale (W)</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>Inclinazione</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>1-ph inverter model</source>
+        <translation>Modello inverter monofase</translation>
+    </message>
+    <message>
+        <source>Rated output power(W)</source>
+        <translation>Potenza nominale (W)</translation>
+    </message>
+    <message>
+        <source>3-ph inverter model</source>
+        <translation>Modello inverter trifase</translation>
+    </message>
+    <message>
+        <source>1-ph AC wiring</source>
+        <translation>Cablaggio AC monofase</translation>
+    </message>
+    <message>
+        <source>Rated voltage(Vac)</source>
+        <translation>Tensione nominale (Vac)</translation>
+    </message>
+    <message>
+        <source>Rated frequency(Hz)</source>
+        <translation>Frequenza nominale (Hz)</translation>
+    </message>
+    <message>
+        <source>3-ph AC wiring</source>
+        <translation>Cablaggio AC trifase</translation>
+    </message>
+    <message>
+        <source>Solar cells</source>
+        <translation>Moduli fotovoltaici</translation>
+    </message>
+    <message>
+        <source>PV grid-connected inverter</source>
+        <translation>Inverter di rete FV</translation>
+    </message>
+    <message>
+        <source>Public grid</source>
+        <translation>Rete pubblica</translation>
+    </message>
+    <message>
+        <source>Sloping roof</source>
+        <translation>Tetto inclinato</translation>
+    </message>
+    <message>
+        <source>Flat roof</source>
+        <translation>Tetto piano</translation>
+    </message>
+    <message>
+        <source>Flat ground</source>
+        <translation>Terreno piano</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1198,57 @@
     <message>
         <source>Inverters in failure</source>
         <translation>Inverter in guasto</translation>
+    </message>
+</context>
+<context>
+    <name>QGenerationPagePainter</name>
+    <message>
+        <source>All Inverter Generation</source>
+        <translation>Produzione di tutti gli inverter</translation>
+    </message>
+    <message>
+        <source>Inverter Generation</source>
+        <translation>Produzione inverter</translation>
+    </message>
+    <message>
+        <source>All Inverter</source>
+        <translation>Tutti gli inverter</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensile</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Annuale</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Giornaliero</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mese</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>Generation</source>
+        <translation>Produzione</translation>
+    </message>
+    <message>
+        <source>Benefits</source>
+        <translation>Ricavi</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Totale:</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1619,104 @@
     <message>
         <source>No inverter selected</source>
         <translation>Nessun inverter selezionato</translation>
+    </message>
+</context>
+<context>
+    <name>QReportOutput</name>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>Salvataggio riuscito!</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Salvataggio non riuscito!</translation>
+    </message>
+</context>
+<context>
+    <name>QSaveDialog</name>
+    <message>
+        <source>System information</source>
+        <translation>Informazioni impianto</translation>
+    </message>
+    <message>
+        <source>Inverter information</source>
+        <translation>Informazioni inverter</translation>
+    </message>
+    <message>
+        <source>System generation</source>
+        <translation>Produzione impianto</translation>
+    </message>
+    <message>
+        <source>Inverter generation</source>
+        <translation>Produzione inverter</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Save and print</source>
+        <translation>Salva e stampa</translation>
+    </message>
+    <message>
+        <source>Select:</source>
+        <translation>Seleziona:</translation>
+    </message>
+    <message>
+        <source>Inverter:</source>
+        <translation>Inverter:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Periodo:</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Giornaliero</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensile</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Annuale</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Salva in:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Salva come:</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save path</source>
+        <translation>Cartella di salvataggio</translation>
+    </message>
+    <message>
+        <source>File name cann&apos;t be empty!</source>
+        <translation>Il nome del file non può essere vuoto!</translation>
     </message>
 </context>
 <context>

@@ -921,15 +921,135 @@
 <context>
     <name>Page23</name>
     <message>
-        <source>Generation history</source>
-        <translation>發電歷史</translation>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>本月</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>本年</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>歷年</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Generating capacity: kWh</source>
+        <translation>發電量：kWh</translation>
     </message>
 </context>
 <context>
     <name>Page24</name>
     <message>
-        <source>Technical data</source>
-        <translation>技術參數</translation>
+        <source>Manufacturer:</source>
+        <translation>製造商：</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>逆變器名稱：</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>位址：</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型號：</translation>
+    </message>
+    <message>
+        <source>Max Voltage:</source>
+        <translation>最大電壓：</translation>
+    </message>
+    <message>
+        <source>Start Voltage:</source>
+        <translation>啟動電壓：</translation>
+    </message>
+    <message>
+        <source>MPPT Range:</source>
+        <translation>MPPT範圍：</translation>
+    </message>
+    <message>
+        <source>Max Power:</source>
+        <translation>最大功率：</translation>
+    </message>
+    <message>
+        <source>Max current:</source>
+        <translation>最大電流：</translation>
+    </message>
+    <message>
+        <source>DC Switch:</source>
+        <translation>直流開關：</translation>
+    </message>
+    <message>
+        <source>Output power:</source>
+        <translation>輸出功率：</translation>
+    </message>
+    <message>
+        <source>Max AC current:</source>
+        <translation>最大交流電流：</translation>
+    </message>
+    <message>
+        <source>Grid vol / f:</source>
+        <translation>電網電壓/頻率：</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>併網方式：</translation>
+    </message>
+    <message>
+        <source>Dimension:</source>
+        <translation>尺寸：</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>重量：</translation>
+    </message>
+    <message>
+        <source>Max efficie:</source>
+        <translation>最大效率：</translation>
+    </message>
+    <message>
+        <source>Loss(night):</source>
+        <translation>夜間損耗：</translation>
+    </message>
+    <message>
+        <source>DC parameters</source>
+        <translation>直流參數</translation>
+    </message>
+    <message>
+        <source>AC parameters</source>
+        <translation>交流參數</translation>
+    </message>
+    <message>
+        <source>Mechanical parameters</source>
+        <translation>機械參數</translation>
+    </message>
+    <message>
+        <source>Efficiency </source>
+        <translation>效率 </translation>
+    </message>
+    <message>
+        <source>KOVA Power Electronics Co., Ltd.</source>
+        <translation>科瓦電力電子有限公司</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>No selected inverter!</source>
+        <translation>未選擇逆變器！</translation>
     </message>
 </context>
 <context>
@@ -950,16 +1070,108 @@
         <translation>位置</translation>
     </message>
     <message>
-        <source>1-ph inverter</source>
-        <translation>單相逆變器</translation>
-    </message>
-    <message>
         <source>Quantity(pcs)</source>
         <translation>數量(台)</translation>
     </message>
     <message>
-        <source>3-ph inverter</source>
-        <translation>三相逆變器</translation>
+        <source>Installation site</source>
+        <translation>安裝場所</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>緯度</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>經度</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>製造商</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>Component power(W)</source>
+        <translation>組件功率(W)</translation>
+    </message>
+    <message>
+        <source>Component type</source>
+        <translation>組件類型</translation>
+    </message>
+    <message>
+        <source>Total power(W)</source>
+        <translation>總功率(W)</translation>
+    </message>
+    <message>
+        <source>Tilt angle</source>
+        <translation>傾角</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>方位角</translation>
+    </message>
+    <message>
+        <source>1-ph inverter model</source>
+        <translation>單相逆變器型號</translation>
+    </message>
+    <message>
+        <source>Rated output power(W)</source>
+        <translation>額定輸出功率(W)</translation>
+    </message>
+    <message>
+        <source>3-ph inverter model</source>
+        <translation>三相逆變器型號</translation>
+    </message>
+    <message>
+        <source>1-ph AC wiring</source>
+        <translation>單相交流接線</translation>
+    </message>
+    <message>
+        <source>Rated voltage(Vac)</source>
+        <translation>額定電壓(Vac)</translation>
+    </message>
+    <message>
+        <source>Rated frequency(Hz)</source>
+        <translation>額定頻率(Hz)</translation>
+    </message>
+    <message>
+        <source>3-ph AC wiring</source>
+        <translation>三相交流接線</translation>
+    </message>
+    <message>
+        <source>Solar cells</source>
+        <translation>太陽能電池組件</translation>
+    </message>
+    <message>
+        <source>PV grid-connected inverter</source>
+        <translation>光伏併網逆變器</translation>
+    </message>
+    <message>
+        <source>Public grid</source>
+        <translation>公共電網</translation>
+    </message>
+    <message>
+        <source>Sloping roof</source>
+        <translation>斜屋頂</translation>
+    </message>
+    <message>
+        <source>Flat roof</source>
+        <translation>平屋頂</translation>
+    </message>
+    <message>
+        <source>Flat ground</source>
+        <translation>平地</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>備註</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1198,57 @@
     <message>
         <source>Inverters in failure</source>
         <translation>故障逆變器</translation>
+    </message>
+</context>
+<context>
+    <name>QGenerationPagePainter</name>
+    <message>
+        <source>All Inverter Generation</source>
+        <translation>全部逆變器發電量</translation>
+    </message>
+    <message>
+        <source>Inverter Generation</source>
+        <translation>逆變器發電量</translation>
+    </message>
+    <message>
+        <source>All Inverter</source>
+        <translation>全部逆變器</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>按月</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>按年</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>按日</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月份</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Generation</source>
+        <translation>發電量</translation>
+    </message>
+    <message>
+        <source>Benefits</source>
+        <translation>收益</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>合計：</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1619,104 @@
     <message>
         <source>No inverter selected</source>
         <translation>未選擇逆變器</translation>
+    </message>
+</context>
+<context>
+    <name>QReportOutput</name>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>儲存成功！</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>儲存失敗！</translation>
+    </message>
+</context>
+<context>
+    <name>QSaveDialog</name>
+    <message>
+        <source>System information</source>
+        <translation>系統資訊</translation>
+    </message>
+    <message>
+        <source>Inverter information</source>
+        <translation>逆變器資訊</translation>
+    </message>
+    <message>
+        <source>System generation</source>
+        <translation>系統發電量</translation>
+    </message>
+    <message>
+        <source>Inverter generation</source>
+        <translation>逆變器發電量</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Save and print</source>
+        <translation>儲存與列印</translation>
+    </message>
+    <message>
+        <source>Select:</source>
+        <translation>選擇：</translation>
+    </message>
+    <message>
+        <source>Inverter:</source>
+        <translation>逆變器：</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>時間：</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>按日</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>按月</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>按年</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>儲存到：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名稱：</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>儲存為：</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save path</source>
+        <translation>儲存路徑</translation>
+    </message>
+    <message>
+        <source>File name cann&apos;t be empty!</source>
+        <translation>檔名不能為空！</translation>
     </message>
 </context>
 <context>
