@@ -3,8 +3,12 @@
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "MiniWindow.h"
+#include "Page2.h"
+#include "Page23.h"
 #include "QAboutTivraDlg.h"
 #include "QInstructionsDlg.h"
+#include "QInverter.h"
+#include "QtMyTreeItem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,6 +43,22 @@ bool ScreenshotTaker::Save(QWidget* widget, const QString& name, QStringList* wr
     return true;
 }
 
+void ScreenshotTaker::SaveBrowserTabs(QStringList* written) {
+    // The history (by the days of this month) and the data sheet of the plant's first inverter.
+    if (QInverter* first = m_pWindow->System().Inverter(0)) {
+        if (auto* entry = dynamic_cast<QtMyTreeItem*>(first->TreeEntry())) {
+            QtMyTreeItem::SetSelectitem(entry);
+        }
+    }
+    Page2* browser = m_pWindow->BrowserPage();
+    browser->HistoryTab()->on_pushButton_2_clicked();
+    browser->findChild<QPushButton*>(QStringLiteral("page23btn"))->click();
+    Save(m_pWindow, QStringLiteral("main-history.png"), written);
+    browser->findChild<QPushButton*>(QStringLiteral("page24btn"))->click();
+    Save(m_pWindow, QStringLiteral("main-technical.png"), written);
+    browser->findChild<QPushButton*>(QStringLiteral("page21btn"))->click();
+}
+
 QStringList ScreenshotTaker::TakeAll() {
     QStringList written;
     QDir().mkpath(m_strDir);
@@ -49,6 +69,9 @@ QStringList ScreenshotTaker::TakeAll() {
             button->click();
         }
         Save(m_pWindow, QLatin1String(files[i]), &written);
+        if (i == 1) {
+            SaveBrowserTabs(&written);
+        }
     }
     if (auto* button = m_pWindow->findChild<QPushButton*>(QStringLiteral("Page1Btn"))) {
         button->click();

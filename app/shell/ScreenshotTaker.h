@@ -19,6 +19,7 @@ public:
 
 private:
     bool Save(QWidget* widget, const QString& name, QStringList* written);
+    void SaveBrowserTabs(QStringList* written);
 
     MainWindow* m_pWindow;
     QString m_strDir;
