@@ -11,8 +11,10 @@
 #include "PlantEvent.h"
 #include "QAboutTivraDlg.h"
 #include "QBusScheduler.h"
+#include "QE_Mail.h"
 #include "QInstructionsDlg.h"
 #include "QInverter.h"
+#include "QMailRecord.h"
 #include "QMissionModel.h"
 #include "QMyButton.h"
 #include "QMyEvent.h"
@@ -705,6 +707,15 @@ void MainWindow::AboutTivra() {
     });
 }
 
+void MainWindow::E_Mail() {
+    RunDialog([this] {
+        QE_Mail dialog(this);
+        dialog.SetMailRecord(QMailRecord::FromSettings(m_System.Settings()));
+        dialog.SetSystem(&m_System);
+        dialog.exec();
+    });
+}
+
 void MainWindow::Operating() {
     const bool chinese = m_System.GetSystemValue(QStringLiteral("language")) == QLatin1String("Chinese");
     const QString path =
@@ -760,7 +771,6 @@ void MainWindow::SetGrid() {}
 
 void MainWindow::SetRemark() {}
 
-void MainWindow::E_Mail() {}
 
 void MainWindow::SetMailInfo() {}
 

@@ -1,19 +1,25 @@
 #include "ScreenshotTaker.h"
 
+#include "DataPaths.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "MiniWindow.h"
 #include "Page2.h"
 #include "Page23.h"
 #include "QAboutTivraDlg.h"
+#include "QE_Mail.h"
 #include "QInstructionsDlg.h"
 #include "QInverter.h"
+#include "QMailServerAddress.h"
+#include "QProgressDlg.h"
 #include "QtMyTreeItem.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QTextStream>
 #include <QTimer>
 
@@ -100,5 +106,32 @@ QStringList ScreenshotTaker::TakeAll() {
     maker.show();
     Save(&maker, QStringLiteral("about-kova.png"), &written);
     maker.hide();
+
+    SaveMailDialogs(&written);
     return written;
+}
+
+void ScreenshotTaker::SaveMailDialogs(QStringList* written) {
+    // An example account, so that the dialog opens without its warning.
+    QMailRecord example;
+    example.m_strLogonName = example.m_strFrom = QStringLiteral("owner@example.com");
+    example.m_strLogonKey = QStringLiteral("-");
+    example.m_strServer = QMailServerAddress::Example(QMailServerAddress::StartTls);
+    example.m_strTo = QStringLiteral("installer@example.com");
+    QE_Mail mail(m_pWindow);
+    mail.SetMailRecord(example);
+    mail.findChild<QLineEdit*>(QStringLiteral("Title"))->setText(QStringLiteral("Plant report"));
+    mail.findChild<QTextEdit*>(QStringLiteral("textEdit"))
+        ->setPlainText(
+            QStringLiteral("Hello,\n\nthe plant's settings and inverter list are attached.\n\nRegards"));
+    mail.AddAttachments({DataPaths::FilePath(QStringLiteral("system.dat")),
+                         DataPaths::FilePath(QStringLiteral("inverter.dat"))});
+    mail.show();
+    Save(&mail, QStringLiteral("mail-dialog.png"), written);
+    QProgressDlg progress(&mail);
+    progress.SetValue(62);
+    progress.show();
+    Save(&progress, QStringLiteral("mail-progress.png"), written);
+    progress.hide();
+    mail.hide();
 }

@@ -7,7 +7,8 @@ class MainWindow;
 
 // Pictures of the program for its documentation: once the plant has had time to
 // come online, grabs the main window on each of its pages, the mini window, a
-// message box and the about card into PNG files, then ends the program.
+// message box, the about cards and the mail dialogs into PNG files, then ends
+// the program.
 class ScreenshotTaker : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ public:
 private:
     bool Save(QWidget* widget, const QString& name, QStringList* written);
     void SaveBrowserTabs(QStringList* written);
+    void SaveMailDialogs(QStringList* written);
 
     MainWindow* m_pWindow;
     QString m_strDir;

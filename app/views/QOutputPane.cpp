@@ -3,25 +3,11 @@
 #include "QInverter.h"
 #include "QOutputTrend.h"
 #include "QSystemModel.h"
+#include "SkinScrollBars.h"
 
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
-
-namespace {
-const char* const kScrollBarStyle =
-    "QScrollBar:vertical { border: none; background: url(:/skin/scroll_v_groove.png); width: 16px; margin: "
-    "16px 0 16px 0; }"
-    "QScrollBar::handle:vertical { border-image: url(:/skin/scroll_v_handle.png) 4 0 4 0; min-height: 24px; }"
-    "QScrollBar::handle:vertical:hover { border-image: url(:/skin/scroll_v_handle2.png) 4 0 4 0; }"
-    "QScrollBar::sub-line:vertical { border-image: url(:/skin/scroll_up.png); height: 16px;"
-    " subcontrol-position: top; subcontrol-origin: margin; }"
-    "QScrollBar::sub-line:vertical:hover { border-image: url(:/skin/scroll_up2.png); }"
-    "QScrollBar::add-line:vertical { border-image: url(:/skin/scroll_down.png); height: 16px;"
-    " subcontrol-position: bottom; subcontrol-origin: margin; }"
-    "QScrollBar::add-line:vertical:hover { border-image: url(:/skin/scroll_down2.png); }"
-    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
-} // namespace
 
 QOutputPane::QOutputPane(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("QOutputPane"));
@@ -34,7 +20,7 @@ QOutputPane::QOutputPane(QWidget* parent) : QWidget(parent) {
 
     m_pScrollBar = new QScrollBar(Qt::Vertical, this);
     m_pScrollBar->setObjectName(QStringLiteral("verticalScrollBar"));
-    m_pScrollBar->setStyleSheet(QLatin1String(kScrollBarStyle));
+    m_pScrollBar->setStyleSheet(SkinScrollBarStyle());
     m_pScrollBar->hide();
     connect(m_pScrollBar, &QScrollBar::valueChanged, this, &QOutputPane::OnScroll);
 

@@ -1190,6 +1190,77 @@
     </message>
 </context>
 <context>
+    <name>QE_Mail</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>联系我们</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>主题：</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>收件人：</translation>
+    </message>
+    <message>
+        <source>Attachment:</source>
+        <translation>附件：</translation>
+    </message>
+    <message>
+        <source>Add attachment</source>
+        <translation>添加附件</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!Mail will not be successful!</source>
+        <translation>信息不完整！邮件将无法发送成功！</translation>
+    </message>
+    <message>
+        <source>The file has been added!</source>
+        <translation>该文件已添加！</translation>
+    </message>
+    <message>
+        <source>Get Files</source>
+        <translation>选择文件</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!</source>
+        <translation>信息不完整！</translation>
+    </message>
+    <message>
+        <source>Send success!</source>
+        <translation>发送成功！</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server!</source>
+        <translation>连接服务器失败！</translation>
+    </message>
+    <message>
+        <source>Failed to send message!</source>
+        <translation>发送邮件失败！</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server: its certificate could not be verified!</source>
+        <translation>连接服务器失败：无法验证其证书！</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server: no encrypted connection could be made!</source>
+        <translation>连接服务器失败：无法建立加密连接！</translation>
+    </message>
+</context>
+<context>
     <name>QFaultListWidget</name>
     <message>
         <source>Quantity: </source>
@@ -1619,6 +1690,17 @@
     <message>
         <source>No inverter selected</source>
         <translation>未选择逆变器</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Sending attachments...</source>
+        <translation>正在发送附件……</translation>
     </message>
 </context>
 <context>

@@ -1189,6 +1189,77 @@
     </message>
 </context>
 <context>
+    <name>QE_Mail</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contact us</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>Receiver:</translation>
+    </message>
+    <message>
+        <source>Attachment:</source>
+        <translation>Attachment:</translation>
+    </message>
+    <message>
+        <source>Add attachment</source>
+        <translation>Add attachment</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!Mail will not be successful!</source>
+        <translation>Information is incomplete!Mail will not be successful!</translation>
+    </message>
+    <message>
+        <source>The file has been added!</source>
+        <translation>The file has been added!</translation>
+    </message>
+    <message>
+        <source>Get Files</source>
+        <translation>Get Files</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!</source>
+        <translation>Information is incomplete!</translation>
+    </message>
+    <message>
+        <source>Send success!</source>
+        <translation>Send success!</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server!</source>
+        <translation>Failed to connect to server!</translation>
+    </message>
+    <message>
+        <source>Failed to send message!</source>
+        <translation>Failed to send message!</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server: its certificate could not be verified!</source>
+        <translation>Failed to connect to server: its certificate could not be verified!</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server: no encrypted connection could be made!</source>
+        <translation>Failed to connect to server: no encrypted connection could be made!</translation>
+    </message>
+</context>
+<context>
     <name>QFaultListWidget</name>
     <message>
         <source>Quantity: </source>
@@ -1618,6 +1689,17 @@
     <message>
         <source>No inverter selected</source>
         <translation>No inverter selected</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Sending attachments...</source>
+        <translation>Sending attachments...</translation>
     </message>
 </context>
 <context>

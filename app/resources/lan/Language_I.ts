@@ -1190,6 +1190,77 @@
     </message>
 </context>
 <context>
+    <name>QE_Mail</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contattaci</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Oggetto:</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>Destinatario:</translation>
+    </message>
+    <message>
+        <source>Attachment:</source>
+        <translation>Allegati:</translation>
+    </message>
+    <message>
+        <source>Add attachment</source>
+        <translation>Aggiungi allegato</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!Mail will not be successful!</source>
+        <translation>Informazioni incomplete! La posta non verrà inviata!</translation>
+    </message>
+    <message>
+        <source>The file has been added!</source>
+        <translation>Il file è già stato aggiunto!</translation>
+    </message>
+    <message>
+        <source>Get Files</source>
+        <translation>Scegli i file</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!</source>
+        <translation>Informazioni incomplete!</translation>
+    </message>
+    <message>
+        <source>Send success!</source>
+        <translation>Invio riuscito!</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server!</source>
+        <translation>Connessione al server non riuscita!</translation>
+    </message>
+    <message>
+        <source>Failed to send message!</source>
+        <translation>Invio del messaggio non riuscito!</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server: its certificate could not be verified!</source>
+        <translation>Connessione al server non riuscita: impossibile verificarne il certificato!</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server: no encrypted connection could be made!</source>
+        <translation>Connessione al server non riuscita: impossibile stabilire una connessione cifrata!</translation>
+    </message>
+</context>
+<context>
     <name>QFaultListWidget</name>
     <message>
         <source>Quantity: </source>
@@ -1619,6 +1690,17 @@
     <message>
         <source>No inverter selected</source>
         <translation>Nessun inverter selezionato</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Sending attachments...</source>
+        <translation>Invio degli allegati in corso...</translation>
     </message>
 </context>
 <context>

@@ -1190,6 +1190,77 @@
     </message>
 </context>
 <context>
+    <name>QE_Mail</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>聯絡我們</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>主題：</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>收件人：</translation>
+    </message>
+    <message>
+        <source>Attachment:</source>
+        <translation>附件：</translation>
+    </message>
+    <message>
+        <source>Add attachment</source>
+        <translation>新增附件</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>傳送</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!Mail will not be successful!</source>
+        <translation>資訊不完整！郵件將無法傳送成功！</translation>
+    </message>
+    <message>
+        <source>The file has been added!</source>
+        <translation>該檔案已新增！</translation>
+    </message>
+    <message>
+        <source>Get Files</source>
+        <translation>選擇檔案</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!</source>
+        <translation>資訊不完整！</translation>
+    </message>
+    <message>
+        <source>Send success!</source>
+        <translation>傳送成功！</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server!</source>
+        <translation>連線伺服器失敗！</translation>
+    </message>
+    <message>
+        <source>Failed to send message!</source>
+        <translation>傳送郵件失敗！</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server: its certificate could not be verified!</source>
+        <translation>連線伺服器失敗：無法驗證其憑證！</translation>
+    </message>
+    <message>
+        <source>Failed to connect to server: no encrypted connection could be made!</source>
+        <translation>連線伺服器失敗：無法建立加密連線！</translation>
+    </message>
+</context>
+<context>
     <name>QFaultListWidget</name>
     <message>
         <source>Quantity: </source>
@@ -1619,6 +1690,17 @@
     <message>
         <source>No inverter selected</source>
         <translation>未選擇逆變器</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Sending attachments...</source>
+        <translation>正在傳送附件……</translation>
     </message>
 </context>
 <context>
