@@ -8,6 +8,7 @@
 #include "SystemClock.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -261,10 +262,23 @@ void QInverter::SetModel(const ModelInfo& info) {
     m_nPicture = info.m_nPicture;
     m_nRatedPower = info.m_nRatedPower;
     m_bBox = info.m_bBox ? 1 : 0;
-    // The model is polled every minute; the box reads join the list only once.
-    if (!m_bIdentityDone && info.m_bBox) {
-        m_bIdentityDone = 1;
+    // The model is polled every minute; the box reads join the list only once,
+    // and the one-shot reads again after they were dropped undelivered.
+    if ((!m_bIdentityDone || m_bIdentityAgain) && info.m_bBox) {
+        const QList<QMissionModel*> before = m_MissionList.Missions();
         m_MissionList.BuildIdentityMissions(m_nAddress);
+        const QList<QMissionModel*> after = m_MissionList.Missions();
+        for (QMissionModel* added : after) {
+            const bool known = std::any_of(before.begin(), before.end(), [added](const QMissionModel* m) {
+                return m->Code() == added->Code();
+            });
+            if (!before.contains(added) && known) {
+                m_MissionList.RemoveMission(added);
+                delete added;
+            }
+        }
+        m_bIdentityDone = 1;
+        m_bIdentityAgain = 0;
     }
 }
 
@@ -349,7 +363,7 @@ void QInverter::DropOneShotMissions() {
         m_MissionList.RemoveMission(mission);
         m_Dropped.append(mission);
         if (IsIdentityRead(mission->Code())) {
-            m_bIdentityDone = 0; // asked for again with the next model reply
+            m_bIdentityAgain = 1; // asked for again with the next model reply
         }
         LogEvent(EventNotDelivered, CommandText(*mission));
         QReplyHook::CallDropped(mission);

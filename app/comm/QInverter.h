@@ -180,6 +180,7 @@ private:
     int m_nRatedPower = 5000;
     uchar m_bBox = 0;
     uchar m_bIdentityDone = 0;
+    uchar m_bIdentityAgain = 0; // identity reads were dropped undelivered
     QChar m_cLanguage;
     QChar m_cMonetary;
     QString m_strUserLabel;

@@ -6,6 +6,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -261,6 +262,16 @@ void MiniWindow::on_pushButton_3_clicked() {
     m_pPanes->setCurrentWidget(m_pDataPane);
     m_pDataBtn->setEnabled(false);
     m_pBenefitBtn->setEnabled(true);
+}
+
+void MiniWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc would only hide the panel, leaving the program with no window and no taskbar entry.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        on_closebtn_clicked();
+        event->accept();
+        return;
+    }
+    BaseDlg::keyPressEvent(event);
 }
 
 void MiniWindow::mousePressEvent(QMouseEvent* event) {

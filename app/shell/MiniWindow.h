@@ -43,6 +43,7 @@ public slots:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* AddRow(QWidget* pane, int row, QLabel** caption, const QString& unit = QString());

@@ -14,14 +14,17 @@ SingleInstance::SingleInstance(const QString& dataDir) {
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::Acquire() {
+SingleInstance::Outcome SingleInstance::Acquire() {
     m_pLock = std::make_unique<QLockFile>(m_strPath);
     // A lock whose owner process no longer exists is removed by tryLock; a live
     // owner keeps it however old it is.
     m_pLock->setStaleLockTime(0);
     if (m_pLock->tryLock(0)) {
-        return true;
+        return Acquired;
     }
+    // Only a lock held by someone else means another copy; a lock that cannot be
+    // made at all would otherwise be reported as a copy that is not there.
+    const bool held = m_pLock->error() == QLockFile::LockFailedError;
     m_pLock.reset();
-    return false;
+    return held ? Running : NotWritable;
 }

@@ -17,8 +17,12 @@ public:
     explicit SingleInstance(const QString& dataDir);
     ~SingleInstance();
 
-    // True when this copy is the only one; false when another one runs.
-    bool Acquire();
+    enum Outcome {
+        Acquired,    // this copy is the only one
+        Running,     // another copy holds the lock
+        NotWritable, // the lock cannot be made: the data directory cannot be written
+    };
+    Outcome Acquire();
     QString LockPath() const { return m_strPath; }
 
 private:

@@ -25,6 +25,20 @@ void ShowAlreadyRunning() {
     QMessageBox::information(nullptr, QStringLiteral("Information"),
                              QStringLiteral("The application is running!"));
 }
+
+// The program cannot keep anything without its data directory: it says which
+// one and stops.
+void ShowDataDirNotWritable(const QString& dir) {
+    const QString text =
+        QStringLiteral("The data directory cannot be written: %1").arg(QDir::toNativeSeparators(dir));
+    QTextStream(stderr) << text << Qt::endl;
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal") ||
+        !qEnvironmentVariableIsEmpty("WATTSIGHT_MESSAGE_ANSWER")) {
+        return;
+    }
+    QMessageBox::critical(nullptr, QStringLiteral("Tivra Wattsight"), text);
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -52,9 +66,15 @@ int main(int argc, char* argv[]) {
     }
 
     SingleInstance instance(DataPaths::DataDir());
-    if (!instance.Acquire()) {
+    switch (instance.Acquire()) {
+    case SingleInstance::Acquired:
+        break;
+    case SingleInstance::Running:
         ShowAlreadyRunning();
         return 0;
+    case SingleInstance::NotWritable:
+        ShowDataDirNotWritable(DataPaths::DataDir());
+        return 1;
     }
     QUserActivity::SetStartupDone(true);
 

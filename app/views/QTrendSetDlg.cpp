@@ -145,7 +145,8 @@ void QTrendSetDlg::Retranslate() {
     m_pCancelBtn->setText(tr("Cancel"));
     const int index = m_pTimeCom->currentIndex();
     m_pTimeCom->clear();
-    m_pTimeCom->addItems({tr("1 minutes"), tr("10 minutes"), tr("1 hours"), tr("2 hours")});
+    // Labelled with the span each code shows (a tenth of it was written before).
+    m_pTimeCom->addItems({tr("10 minutes"), tr("100 minutes"), tr("10 hours"), tr("20 hours")});
     m_pTimeCom->setCurrentIndex(qMax(0, index));
 }
 

@@ -315,6 +315,49 @@ private slots:
         QCOMPARE(LastMission(inv), mission);
     }
 
+    void undeliveredOneShotsAreDroppedWhenGoingOffline() {
+        QInverter inv;
+        inv.SetAddress(3);
+        inv.SetCommState(CommOnline);
+        QList<QPair<int, int>> told; // (code, target)
+        QReplyHook::SetDropHook([&told](const QMissionModel* m, int target) {
+            told.append({m->Code(), target});
+        });
+        QReplyHook::SetTarget(1);
+        inv.ResetInverter();
+        inv.SetPrice(70);
+        auto* raw = new QMissionModel;
+        raw->BuildFrame(0x1250, 3, 2, MissionOnceRead);
+        raw->SetCode(3001);
+        inv.QueueMission(raw);
+        inv.SetModel(QInverter::LookupModel(QStringLiteral("Tivra PA10KT & Box")));
+        QCOMPARE(CountMissions(inv, 8448), 1);
+        const int before = inv.EventLog().Lines().size();
+
+        inv.SetCommState(CommOffline); // the fourth failed send
+        for (const QMissionModel* m : inv.MissionList().Missions()) {
+            QVERIFY2(!m->IsOneShot(), qPrintable(QString::number(m->Code())));
+        }
+        QCOMPARE(inv.MissionList().Missions().size(), 20 + 2); // the polls, and the box values
+        const QStringList lines = LinesSince(inv, before);
+        QCOMPARE(lines.count(QStringLiteral("   Command not delivered!")), 6);
+        QVERIFY(lines.contains(QStringLiteral("      Reset")));
+        QVERIFY(lines.contains(QStringLiteral("      Set the price")));
+        QVERIFY(lines.contains(QStringLiteral("      Read 2 registers from 1250")));
+        QCOMPARE(told.size(), 6);
+        QVERIFY(told.contains(qMakePair(24, 1)));
+
+        // Back online, nothing comes back by itself; the identity reads are asked for again.
+        inv.SetCommState(CommConnecting);
+        inv.SetCommState(CommOnline);
+        QCOMPARE(CountMissions(inv, 24), 0);
+        inv.SetModel(QInverter::LookupModel(QStringLiteral("Tivra PA10KT & Box")));
+        QCOMPARE(CountMissions(inv, 8448), 1);
+        QCOMPARE(CountMissions(inv, 8488), 1);
+        QReplyHook::SetDropHook(nullptr);
+        QReplyHook::SetTarget(5);
+    }
+
     void renameIsLoggedUnlessRefused() {
         QInverter inv;
         inv.SetName(QStringLiteral("Old"));

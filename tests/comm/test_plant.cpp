@@ -157,6 +157,42 @@ private slots:
         QMissionList::SetReplyHandler(nullptr);
     }
 
+    void sumsCountWhatCommunicates_data() {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QDateTime>("readAt"); // when the inverter last answered
+        QTest::addColumn<qint64>("power");
+        QTest::addColumn<qint64>("today");
+        const QDateTime morning(QDate(2026, 6, 15), QTime(9, 0));
+        const QDateTime yesterday(QDate(2026, 6, 14), QTime(18, 0));
+        QTest::newRow("online") << int(CommOnline) << morning << qint64(3000) << qint64(1200);
+        QTest::newRow("connecting") << int(CommConnecting) << morning << qint64(0) << qint64(1200);
+        QTest::newRow("offline since the morning")
+            << int(CommOffline) << morning << qint64(0) << qint64(1200);
+        QTest::newRow("offline since yesterday") << int(CommOffline) << yesterday << qint64(0) << qint64(0);
+        QTest::newRow("online, not read since yesterday")
+            << int(CommOnline) << yesterday << qint64(3000) << qint64(0);
+    }
+    void sumsCountWhatCommunicates() {
+        QFETCH(int, state);
+        QFETCH(QDateTime, readAt);
+        QSystemModel plant;
+        QInverter* a = Make(QStringLiteral("A"), 1);
+        plant.AddInverter(a);
+        SystemClock::SetFixed(readAt);
+        a->SetCommState(CommOnline);
+        a->SetItem(InputPower, 3000);
+        a->SetItem(OutputPower, 2900);
+        a->SetItem(TodayEnergy, 1200);
+        a->SetItem(TotalEnergy, 500000);
+        a->SetCommState(state);
+        SystemClock::SetFixed(QDateTime(QDate(2026, 6, 15), QTime(10, 0)));
+        const QPlantSums sums = plant.PlantSums();
+        QTEST(sums.m_nInput, "power");
+        QCOMPARE(sums.m_nOutput, sums.m_nInput == 0 ? 0 : 2900);
+        QTEST(sums.m_nToday, "today");
+        QCOMPARE(sums.m_nTotal, qint64(500000)); // the totals stay
+    }
+
     void leavingThePlant() {
         RecordedPlant recorded;
         QSystemModel& plant = recorded.plant;

@@ -30,6 +30,7 @@ private slots:
     void faultTurnsLightRed();
     void pinTwiceRestoresStayOnTop();
     void panesShowOneAtATime();
+    void closeShowsMainWindow_data();
     void closeShowsMainWindow();
     void linkStatusLine();
 
@@ -157,13 +158,24 @@ void TestMiniWindow::panesShowOneAtATime() {
     QCOMPARE(panes->currentIndex(), 0);
 }
 
+void TestMiniWindow::closeShowsMainWindow_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("close button") << false;
+    QTest::newRow("Esc") << true;
+}
+
 void TestMiniWindow::closeShowsMainWindow() {
+    QFETCH(bool, escape);
     QWidget main;
     MiniWindow mini;
     mini.SetMainWindow(&main);
     mini.show();
     QVERIFY(!main.isVisible());
-    mini.CloseButton()->click();
+    if (escape) {
+        QTest::keyClick(&mini, Qt::Key_Escape);
+    } else {
+        mini.CloseButton()->click();
+    }
     QVERIFY(!mini.isVisible());
     QVERIFY(main.isVisible());
 }

@@ -18,6 +18,8 @@ private slots:
     void startsAfterKilledCopy();
     void sigtermWritesBothFiles();
     void createsMissingDataDir();
+    void unwritableDataDirIsNamed_data();
+    void unwritableDataDirIsNamed();
 
 private:
     QProcess* Start(const QString& dataDir, QStringList extra = {});
@@ -189,6 +191,30 @@ void TestStartupProcess::createsMissingDataDir() {
     QVERIFY(program->waitForFinished(15000));
     QCOMPARE(program->exitCode(), 0);
     QVERIFY(QFileInfo::exists(QDir(data).filePath(QStringLiteral("system.dat"))));
+}
+
+void TestStartupProcess::unwritableDataDirIsNamed_data() {
+    QTest::addColumn<QString>("below"); // what stands where the directory should be
+    QTest::newRow("a file where the directory would be") << QStringLiteral("plain.txt");
+    QTest::newRow("below a file") << QStringLiteral("plain.txt/data");
+}
+
+void TestStartupProcess::unwritableDataDirIsNamed() {
+    QFETCH(QString, below);
+    QTemporaryDir parent;
+    QFile plain(parent.filePath(QStringLiteral("plain.txt")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString data = parent.filePath(below);
+    QProcess* program = Start(data);
+    QVERIFY(program->waitForFinished(15000));
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QVERIFY(program->exitCode() != 0);
+    const QString said =
+        QString::fromUtf8(program->readAllStandardError() + program->readAllStandardOutput());
+    QVERIFY2(!said.contains(QStringLiteral("The application is running!")), qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral("The data directory cannot be written: ") + data),
+             qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestStartupProcess)

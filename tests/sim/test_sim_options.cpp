@@ -14,6 +14,8 @@ private slots:
     void plantFileErrorsNameTheLine();
     void faultWindows();
     void valuesWithEqualsSign();
+    void refusedRegisters_data();
+    void refusedRegisters();
 
 private:
     static QString WriteFile(const QTemporaryDir& dir, const QByteArray& content) {
@@ -117,6 +119,40 @@ void TestSimOptions::valuesWithEqualsSign() {
     QCOMPARE(SimOptions::Parse({"--tcp-port=0", "--split=yes"}, &options, &error),
              SimOptions::Outcome::Error);
     QCOMPARE(SimOptions::Parse({"--help", "--bogus"}, &options, &error), SimOptions::Outcome::Help);
+}
+
+void TestSimOptions::refusedRegisters_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::newRow("statistics") << "1:16F2-1747" << true << 0x16F2 << 0x1747;
+    QTest::newRow("one register") << "1:1670-1670" << true << 0x1670 << 0x1670;
+    QTest::newRow("lower case") << "1:16f2-16fa" << true << 0x16F2 << 0x16FA;
+    QTest::newRow("reversed") << "1:1747-16F2" << false << 0 << 0;
+    QTest::newRow("no range") << "1:16F2" << false << 0 << 0;
+    QTest::newRow("not hexadecimal") << "1:16G2-1747" << false << 0 << 0;
+    QTest::newRow("no such inverter") << "9:16F2-1747" << false << 0 << 0;
+}
+
+void TestSimOptions::refusedRegisters() {
+    QFETCH(QString, value);
+    QFETCH(bool, accepted);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    SimOptions options;
+    QString error;
+    const auto outcome = SimOptions::Parse(
+        {"--inverter", "1:Tivra PA5KS", "--tcp-port", "0", "--refuse", value}, &options, &error);
+    QCOMPARE(outcome == SimOptions::Outcome::Run, accepted);
+    if (accepted) {
+        QCOMPARE(options.refused.size(), 1);
+        QCOMPARE(options.refused[0].first, first);
+        QCOMPARE(options.refused[0].last, last);
+        QVERIFY(options.refused[0].Overlaps(1, first - 3, 4));
+        QVERIFY(!options.refused[0].Overlaps(1, last + 1, 4));
+        QVERIFY(!options.refused[0].Overlaps(2, first, 1));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSimOptions)

@@ -230,8 +230,20 @@ void TestTrendSettings::dialogLoadsSettings() {
     QCOMPARE(edit->text(), QStringLiteral("12.25"));
     auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Time_com"));
     QCOMPARE(combo->currentIndex(), 2);
-    QCOMPARE(combo->itemText(0), QStringLiteral("1 minutes"));
-    QCOMPARE(combo->itemText(3), QStringLiteral("2 hours"));
+    // Each choice is labelled with the span its code shows, in minutes.
+    const QList<QPair<QString, int>> spans = {{QStringLiteral("10 minutes"), 10},
+                                              {QStringLiteral("100 minutes"), 100},
+                                              {QStringLiteral("10 hours"), 600},
+                                              {QStringLiteral("20 hours"), 1200}};
+    QCOMPARE(combo->count(), spans.size());
+    for (int i = 0; i < spans.size(); ++i) {
+        QCOMPARE(combo->itemText(i), spans[i].first);
+        QTrendSetDlg chosen;
+        chosen.Load(settings);
+        chosen.findChild<QComboBox*>(QStringLiteral("Time_com"))->setCurrentIndex(i);
+        chosen.findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+        QCOMPARE(chosen.Settings().Total, spans[i].second);
+    }
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog"));
 
     QTrendSetDlg automatic;

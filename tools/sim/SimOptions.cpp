@@ -69,10 +69,10 @@ bool ParseInt(const QString& name, const QString& text, int low, int high, int* 
 }
 
 // Options that take a value, and those that do not.
-const QStringList kValueOptions = {"inverters", "inverter", "config",        "tcp-port",     "bind",
-                                   "serial",    "gprs",     "gprs-retry-ms", "time-scale",   "start",
-                                   "fault",     "silent",   "drop-rate",     "corrupt-rate", "late-rate",
-                                   "late-ms",   "baud",     "seed",          "password"};
+const QStringList kValueOptions = {"inverters", "inverter", "config",        "tcp-port",   "bind",
+                                   "serial",    "gprs",     "gprs-retry-ms", "time-scale", "start",
+                                   "fault",     "silent",   "refuse",        "drop-rate",  "corrupt-rate",
+                                   "late-rate", "late-ms",  "baud",          "seed",       "password"};
 const QStringList kFlagOptions = {"help", "split", "verbose"};
 
 } // namespace
@@ -254,6 +254,21 @@ SimOptions::Outcome SimOptions::Parse(const QStringList& arguments, SimOptions* 
                 return Outcome::Error;
             }
             result.silent.insert(address);
+        } else if (name == QLatin1String("refuse")) {
+            static const QRegularExpression form(
+                QStringLiteral("^(\\d+):([0-9A-Fa-f]{1,4})-([0-9A-Fa-f]{1,4})$"));
+            const QRegularExpressionMatch match = form.match(value);
+            RefusedRange range;
+            bool ok = match.hasMatch() && ParseAddress(match.captured(1), &range.address);
+            range.first = ok ? match.captured(2).toInt(&ok, 16) : 0;
+            range.last = ok ? match.captured(3).toInt(&ok, 16) : 0;
+            if (!ok || range.first > range.last) {
+                *error = QStringLiteral("--refuse needs ADDR:FROM-TO with hexadecimal registers FROM <= TO, "
+                                        "not \"%1\"")
+                             .arg(value);
+                return Outcome::Error;
+            }
+            result.refused.append(range);
         } else if (name == QLatin1String("drop-rate")) {
             if (!ParseRate(QStringLiteral("--drop-rate"), value, &result.dropRate, error)) {
                 return Outcome::Error;
@@ -327,6 +342,12 @@ SimOptions::Outcome SimOptions::Parse(const QStringList& arguments, SimOptions* 
             return Outcome::Error;
         }
     }
+    for (const RefusedRange& range : std::as_const(result.refused)) {
+        if (!byAddress.contains(range.address)) {
+            *error = QStringLiteral("--refuse: the plant has no inverter with address %1").arg(range.address);
+            return Outcome::Error;
+        }
+    }
     for (const ScheduledFault& fault : std::as_const(result.faults)) {
         if (!byAddress.contains(fault.address)) {
             *error = QStringLiteral("--fault: the plant has no inverter with address %1").arg(fault.address);
@@ -397,6 +418,10 @@ Faults and bus trouble:
                            Each start of a fault is written to the fault
                            memory (0x1800).
   --silent ADDR            that inverter never answers; repeatable.
+  --refuse ADDR:FROM-TO    that inverter answers every request touching the
+                           registers FROM..TO (hexadecimal) with exception 2
+                           (illegal data address); repeatable. E.g.
+                           --refuse 1:16F2-1747 withholds the statistics.
   --drop-rate P            share of replies not sent (0 to 1).
   --corrupt-rate P         share of replies sent with a wrong CRC.
   --late-rate P            share of replies sent late, by --late-ms MS

@@ -13,6 +13,18 @@ struct InverterEntry {
     QString model;
 };
 
+// Registers an inverter refuses to read or write: its answer is exception 2,
+// "illegal data address", as a model without them would give.
+struct RefusedRange {
+    int address = 0;
+    int first = 0;
+    int last = 0;
+
+    bool Overlaps(int address, int start, int count) const {
+        return address == this->address && start <= last && start + count - 1 >= first;
+    }
+};
+
 // Everything the command line says about the plant, its links and the faults
 // to play. Filled by SimOptions::Parse; the defaults are those documented in
 // the help text.
@@ -32,6 +44,7 @@ struct SimOptions {
 
     QList<ScheduledFault> faults;
     QSet<int> silent;
+    QList<RefusedRange> refused;
     double dropRate = 0.0;
     double corruptRate = 0.0;
     double lateRate = 0.0;

@@ -9,7 +9,8 @@ const int kTickMs = 250;
 }
 
 SimPlant::SimPlant(const SimOptions& options, quint32 seed, QObject* parent)
-    : QObject(parent), m_clock(options.start, options.timeScale), m_solar(seed), m_silent(options.silent) {
+    : QObject(parent), m_clock(options.start, options.timeScale), m_solar(seed), m_silent(options.silent),
+      m_refused(options.refused) {
     const QDateTime start = m_clock.Start();
     for (const InverterEntry& entry : options.inverters) {
         auto* inverter =
@@ -49,6 +50,12 @@ QByteArray SimPlant::Answer(const RtuRequest& request) {
         return QByteArray();
     }
     inverter->AdvanceTo(m_clock.Now());
+    for (const RefusedRange& range : std::as_const(m_refused)) {
+        if (range.Overlaps(request.address, request.start, request.count)) {
+            return RtuFrameCodec::ErrorReply(request.address, request.function,
+                                             quint8(ReplyError::IllegalAddress));
+        }
+    }
 
     ReplyError error = ReplyError::None;
     if (request.function == 0x03) {

@@ -37,5 +37,6 @@ private:
     SolarModel m_solar;
     QMap<int, SimInverter*> m_inverters;
     QSet<int> m_silent;
+    QList<RefusedRange> m_refused;
     QTimer m_tick;
 };

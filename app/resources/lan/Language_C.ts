@@ -1844,20 +1844,20 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>1 minutes</source>
-        <translation>1分钟</translation>
-    </message>
-    <message>
         <source>10 minutes</source>
         <translation>10分钟</translation>
     </message>
     <message>
-        <source>1 hours</source>
-        <translation>1小时</translation>
+        <source>100 minutes</source>
+        <translation>100分钟</translation>
     </message>
     <message>
-        <source>2 hours</source>
-        <translation>2小时</translation>
+        <source>10 hours</source>
+        <translation>10小时</translation>
+    </message>
+    <message>
+        <source>20 hours</source>
+        <translation>20小时</translation>
     </message>
 </context>
 <context>

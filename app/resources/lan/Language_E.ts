@@ -1843,20 +1843,20 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>1 minutes</source>
-        <translation>1 minutes</translation>
-    </message>
-    <message>
         <source>10 minutes</source>
         <translation>10 minutes</translation>
     </message>
     <message>
-        <source>1 hours</source>
-        <translation>1 hours</translation>
+        <source>100 minutes</source>
+        <translation>100 minutes</translation>
     </message>
     <message>
-        <source>2 hours</source>
-        <translation>2 hours</translation>
+        <source>10 hours</source>
+        <translation>10 hours</translation>
+    </message>
+    <message>
+        <source>20 hours</source>
+        <translation>20 hours</translation>
     </message>
 </context>
 <context>

@@ -1844,20 +1844,20 @@
         <translation>Annulla</translation>
     </message>
     <message>
-        <source>1 minutes</source>
-        <translation>1 minuto</translation>
-    </message>
-    <message>
         <source>10 minutes</source>
         <translation>10 minuti</translation>
     </message>
     <message>
-        <source>1 hours</source>
-        <translation>1 ora</translation>
+        <source>100 minutes</source>
+        <translation>100 minuti</translation>
     </message>
     <message>
-        <source>2 hours</source>
-        <translation>2 ore</translation>
+        <source>10 hours</source>
+        <translation>10 ore</translation>
+    </message>
+    <message>
+        <source>20 hours</source>
+        <translation>20 ore</translation>
     </message>
 </context>
 <context>

@@ -1844,20 +1844,20 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>1 minutes</source>
-        <translation>1分鐘</translation>
-    </message>
-    <message>
         <source>10 minutes</source>
         <translation>10分鐘</translation>
     </message>
     <message>
-        <source>1 hours</source>
-        <translation>1小時</translation>
+        <source>100 minutes</source>
+        <translation>100分鐘</translation>
     </message>
     <message>
-        <source>2 hours</source>
-        <translation>2小時</translation>
+        <source>10 hours</source>
+        <translation>10小時</translation>
+    </message>
+    <message>
+        <source>20 hours</source>
+        <translation>20小時</translation>
     </message>
 </context>
 <context>
