@@ -174,12 +174,17 @@ void QE_Mail::on_pushButton_2_clicked() {
     m_nTotal = InitialTotal;
 }
 
+int QE_Mail::Percent(int sent, qint64 total) {
+    // Files that were empty or unreadable when added leave no total to divide
+    // by; 64 bits keep sent * 100 from overflowing beyond 21 MB.
+    return total > 0 ? int(qint64(sent) * 100 / total) : -1;
+}
+
 void QE_Mail::SendScroll(int iValue) {
-    // Files that were empty or unreadable when added leave no total to divide by.
-    if (!m_pProgress || m_nTotal <= 0) {
-        return;
+    const int percent = Percent(iValue, m_nTotal);
+    if (m_pProgress && percent >= 0) {
+        m_pProgress->SetValue(percent);
     }
-    m_pProgress->SetValue(int(qint64(iValue) * 100 / m_nTotal));
 }
 
 void QE_Mail::SendError(int iError) {

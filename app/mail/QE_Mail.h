@@ -31,6 +31,9 @@ public:
     // The plant whose settings keep the recipient.
     void SetSystem(QSystemModel* system) { m_pSystem = system; }
 
+    // The share of total that sent is, in percent; -1 without a total to divide by.
+    static int Percent(int sent, qint64 total);
+
     // Adds the paths in order; a path listed already is refused with a message.
     void AddAttachments(const QStringList& paths);
 

@@ -125,6 +125,8 @@ private slots:
     void failures();
     void closingTheDialogEndsTheThread();
     void duplicateAttachmentRefusedOnce();
+    void progressPercent_data();
+    void progressPercent();
     void listLayoutRules_data();
     void listLayoutRules();
     void listLayoutWithEntries();
@@ -324,6 +326,24 @@ void TestMailDialog::duplicateAttachmentRefusedOnce() {
     QCOMPARE(dialog.AttachmentList()->TotalSize(), qint64(10 + 20 + 0));
     QCOMPARE(dialog.AttachmentList()->Path(3), QString());
     QCOMPARE(dialog.AttachmentList()->Path(-1), QString());
+}
+
+void TestMailDialog::progressPercent_data() {
+    QTest::addColumn<int>("sent");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("a quarter") << 1500 << qint64(6000) << 25;
+    QTest::newRow("rounded down") << 5999 << qint64(6000) << 99;
+    QTest::newRow("50 MB of 100 MB") << 50000000 << qint64(100000000) << 50;
+    QTest::newRow("more than the total") << 7000 << qint64(6000) << 116;
+    QTest::newRow("no total") << 5000 << qint64(0) << -1;
+}
+
+void TestMailDialog::progressPercent() {
+    QFETCH(int, sent);
+    QFETCH(qint64, total);
+    QFETCH(int, percent);
+    QCOMPARE(QE_Mail::Percent(sent, total), percent);
 }
 
 void TestMailDialog::listLayoutRules_data() {
