@@ -395,7 +395,7 @@ void TestSmtpSender::stalledAttachmentFailsOnceAndStillEndsTheMessage() {
     const QString path = dir.filePath("big.bin");
     QVERIFY(WriteAll(path, Bytes(24 * 1024 * 1024, 7)));
     SmtpTestServer server;
-    QVERIFY(server.Start(Account() + QStringList{"--stall-after", "1000000", "--stall-ms", "6000"}));
+    QVERIFY(server.Start(Account() + QStringList{"--stall-after", "1000000", "--stall-ms", "10000"}));
     QMailRecord record = Record(server.Plain());
     record.m_Attachments = {path};
     QElapsedTimer timer;
