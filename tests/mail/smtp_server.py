@@ -32,6 +32,7 @@ import json
 import os
 import ssl
 import sys
+import threading
 import warnings
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
@@ -209,7 +210,15 @@ async def main():
     await asyncio.gather(inner.serve_forever(), outer.serve_forever())
 
 
+def end_with_parent():
+    """The test holds our standard input open: it closes when the test ends,
+    even when the test crashed, and the server ends with it."""
+    sys.stdin.buffer.read()
+    os._exit(0)
+
+
 if __name__ == "__main__":
+    threading.Thread(target=end_with_parent, daemon=True).start()
     try:
         asyncio.run(main())
     except KeyboardInterrupt:
