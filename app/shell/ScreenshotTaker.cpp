@@ -4,21 +4,29 @@
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "MiniWindow.h"
+#include "Page1.h"
 #include "Page2.h"
+#include "Page22.h"
 #include "Page23.h"
 #include "QAboutTivraDlg.h"
 #include "QE_Mail.h"
+#include "QFaultDlg.h"
+#include "QGrid.h"
 #include "QInstructionsDlg.h"
 #include "QInverter.h"
 #include "QMailServerAddress.h"
 #include "QProgressDlg.h"
+#include "QSystemModel.h"
 #include "QtMyTreeItem.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTextStream>
 #include <QTimer>
@@ -28,15 +36,44 @@ ScreenshotTaker::ScreenshotTaker(MainWindow* window, const QString& dir, int set
     if (m_strDir.isEmpty()) {
         return;
     }
-    QTimer::singleShot(settleMs, this, [this] {
-        const QStringList written = TakeAll();
-        for (const QString& file : written) {
-            QTextStream(stdout) << "screenshot: " << file << Qt::endl;
+    QTimer::singleShot(settleMs, this, [this] { TakeWhenReady(0); });
+}
+
+namespace {
+constexpr int kReadyPollMs = 500;
+constexpr int kReadyWaitMs = 45000;
+} // namespace
+
+bool ScreenshotTaker::PlantReady() const {
+    bool failure = false;
+    for (const QInverter* inverter : m_pWindow->System().Inverters()) {
+        if (inverter->IsAnalog()) {
+            continue;
         }
-        // Not quit(): that would close the windows, and the main window would ask
-        // first whether to close while inverters communicate.
-        QApplication::exit(0);
-    });
+        if (inverter->CommState() != CommOnline || (inverter->IsBox() && inverter->VersionText().isEmpty())) {
+            return false;
+        }
+        failure = failure || inverter->HasActiveFault();
+    }
+    return failure;
+}
+
+void ScreenshotTaker::TakeWhenReady(int waitedMs) {
+    if (!PlantReady() && waitedMs < kReadyWaitMs) {
+        QTimer::singleShot(kReadyPollMs, this, [this, waitedMs] { TakeWhenReady(waitedMs + kReadyPollMs); });
+        return;
+    }
+    // The pointer would light up whatever lies under it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QCursor::setPos(screen->geometry().bottomRight());
+    }
+    const QStringList written = TakeAll();
+    for (const QString& file : written) {
+        QTextStream(stdout) << "screenshot: " << file << Qt::endl;
+    }
+    // Not quit(): that would close the windows, and the main window would ask
+    // first whether to close while inverters communicate.
+    QApplication::exit(0);
 }
 
 bool ScreenshotTaker::Save(QWidget* widget, const QString& name, QStringList* written) {
@@ -77,6 +114,19 @@ QStringList ScreenshotTaker::TakeAll() {
         Save(m_pWindow, QLatin1String(files[i]), &written);
         if (i == 1) {
             SaveBrowserTabs(&written);
+        }
+    }
+    SaveStatusAndBoxTabs(QString(), &written);
+    // The same tabs in simplified Chinese, then back to the language the user chose.
+    Page1* home = m_pWindow->HomePage();
+    const int language = home->CurrentLanguage();
+    if (auto* combo = home->findChild<QComboBox*>(QStringLiteral("Language_combo"))) {
+        combo->setCurrentIndex(1);
+        SaveStatusAndBoxTabs(QStringLiteral("-zh"), &written);
+        if (language < combo->count()) {
+            combo->setCurrentIndex(language);
+        } else {
+            QMetaObject::invokeMethod(home, "on_Language_combo_currentIndexChanged", Q_ARG(int, language));
         }
     }
     if (auto* button = m_pWindow->findChild<QPushButton*>(QStringLiteral("Page1Btn"))) {
@@ -134,4 +184,47 @@ void ScreenshotTaker::SaveMailDialogs(QStringList* written) {
     Save(&progress, QStringLiteral("mail-progress.png"), written);
     progress.hide();
     mail.hide();
+}
+
+void ScreenshotTaker::SaveStatusAndBoxTabs(const QString& suffix, QStringList* written) {
+    Page2* browser = m_pWindow->BrowserPage();
+    QInverter* faulted = nullptr;
+    QInverter* box = nullptr;
+    for (QInverter* inverter : m_pWindow->System().Inverters()) {
+        if (!faulted && inverter->HasActiveFault()) {
+            faulted = inverter;
+        }
+        if (!box && inverter->IsBox()) {
+            box = inverter;
+        }
+    }
+    auto show = [&](QInverter* inverter, const char* tabButton) {
+        if (auto* entry = dynamic_cast<QtMyTreeItem*>(inverter->TreeEntry())) {
+            QtMyTreeItem::SetSelectitem(entry);
+        }
+        if (auto* button = browser->findChild<QPushButton*>(QLatin1String(tabButton))) {
+            button->click();
+        }
+    };
+    if (auto* button = m_pWindow->findChild<QPushButton*>(QStringLiteral("Page2Btn"))) {
+        button->click();
+    }
+    if (faulted) {
+        show(faulted, "page22btn");
+        Save(m_pWindow, QStringLiteral("main-status%1.png").arg(suffix), written);
+        const int newest = browser->StatusTab()->FaultGrid()->GetRows();
+        QFaultDlg dialog(m_pWindow);
+        if (newest > 0 && dialog.Load(faulted, newest)) {
+            dialog.show();
+            Save(&dialog, QStringLiteral("fault-dialog%1.png").arg(suffix), written);
+            dialog.hide();
+        }
+    }
+    if (box) {
+        show(box, "page25btn");
+        Save(m_pWindow, QStringLiteral("main-box%1.png").arg(suffix), written);
+    }
+    if (auto* button = browser->findChild<QPushButton*>(QStringLiteral("page21btn"))) {
+        button->click();
+    }
 }

@@ -86,4 +86,18 @@ inline qint32 TimeWord(int hour, int minute, int second) {
     return hour * 65536 + minute * 256 + second;
 }
 
+// A fault.dat record from its table: address, code, date, time, then items 0..10
+// with the value followed by the four earlier values; value k of item i is
+// seed * 1000 + i * 10 + k.
+inline QByteArray FaultRecord(quint8 address, qint32 code, qint32 date, qint32 time, int seed) {
+    Bytes bytes;
+    bytes.U8(address).I32(code).I32(date).I32(time);
+    for (int item = 0; item < 11; ++item) {
+        for (int k = 0; k < 5; ++k) {
+            bytes.I32(seed * 1000 + item * 10 + k);
+        }
+    }
+    return bytes;
+}
+
 } // namespace storagetest

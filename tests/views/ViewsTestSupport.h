@@ -5,14 +5,20 @@
 
 #include "DataPaths.h"
 #include "MessageBox.h"
+#include "QGrid.h"
 #include "QInverter.h"
 #include "QItemRecord.h"
 #include "QSystemModel.h"
+#include "QTextOutItem.h"
+#include "QTextOutWidget.h"
 #include "SystemClock.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
 namespace viewstest {
 
@@ -81,6 +87,35 @@ inline QString Text(const QWidget* root, const char* name) {
 inline QString Style(const QWidget* root, const char* name) {
     const QWidget* widget = root->findChild<QWidget*>(QLatin1String(name));
     return widget ? widget->styleSheet() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+}
+
+// The cells of one grid row (row 0: the heads), left to right.
+inline QStringList GridRow(const QGrid* grid, int row) {
+    QStringList cells;
+    for (int column = 0; column < grid->GetColumns(); ++column) {
+        cells << grid->getText(column, row);
+    }
+    return cells;
+}
+
+inline QStringList TextLines(const QTextOutWidget* text) {
+    QStringList lines;
+    for (int i = 0; i < text->LineCount(); ++i) {
+        lines << text->Line(i)->Text();
+    }
+    return lines;
+}
+
+// Runs the action once the next modal dialog is up (null when none came), then
+// closes the dialog.
+inline void WhenModal(std::function<void(QWidget*)> action) {
+    QTimer::singleShot(0, [action]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        action(modal);
+        if (modal) {
+            modal->close();
+        }
+    });
 }
 
 } // namespace viewstest

@@ -6,71 +6,19 @@
 
 #include "Page2.h"
 #include "Page21.h"
-#include "QBusScheduler.h"
-#include "QMissionList.h"
+#include "PolledPlant.h"
+#include "SimReplyLog.h"
 #include "ViewsTestSupport.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QTimer>
 #include <QtTest>
 
 using namespace viewstest;
 
 namespace {
-
-// The last reply the simulator sent for each (bus address, first register) read.
-class SimLog {
-public:
-    void Feed(const QByteArray& text) {
-        m_Pending += text;
-        int end;
-        while ((end = m_Pending.indexOf('\n')) >= 0) {
-            Line(QString::fromUtf8(m_Pending.left(end)));
-            m_Pending.remove(0, end + 1);
-        }
-    }
-    // Register values of the last answered read, empty when there was none.
-    QList<quint16> Registers(int address, int first) const { return m_Replies.value(Key(address, first)); }
-
-private:
-    static int Key(int address, int first) { return address << 16 | first; }
-    static QByteArray Bytes(const QString& hex) {
-        return QByteArray::fromHex(hex.toLatin1().replace(' ', ""));
-    }
-
-    void Line(const QString& line) {
-        static const QRegularExpression frame(QStringLiteral("\\] (rx|tx) ([0-9A-F ]+)$"));
-        const QRegularExpressionMatch match = frame.match(line.trimmed());
-        if (!match.hasMatch()) {
-            return;
-        }
-        const QByteArray bytes = Bytes(match.captured(2));
-        if (match.captured(1) == QLatin1String("rx")) {
-            m_Request = bytes;
-            return;
-        }
-        // A read reply: address, 0x03, byte count, data, CRC; it answers the last request.
-        if (bytes.size() < 5 || quint8(bytes[1]) != 0x03 || m_Request.size() < 6 ||
-            m_Request[0] != bytes[0]) {
-            return;
-        }
-        const int first = quint8(m_Request[2]) << 8 | quint8(m_Request[3]);
-        const int count = quint8(bytes[2]) / 2;
-        QList<quint16> registers;
-        for (int i = 0; i < count && 4 + 2 * i < bytes.size(); ++i) {
-            registers.append(quint16(quint8(bytes[3 + 2 * i]) << 8 | quint8(bytes[4 + 2 * i])));
-        }
-        m_Replies[Key(quint8(bytes[0]), first)] = registers;
-    }
-
-    QByteArray m_Pending;
-    QByteArray m_Request;
-    QHash<int, QList<quint16>> m_Replies;
-};
 
 quint32 U32(const QList<quint16>& r, int i) {
     return quint32(r.value(i)) << 16 | r.value(i + 1);
@@ -98,7 +46,7 @@ private slots:
 
 void TestRealtimeSim::liveValuesMatchTheSimulatorsRegisters() {
     DataDir data;
-    SimLog log;
+    SimReplyLog log;
     QProcess sim;
     sim.setProgram(qEnvironmentVariable("WATTSIGHT_BIN_DIR") + QStringLiteral("/wattsight-sim"));
     sim.setArguments({"--tcp-port", "0", "--bind", "127.0.0.1", "--seed", "11", "--start",
@@ -130,11 +78,8 @@ void TestRealtimeSim::liveValuesMatchTheSimulatorsRegisters() {
     }
     QVERIFY2(port > 0, "wattsight-sim reported no port");
 
-    QSystemModel plant;
-    plant.SetReplyHandler(&QInverter::HandleReply);
-    plant.SetSystemValue(QStringLiteral("CommunicationType"), QStringLiteral("1"), false);
-    plant.SetSystemValue(QStringLiteral("IPAddress"), QStringLiteral("127.0.0.1"), false);
-    plant.SetSystemValue(QStringLiteral("IP_number"), QString::number(port), false);
+    PolledPlant polled(port);
+    QSystemModel& plant = polled.Plant();
     QList<QInverter*> inverters;
     for (int address = 1; address <= 3; ++address) {
         auto* inverter = new QInverter;
@@ -148,16 +93,7 @@ void TestRealtimeSim::liveValuesMatchTheSimulatorsRegisters() {
     for (QInverter* inverter : inverters) {
         browser.AddInverterItem(inverter);
     }
-    QBusScheduler bus(&plant);
-    QTimer tick;
-    tick.setInterval(20);
-    connect(&tick, &QTimer::timeout, &bus, &QBusScheduler::OnCommunicateTimer);
-    bus.OpenConfiguredLink();
-    QVERIFY(bus.IsLinkOpen());
-    for (QInverter* inverter : inverters) {
-        inverter->MissionList().SetEnabled(true);
-    }
-    tick.start();
+    QVERIFY(polled.Start());
 
     // Every read of the poll list answered at least once.
     for (QInverter* inverter : inverters) {
@@ -171,8 +107,8 @@ void TestRealtimeSim::liveValuesMatchTheSimulatorsRegisters() {
     QCOMPARE(inverters[1]->RatedPower(), 3000);
 
     // Freeze the bus: let the request in flight finish, then let the log catch up.
-    tick.stop();
-    QTRY_VERIFY_WITH_TIMEOUT(!bus.IsWaiting(), 3000);
+    polled.Stop();
+    QTRY_VERIFY_WITH_TIMEOUT(!polled.Bus()->IsWaiting(), 3000);
     QTest::qWait(300);
     log.Feed(sim.readAllStandardError());
 
@@ -223,9 +159,6 @@ void TestRealtimeSim::liveValuesMatchTheSimulatorsRegisters() {
                               status[9] >> 8, status[10] >> 8, status[10] & 0xFF, status[11] >> 8);
         QCOMPARE(Text(&browser, "data_time"), clock);
     }
-
-    bus.CloseTcpLink();
-    QMissionList::SetReplyHandler(nullptr);
 }
 
 QTEST_MAIN(TestRealtimeSim)

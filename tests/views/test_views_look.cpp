@@ -6,12 +6,17 @@
 #include "Page1.h"
 #include "Page2.h"
 #include "Page21.h"
+#include "Page22.h"
 #include "Page23.h"
 #include "Page24.h"
+#include "Page25.h"
 #include "Page3.h"
 #include "QDayLogFiles.h"
+#include "QFaultDlg.h"
 #include "QGenerationStore.h"
+#include "QGrid.h"
 #include "QHistogram.h"
+#include "QInverterRecorder.h"
 #include "QTrend.h"
 #include "QTrendSetDlg.h"
 #include "QUserActivity.h"
@@ -127,6 +132,9 @@ private slots:
     void technicalTab();
     void informationPage_data();
     void informationPage();
+    void browserStatusAndBoxTabs_data();
+    void browserStatusAndBoxTabs();
+    void faultDialog();
 
 private:
     void ShowTab(int inverter, const char* button);
@@ -134,6 +142,7 @@ private:
     QList<QInverter*> m_Inverters;
     DataDir* m_pData = nullptr;
     QSystemModel* m_pPlant = nullptr;
+    QInverterRecorder* m_pRecorder = nullptr; // writes the fault records
     Page1* m_pHome = nullptr;
     Page2* m_pBrowser = nullptr;
     Page3* m_pInformation = nullptr;
@@ -145,6 +154,7 @@ void TestViewsLook::initTestCase() {
     QUserActivity::SetStartupDone(true);
     SystemClock::SetFixed(QDateTime(QDate(2024, 6, 14), kNow));
     m_pPlant = new QSystemModel;
+    m_pRecorder = new QInverterRecorder(*m_pPlant);
     m_pPlant->SetSystemValue(QStringLiteral("CurrencyUnit"), QStringLiteral("EUR"), false);
     const struct {
         const char* name;
@@ -165,6 +175,16 @@ void TestViewsLook::initTestCase() {
         m_Inverters.append(inverter);
     }
     SetFault(*m_Inverters[3], 1, 0xE012);
+    SystemClock::Advance(75000);
+    SetFault(*m_Inverters[3], 4, 0xA004);
+    SystemClock::SetFixed(QDateTime(QDate(2024, 6, 14), kNow));
+    // The combiner box: four string voltages near 600 V, sixteen inputs near 5.5 A.
+    for (int i = 0; i < 4; ++i) {
+        m_Inverters[3]->SetItem(34 + i, 6012 - 7 * i);
+    }
+    for (int i = 0; i < 16; ++i) {
+        m_Inverters[3]->SetItem(38 + i, 55 + (i * 7) % 5);
+    }
 
     m_pHome = new Page1;
     m_pHome->resize(kPageSize);
@@ -230,6 +250,7 @@ void TestViewsLook::cleanupTestCase() {
     delete m_pInformation;
     delete m_pBrowser;
     delete m_pHome;
+    delete m_pRecorder;
     delete m_pPlant;
     delete m_pData;
     SystemClock::UseSystem();
@@ -395,6 +416,56 @@ void TestViewsLook::informationPage() {
     QVERIFY(m_pInformation->minimumSizeHint().width() <= kPageSize.width());
     QVERIFY(m_pInformation->minimumSizeHint().height() <= kPageSize.height());
     Save(m_pInformation, file);
+}
+
+void TestViewsLook::browserStatusAndBoxTabs_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("English") << 0 << QString();
+    QTest::newRow("simplified Chinese") << 1 << QStringLiteral("-zh");
+    QTest::newRow("traditional Chinese") << 2 << QStringLiteral("-tw");
+    QTest::newRow("Italian") << 3 << QStringLiteral("-it");
+}
+
+void TestViewsLook::browserStatusAndBoxTabs() {
+    QFETCH(int, language);
+    QFETCH(QString, suffix);
+    SetLanguage(language);
+
+    QInverter* box = m_Inverters[3]; // in failure, with two fault records
+    QtMyTreeItem::SetSelectitem(dynamic_cast<QtMyTreeItem*>(box->TreeEntry()));
+    QCOMPARE(m_pBrowser->StatusTab()->FaultGrid()->GetRows(), 2);
+    const struct {
+        const char* button;
+        const char* file;
+    } tabs[] = {{"page22btn", "browser-status"}, {"page25btn", "browser-box"}};
+    for (const auto& tab : tabs) {
+        ShowTab(3, tab.button);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        QCOMPARE(m_pBrowser->size(), kPageSize);
+        Save(m_pBrowser, QLatin1String(tab.file) + suffix + QStringLiteral(".png"));
+    }
+    m_pBrowser->findChild<QPushButton*>(QStringLiteral("page21btn"))->click();
+}
+
+void TestViewsLook::faultDialog() {
+    for (int language : {3, 2, 1, 0}) {
+        SetLanguage(language);
+        QFaultDlg dialog;
+        QVERIFY(dialog.Load(m_Inverters[3], 1));
+        dialog.show();
+        QCoreApplication::processEvents();
+        const QStringList clipped = Clipped(&dialog);
+        // Within a small screen; a wide table scrolls.
+        QVERIFY(dialog.width() <= 1000);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(" | "))));
+        if (language <= 1) {
+            Save(&dialog,
+                 language == 0 ? QStringLiteral("fault-dialog.png") : QStringLiteral("fault-dialog-zh.png"));
+        }
+    }
 }
 
 QTEST_MAIN(TestViewsLook)

@@ -914,8 +914,52 @@
         <translation>功率反向</translation>
     </message>
     <message>
-        <source>Status and faults</source>
-        <translation>状态与故障</translation>
+        <source>Zero drift</source>
+        <translation>零点漂移</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Name of Fault</source>
+        <translation>故障名称</translation>
+    </message>
+    <message>
+        <source>Fault Code</source>
+        <translation>故障代码</translation>
+    </message>
+    <message>
+        <source>Failure Time</source>
+        <translation>故障时间</translation>
+    </message>
+    <message>
+        <source>Description of Failure</source>
+        <translation>故障描述</translation>
+    </message>
+    <message>
+        <source>Real time status</source>
+        <translation>实时状态</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Fault records</source>
+        <translation>故障记录</translation>
+    </message>
+    <message>
+        <source>Remove this fault records</source>
+        <translation>删除此故障记录</translation>
+    </message>
+    <message>
+        <source>Remove all fault records</source>
+        <translation>删除全部故障记录</translation>
+    </message>
+    <message>
+        <source>Double click to display more information!</source>
+        <translation>双击显示更多信息！</translation>
     </message>
 </context>
 <context>
@@ -1055,8 +1099,112 @@
 <context>
     <name>Page25</name>
     <message>
-        <source>Combiner box data</source>
-        <translation>汇流箱数据</translation>
+        <source>Type:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <source>Date in Produced:</source>
+        <translation>生产日期：</translation>
+    </message>
+    <message>
+        <source>Software version:</source>
+        <translation>软件版本：</translation>
+    </message>
+    <message>
+        <source>Output voltage 1:</source>
+        <translation>输出电压1：</translation>
+    </message>
+    <message>
+        <source>Output voltage 2:</source>
+        <translation>输出电压2：</translation>
+    </message>
+    <message>
+        <source>Output voltage 3:</source>
+        <translation>输出电压3：</translation>
+    </message>
+    <message>
+        <source>Output voltage 4:</source>
+        <translation>输出电压4：</translation>
+    </message>
+    <message>
+        <source>Input current 1:</source>
+        <translation>输入电流1：</translation>
+    </message>
+    <message>
+        <source>Input current 2:</source>
+        <translation>输入电流2：</translation>
+    </message>
+    <message>
+        <source>Input current 3:</source>
+        <translation>输入电流3：</translation>
+    </message>
+    <message>
+        <source>Input current 4:</source>
+        <translation>输入电流4：</translation>
+    </message>
+    <message>
+        <source>Input current 5:</source>
+        <translation>输入电流5：</translation>
+    </message>
+    <message>
+        <source>Input current 6:</source>
+        <translation>输入电流6：</translation>
+    </message>
+    <message>
+        <source>Input current 7:</source>
+        <translation>输入电流7：</translation>
+    </message>
+    <message>
+        <source>Input current 8:</source>
+        <translation>输入电流8：</translation>
+    </message>
+    <message>
+        <source>Input current 9:</source>
+        <translation>输入电流9：</translation>
+    </message>
+    <message>
+        <source>Input current 10:</source>
+        <translation>输入电流10：</translation>
+    </message>
+    <message>
+        <source>Input current 11:</source>
+        <translation>输入电流11：</translation>
+    </message>
+    <message>
+        <source>Input current 12:</source>
+        <translation>输入电流12：</translation>
+    </message>
+    <message>
+        <source>Input current 13:</source>
+        <translation>输入电流13：</translation>
+    </message>
+    <message>
+        <source>Input current 14:</source>
+        <translation>输入电流14：</translation>
+    </message>
+    <message>
+        <source>Input current 15:</source>
+        <translation>输入电流15：</translation>
+    </message>
+    <message>
+        <source>Input current 16:</source>
+        <translation>输入电流16：</translation>
+    </message>
+    <message>
+        <source>Base parameters</source>
+        <translation>基本参数</translation>
+    </message>
+    <message>
+        <source>Output parameters</source>
+        <translation>输出参数</translation>
+    </message>
+    <message>
+        <source>Input parameters</source>
+        <translation>输入参数</translation>
     </message>
 </context>
 <context>
@@ -1258,6 +1406,85 @@
     <message>
         <source>Failed to connect to server: no encrypted connection could be made!</source>
         <translation>连接服务器失败：无法建立加密连接！</translation>
+    </message>
+</context>
+<context>
+    <name>QFaultDlg</name>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Tack1 voltage</source>
+        <translation>组串1电压</translation>
+    </message>
+    <message>
+        <source>Tack1 current</source>
+        <translation>组串1电流</translation>
+    </message>
+    <message>
+        <source>Tack2 voltage</source>
+        <translation>组串2电压</translation>
+    </message>
+    <message>
+        <source>Tack2 current</source>
+        <translation>组串2电流</translation>
+    </message>
+    <message>
+        <source>Input power</source>
+        <translation>输入功率</translation>
+    </message>
+    <message>
+        <source>Output power</source>
+        <translation>输出功率</translation>
+    </message>
+    <message>
+        <source>Temperature1</source>
+        <translation>温度1</translation>
+    </message>
+    <message>
+        <source>Temperature2</source>
+        <translation>温度2</translation>
+    </message>
+    <message>
+        <source>Grounding resistance</source>
+        <translation>对地绝缘电阻</translation>
+    </message>
+    <message>
+        <source>Leakage current</source>
+        <translation>漏电流</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>逆变器名称：</translation>
+    </message>
+    <message>
+        <source>Inverter Address:</source>
+        <translation>逆变器地址：</translation>
+    </message>
+    <message>
+        <source>Fault Code:</source>
+        <translation>故障代码：</translation>
+    </message>
+    <message>
+        <source>Fault Name:</source>
+        <translation>故障名称：</translation>
+    </message>
+    <message>
+        <source>Failure Time:</source>
+        <translation>故障时间：</translation>
+    </message>
+    <message>
+        <source>Fault details</source>
+        <translation>故障详情</translation>
+    </message>
+    <message>
+        <source>Fault data recording:</source>
+        <translation>故障数据记录：</translation>
     </message>
 </context>
 <context>

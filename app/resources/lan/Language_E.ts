@@ -913,8 +913,52 @@
         <translation>Power reversed</translation>
     </message>
     <message>
-        <source>Status and faults</source>
-        <translation>Status and faults</translation>
+        <source>Zero drift</source>
+        <translation>Zero drift</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name of Fault</source>
+        <translation>Name of Fault</translation>
+    </message>
+    <message>
+        <source>Fault Code</source>
+        <translation>Fault Code</translation>
+    </message>
+    <message>
+        <source>Failure Time</source>
+        <translation>Failure Time</translation>
+    </message>
+    <message>
+        <source>Description of Failure</source>
+        <translation>Description of Failure</translation>
+    </message>
+    <message>
+        <source>Real time status</source>
+        <translation>Real time status</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Fault records</source>
+        <translation>Fault records</translation>
+    </message>
+    <message>
+        <source>Remove this fault records</source>
+        <translation>Remove this fault records</translation>
+    </message>
+    <message>
+        <source>Remove all fault records</source>
+        <translation>Remove all fault records</translation>
+    </message>
+    <message>
+        <source>Double click to display more information!</source>
+        <translation>Double click to display more information!</translation>
     </message>
 </context>
 <context>
@@ -1054,8 +1098,112 @@
 <context>
     <name>Page25</name>
     <message>
-        <source>Combiner box data</source>
-        <translation>Combiner box data</translation>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>Date in Produced:</source>
+        <translation>Date in Produced:</translation>
+    </message>
+    <message>
+        <source>Software version:</source>
+        <translation>Software version:</translation>
+    </message>
+    <message>
+        <source>Output voltage 1:</source>
+        <translation>Output voltage 1:</translation>
+    </message>
+    <message>
+        <source>Output voltage 2:</source>
+        <translation>Output voltage 2:</translation>
+    </message>
+    <message>
+        <source>Output voltage 3:</source>
+        <translation>Output voltage 3:</translation>
+    </message>
+    <message>
+        <source>Output voltage 4:</source>
+        <translation>Output voltage 4:</translation>
+    </message>
+    <message>
+        <source>Input current 1:</source>
+        <translation>Input current 1:</translation>
+    </message>
+    <message>
+        <source>Input current 2:</source>
+        <translation>Input current 2:</translation>
+    </message>
+    <message>
+        <source>Input current 3:</source>
+        <translation>Input current 3:</translation>
+    </message>
+    <message>
+        <source>Input current 4:</source>
+        <translation>Input current 4:</translation>
+    </message>
+    <message>
+        <source>Input current 5:</source>
+        <translation>Input current 5:</translation>
+    </message>
+    <message>
+        <source>Input current 6:</source>
+        <translation>Input current 6:</translation>
+    </message>
+    <message>
+        <source>Input current 7:</source>
+        <translation>Input current 7:</translation>
+    </message>
+    <message>
+        <source>Input current 8:</source>
+        <translation>Input current 8:</translation>
+    </message>
+    <message>
+        <source>Input current 9:</source>
+        <translation>Input current 9:</translation>
+    </message>
+    <message>
+        <source>Input current 10:</source>
+        <translation>Input current 10:</translation>
+    </message>
+    <message>
+        <source>Input current 11:</source>
+        <translation>Input current 11:</translation>
+    </message>
+    <message>
+        <source>Input current 12:</source>
+        <translation>Input current 12:</translation>
+    </message>
+    <message>
+        <source>Input current 13:</source>
+        <translation>Input current 13:</translation>
+    </message>
+    <message>
+        <source>Input current 14:</source>
+        <translation>Input current 14:</translation>
+    </message>
+    <message>
+        <source>Input current 15:</source>
+        <translation>Input current 15:</translation>
+    </message>
+    <message>
+        <source>Input current 16:</source>
+        <translation>Input current 16:</translation>
+    </message>
+    <message>
+        <source>Base parameters</source>
+        <translation>Base parameters</translation>
+    </message>
+    <message>
+        <source>Output parameters</source>
+        <translation>Output parameters</translation>
+    </message>
+    <message>
+        <source>Input parameters</source>
+        <translation>Input parameters</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1405,85 @@
     <message>
         <source>Failed to connect to server: no encrypted connection could be made!</source>
         <translation>Failed to connect to server: no encrypted connection could be made!</translation>
+    </message>
+</context>
+<context>
+    <name>QFaultDlg</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Tack1 voltage</source>
+        <translation>Tack1 voltage</translation>
+    </message>
+    <message>
+        <source>Tack1 current</source>
+        <translation>Tack1 current</translation>
+    </message>
+    <message>
+        <source>Tack2 voltage</source>
+        <translation>Tack2 voltage</translation>
+    </message>
+    <message>
+        <source>Tack2 current</source>
+        <translation>Tack2 current</translation>
+    </message>
+    <message>
+        <source>Input power</source>
+        <translation>Input power</translation>
+    </message>
+    <message>
+        <source>Output power</source>
+        <translation>Output power</translation>
+    </message>
+    <message>
+        <source>Temperature1</source>
+        <translation>Temperature1</translation>
+    </message>
+    <message>
+        <source>Temperature2</source>
+        <translation>Temperature2</translation>
+    </message>
+    <message>
+        <source>Grounding resistance</source>
+        <translation>Grounding resistance</translation>
+    </message>
+    <message>
+        <source>Leakage current</source>
+        <translation>Leakage current</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>Inverter Name:</translation>
+    </message>
+    <message>
+        <source>Inverter Address:</source>
+        <translation>Inverter Address:</translation>
+    </message>
+    <message>
+        <source>Fault Code:</source>
+        <translation>Fault Code:</translation>
+    </message>
+    <message>
+        <source>Fault Name:</source>
+        <translation>Fault Name:</translation>
+    </message>
+    <message>
+        <source>Failure Time:</source>
+        <translation>Failure Time:</translation>
+    </message>
+    <message>
+        <source>Fault details</source>
+        <translation>Fault details</translation>
+    </message>
+    <message>
+        <source>Fault data recording:</source>
+        <translation>Fault data recording:</translation>
     </message>
 </context>
 <context>

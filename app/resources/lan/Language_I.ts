@@ -843,7 +843,7 @@
     </message>
     <message>
         <source>Riso low</source>
-        <translation>Riso basso</translation>
+        <translation>Isolamento basso</translation>
     </message>
     <message>
         <source>Caused by PV System.!</source>
@@ -863,7 +863,7 @@
     </message>
     <message>
         <source>Leak current fail</source>
-        <translation>Guasto corrente di dispersione</translation>
+        <translation>Guasto dispersione</translation>
     </message>
     <message>
         <source>Caused by PV System.Unrecoverable failure!</source>
@@ -899,7 +899,7 @@
     </message>
     <message>
         <source>Grid negative phase</source>
-        <translation>Sequenza fasi di rete invertita</translation>
+        <translation>Sequenza fasi invertita</translation>
     </message>
     <message>
         <source>Input over curr.</source>
@@ -914,8 +914,52 @@
         <translation>Potenza invertita</translation>
     </message>
     <message>
-        <source>Status and faults</source>
-        <translation>Stato e guasti</translation>
+        <source>Zero drift</source>
+        <translation>Deriva dello zero</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name of Fault</source>
+        <translation>Nome del guasto</translation>
+    </message>
+    <message>
+        <source>Fault Code</source>
+        <translation>Codice guasto</translation>
+    </message>
+    <message>
+        <source>Failure Time</source>
+        <translation>Ora del guasto</translation>
+    </message>
+    <message>
+        <source>Description of Failure</source>
+        <translation>Descrizione del guasto</translation>
+    </message>
+    <message>
+        <source>Real time status</source>
+        <translation>Stato in tempo reale</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventi</translation>
+    </message>
+    <message>
+        <source>Fault records</source>
+        <translation>Registro guasti</translation>
+    </message>
+    <message>
+        <source>Remove this fault records</source>
+        <translation>Elimina questo guasto</translation>
+    </message>
+    <message>
+        <source>Remove all fault records</source>
+        <translation>Elimina tutti i guasti</translation>
+    </message>
+    <message>
+        <source>Double click to display more information!</source>
+        <translation>Doppio clic per maggiori informazioni!</translation>
     </message>
 </context>
 <context>
@@ -1055,8 +1099,112 @@
 <context>
     <name>Page25</name>
     <message>
-        <source>Combiner box data</source>
-        <translation>Dati del quadro di campo</translation>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Numero di serie:</translation>
+    </message>
+    <message>
+        <source>Date in Produced:</source>
+        <translation>Data di produzione:</translation>
+    </message>
+    <message>
+        <source>Software version:</source>
+        <translation>Versione software:</translation>
+    </message>
+    <message>
+        <source>Output voltage 1:</source>
+        <translation>Tensione di uscita 1:</translation>
+    </message>
+    <message>
+        <source>Output voltage 2:</source>
+        <translation>Tensione di uscita 2:</translation>
+    </message>
+    <message>
+        <source>Output voltage 3:</source>
+        <translation>Tensione di uscita 3:</translation>
+    </message>
+    <message>
+        <source>Output voltage 4:</source>
+        <translation>Tensione di uscita 4:</translation>
+    </message>
+    <message>
+        <source>Input current 1:</source>
+        <translation>Corrente di ingresso 1:</translation>
+    </message>
+    <message>
+        <source>Input current 2:</source>
+        <translation>Corrente di ingresso 2:</translation>
+    </message>
+    <message>
+        <source>Input current 3:</source>
+        <translation>Corrente di ingresso 3:</translation>
+    </message>
+    <message>
+        <source>Input current 4:</source>
+        <translation>Corrente di ingresso 4:</translation>
+    </message>
+    <message>
+        <source>Input current 5:</source>
+        <translation>Corrente di ingresso 5:</translation>
+    </message>
+    <message>
+        <source>Input current 6:</source>
+        <translation>Corrente di ingresso 6:</translation>
+    </message>
+    <message>
+        <source>Input current 7:</source>
+        <translation>Corrente di ingresso 7:</translation>
+    </message>
+    <message>
+        <source>Input current 8:</source>
+        <translation>Corrente di ingresso 8:</translation>
+    </message>
+    <message>
+        <source>Input current 9:</source>
+        <translation>Corrente di ingresso 9:</translation>
+    </message>
+    <message>
+        <source>Input current 10:</source>
+        <translation>Corrente di ingresso 10:</translation>
+    </message>
+    <message>
+        <source>Input current 11:</source>
+        <translation>Corrente di ingresso 11:</translation>
+    </message>
+    <message>
+        <source>Input current 12:</source>
+        <translation>Corrente di ingresso 12:</translation>
+    </message>
+    <message>
+        <source>Input current 13:</source>
+        <translation>Corrente di ingresso 13:</translation>
+    </message>
+    <message>
+        <source>Input current 14:</source>
+        <translation>Corrente di ingresso 14:</translation>
+    </message>
+    <message>
+        <source>Input current 15:</source>
+        <translation>Corrente di ingresso 15:</translation>
+    </message>
+    <message>
+        <source>Input current 16:</source>
+        <translation>Corrente di ingresso 16:</translation>
+    </message>
+    <message>
+        <source>Base parameters</source>
+        <translation>Dati di base</translation>
+    </message>
+    <message>
+        <source>Output parameters</source>
+        <translation>Parametri di uscita</translation>
+    </message>
+    <message>
+        <source>Input parameters</source>
+        <translation>Parametri di ingresso</translation>
     </message>
 </context>
 <context>
@@ -1258,6 +1406,85 @@
     <message>
         <source>Failed to connect to server: no encrypted connection could be made!</source>
         <translation>Connessione al server non riuscita: impossibile stabilire una connessione cifrata!</translation>
+    </message>
+</context>
+<context>
+    <name>QFaultDlg</name>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Tack1 voltage</source>
+        <translation>Tensione stringa 1</translation>
+    </message>
+    <message>
+        <source>Tack1 current</source>
+        <translation>Corrente stringa 1</translation>
+    </message>
+    <message>
+        <source>Tack2 voltage</source>
+        <translation>Tensione stringa 2</translation>
+    </message>
+    <message>
+        <source>Tack2 current</source>
+        <translation>Corrente stringa 2</translation>
+    </message>
+    <message>
+        <source>Input power</source>
+        <translation>Potenza in ingresso</translation>
+    </message>
+    <message>
+        <source>Output power</source>
+        <translation>Potenza in uscita</translation>
+    </message>
+    <message>
+        <source>Temperature1</source>
+        <translation>Temperatura 1</translation>
+    </message>
+    <message>
+        <source>Temperature2</source>
+        <translation>Temperatura 2</translation>
+    </message>
+    <message>
+        <source>Grounding resistance</source>
+        <translation>Resistenza di isolamento</translation>
+    </message>
+    <message>
+        <source>Leakage current</source>
+        <translation>Corrente di dispersione</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>Nome inverter:</translation>
+    </message>
+    <message>
+        <source>Inverter Address:</source>
+        <translation>Indirizzo inverter:</translation>
+    </message>
+    <message>
+        <source>Fault Code:</source>
+        <translation>Codice guasto:</translation>
+    </message>
+    <message>
+        <source>Fault Name:</source>
+        <translation>Nome del guasto:</translation>
+    </message>
+    <message>
+        <source>Failure Time:</source>
+        <translation>Ora del guasto:</translation>
+    </message>
+    <message>
+        <source>Fault details</source>
+        <translation>Dettagli del guasto</translation>
+    </message>
+    <message>
+        <source>Fault data recording:</source>
+        <translation>Dati registrati al guasto:</translation>
     </message>
 </context>
 <context>

@@ -914,8 +914,52 @@
         <translation>功率反向</translation>
     </message>
     <message>
-        <source>Status and faults</source>
-        <translation>狀態與故障</translation>
+        <source>Zero drift</source>
+        <translation>零點漂移</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>Name of Fault</source>
+        <translation>故障名稱</translation>
+    </message>
+    <message>
+        <source>Fault Code</source>
+        <translation>故障代碼</translation>
+    </message>
+    <message>
+        <source>Failure Time</source>
+        <translation>故障時間</translation>
+    </message>
+    <message>
+        <source>Description of Failure</source>
+        <translation>故障描述</translation>
+    </message>
+    <message>
+        <source>Real time status</source>
+        <translation>即時狀態</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Fault records</source>
+        <translation>故障記錄</translation>
+    </message>
+    <message>
+        <source>Remove this fault records</source>
+        <translation>刪除此故障記錄</translation>
+    </message>
+    <message>
+        <source>Remove all fault records</source>
+        <translation>刪除全部故障記錄</translation>
+    </message>
+    <message>
+        <source>Double click to display more information!</source>
+        <translation>按兩下顯示更多資訊！</translation>
     </message>
 </context>
 <context>
@@ -1055,8 +1099,112 @@
 <context>
     <name>Page25</name>
     <message>
-        <source>Combiner box data</source>
-        <translation>匯流箱資料</translation>
+        <source>Type:</source>
+        <translation>型號：</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>序號：</translation>
+    </message>
+    <message>
+        <source>Date in Produced:</source>
+        <translation>生產日期：</translation>
+    </message>
+    <message>
+        <source>Software version:</source>
+        <translation>軟體版本：</translation>
+    </message>
+    <message>
+        <source>Output voltage 1:</source>
+        <translation>輸出電壓1：</translation>
+    </message>
+    <message>
+        <source>Output voltage 2:</source>
+        <translation>輸出電壓2：</translation>
+    </message>
+    <message>
+        <source>Output voltage 3:</source>
+        <translation>輸出電壓3：</translation>
+    </message>
+    <message>
+        <source>Output voltage 4:</source>
+        <translation>輸出電壓4：</translation>
+    </message>
+    <message>
+        <source>Input current 1:</source>
+        <translation>輸入電流1：</translation>
+    </message>
+    <message>
+        <source>Input current 2:</source>
+        <translation>輸入電流2：</translation>
+    </message>
+    <message>
+        <source>Input current 3:</source>
+        <translation>輸入電流3：</translation>
+    </message>
+    <message>
+        <source>Input current 4:</source>
+        <translation>輸入電流4：</translation>
+    </message>
+    <message>
+        <source>Input current 5:</source>
+        <translation>輸入電流5：</translation>
+    </message>
+    <message>
+        <source>Input current 6:</source>
+        <translation>輸入電流6：</translation>
+    </message>
+    <message>
+        <source>Input current 7:</source>
+        <translation>輸入電流7：</translation>
+    </message>
+    <message>
+        <source>Input current 8:</source>
+        <translation>輸入電流8：</translation>
+    </message>
+    <message>
+        <source>Input current 9:</source>
+        <translation>輸入電流9：</translation>
+    </message>
+    <message>
+        <source>Input current 10:</source>
+        <translation>輸入電流10：</translation>
+    </message>
+    <message>
+        <source>Input current 11:</source>
+        <translation>輸入電流11：</translation>
+    </message>
+    <message>
+        <source>Input current 12:</source>
+        <translation>輸入電流12：</translation>
+    </message>
+    <message>
+        <source>Input current 13:</source>
+        <translation>輸入電流13：</translation>
+    </message>
+    <message>
+        <source>Input current 14:</source>
+        <translation>輸入電流14：</translation>
+    </message>
+    <message>
+        <source>Input current 15:</source>
+        <translation>輸入電流15：</translation>
+    </message>
+    <message>
+        <source>Input current 16:</source>
+        <translation>輸入電流16：</translation>
+    </message>
+    <message>
+        <source>Base parameters</source>
+        <translation>基本參數</translation>
+    </message>
+    <message>
+        <source>Output parameters</source>
+        <translation>輸出參數</translation>
+    </message>
+    <message>
+        <source>Input parameters</source>
+        <translation>輸入參數</translation>
     </message>
 </context>
 <context>
@@ -1258,6 +1406,85 @@
     <message>
         <source>Failed to connect to server: no encrypted connection could be made!</source>
         <translation>連線伺服器失敗：無法建立加密連線！</translation>
+    </message>
+</context>
+<context>
+    <name>QFaultDlg</name>
+    <message>
+        <source>No.</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>Tack1 voltage</source>
+        <translation>組串1電壓</translation>
+    </message>
+    <message>
+        <source>Tack1 current</source>
+        <translation>組串1電流</translation>
+    </message>
+    <message>
+        <source>Tack2 voltage</source>
+        <translation>組串2電壓</translation>
+    </message>
+    <message>
+        <source>Tack2 current</source>
+        <translation>組串2電流</translation>
+    </message>
+    <message>
+        <source>Input power</source>
+        <translation>輸入功率</translation>
+    </message>
+    <message>
+        <source>Output power</source>
+        <translation>輸出功率</translation>
+    </message>
+    <message>
+        <source>Temperature1</source>
+        <translation>溫度1</translation>
+    </message>
+    <message>
+        <source>Temperature2</source>
+        <translation>溫度2</translation>
+    </message>
+    <message>
+        <source>Grounding resistance</source>
+        <translation>對地絕緣電阻</translation>
+    </message>
+    <message>
+        <source>Leakage current</source>
+        <translation>漏電流</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>逆變器名稱：</translation>
+    </message>
+    <message>
+        <source>Inverter Address:</source>
+        <translation>逆變器位址：</translation>
+    </message>
+    <message>
+        <source>Fault Code:</source>
+        <translation>故障代碼：</translation>
+    </message>
+    <message>
+        <source>Fault Name:</source>
+        <translation>故障名稱：</translation>
+    </message>
+    <message>
+        <source>Failure Time:</source>
+        <translation>故障時間：</translation>
+    </message>
+    <message>
+        <source>Fault details</source>
+        <translation>故障詳情</translation>
+    </message>
+    <message>
+        <source>Fault data recording:</source>
+        <translation>故障資料記錄：</translation>
     </message>
 </context>
 <context>
