@@ -1912,13 +1912,6 @@
     </message>
 </context>
 <context>
-    <name>QPendingTab</name>
-    <message>
-        <source>No inverter selected</source>
-        <translation>No inverter selected</translation>
-    </message>
-</context>
-<context>
     <name>QProgressDlg</name>
     <message>
         <source>Dialog</source>

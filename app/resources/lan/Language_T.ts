@@ -1913,13 +1913,6 @@
     </message>
 </context>
 <context>
-    <name>QPendingTab</name>
-    <message>
-        <source>No inverter selected</source>
-        <translation>未選擇逆變器</translation>
-    </message>
-</context>
-<context>
     <name>QProgressDlg</name>
     <message>
         <source>Dialog</source>
