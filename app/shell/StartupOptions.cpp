@@ -31,8 +31,8 @@ bool StartupOptions::Parse(const QStringList& arguments) {
             if (!value(QStringLiteral("--screenshot"), &m_strScreenshotDir)) {
                 return false;
             }
-        } else if (arg.startsWith(QLatin1Char('-')) && !arg.startsWith(QLatin1String("-platform")) &&
-                   !arg.startsWith(QLatin1String("-style")) && !arg.startsWith(QLatin1String("-qwindow"))) {
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            // Single-dash options (-platform, -style, -display...) are Qt's own.
             m_strError = QStringLiteral("unknown option: ") + arg;
             return false;
         }

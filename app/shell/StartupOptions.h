@@ -9,8 +9,9 @@ class StartupOptions {
 public:
     static constexpr const char* Version = "2.4.5";
 
-    // Parses the arguments (the first is the program). Unknown options and a
-    // missing directory after --data-dir are errors.
+    // Parses the arguments (the first is the program) as they stand in argv:
+    // unknown "--" options and a missing directory after --data-dir are
+    // errors; single-dash options are left to Qt.
     bool Parse(const QStringList& arguments);
 
     bool WantsHelp() const { return m_bHelp; }

@@ -1,15 +1,20 @@
 #include "StartupPlugins.h"
 
+#include "DataPaths.h"
 #include "PluginInterface.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDialog>
 #include <QDir>
 #include <QPluginLoader>
 
 QString StartupPlugins::DefaultDir() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/plugins");
+    const QString programDir = DataPaths::ProgramDir();
+    // Libraries do not belong in <prefix>/bin: an installed program takes them from its library folder.
+    if (DataPaths::IsInstalled(programDir)) {
+        return QDir::cleanPath(programDir + QStringLiteral("/../lib/wattsight/plugins"));
+    }
+    return programDir + QStringLiteral("/plugins");
 }
 
 QStringList StartupPlugins::Run(const QString& dir) {

@@ -42,12 +42,14 @@ void ShowDataDirNotWritable(const QString& dir) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tivra Wattsight"));
-    QApplication::setApplicationVersion(QLatin1String(StartupOptions::Version));
-
+    // Help and version are answered before any application object exists: they
+    // must work on a box without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
     StartupOptions options;
-    if (!options.Parse(QApplication::arguments())) {
+    if (!options.Parse(arguments)) {
         QTextStream(stderr) << "wattsight: " << options.Error() << "\n\n" << StartupOptions::HelpText();
         return 2;
     }
@@ -60,7 +62,11 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    DataPaths::SetDataDir(options.DataDir());
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tivra Wattsight"));
+    QApplication::setApplicationVersion(QLatin1String(StartupOptions::Version));
+
+    DataPaths::SetDataDir(options.DataDir().isEmpty() ? DataPaths::DefaultDataDir() : options.DataDir());
     if (!QDir(DataPaths::DataDir()).isReadable()) {
         DataPaths::EnsureDataDir();
     }
@@ -77,6 +83,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QUserActivity::SetStartupDone(true);
+    DataPaths::SeedShippedFiles();
 
     QuitSignalWatcher quitWatcher;
     StartupPlugins::Run(StartupPlugins::DefaultDir());

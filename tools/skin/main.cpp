@@ -1,6 +1,7 @@
 // Draws every skin image of the program into app/resources/skin and lists them in
 // app/resources/skin.qrc under the prefix "/skin". Run with
 // QT_QPA_PLATFORM=offscreen; an optional argument names another resources folder.
+// --icons [resources folder] only draws the desktop entry's icons into icons/.
 #include "ProductShots.h"
 #include "SkinIcons.h"
 #include "SkinPalette.h"
@@ -133,12 +134,35 @@ bool WriteQrc(const QString& path, const QStringList& names) {
     return file.commit();
 }
 
+// The program's icon for the desktop entry, in the sizes desktops look for.
+int WriteDesktopIcons(const QString& folder) {
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "wattsight-skin: cannot create %s\n", qPrintable(folder));
+        return 1;
+    }
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString path = QDir(folder).filePath(QStringLiteral("wattsight-%1.png").arg(size));
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !SkinIcons::Logo(size).save(&file, "PNG") || !file.commit()) {
+            std::fprintf(stderr, "wattsight-skin: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    std::printf("wattsight-skin: desktop icons in %s\n", qPrintable(folder));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc > 2 && QLatin1String(argv[1]) == QLatin1String("--sheet")) {
         return ContactSheet(AllImages()).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
+    if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("--icons")) {
+        const QString resources =
+            (argc > 2) ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(WATTSIGHT_RESOURCES);
+        return WriteDesktopIcons(QDir(resources).filePath(QStringLiteral("icons")));
     }
     const QString resources =
         (argc > 1) ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(WATTSIGHT_RESOURCES);
