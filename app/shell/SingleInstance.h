@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QLockFile;
@@ -24,6 +25,21 @@ public:
     };
     Outcome Acquire();
     QString LockPath() const { return m_strPath; }
+
+    // The copy that holds the lock: its process id as the lock file tells it
+    // (0 when unknown) and, where its command line can be read, its kind.
+    enum Kind { UnknownKind, WindowKind, LoggerKind };
+    struct Holder {
+        qint64 pid = 0;
+        Kind kind = UnknownKind;
+    };
+    Holder CurrentHolder() const;
+    // The kind of copy a command line starts.
+    static Kind KindOf(const QStringList& arguments);
+    // What a copy that found the data directory taken says: "The application is
+    // running!", and, when it met the other kind of copy or is the logger
+    // itself, which copy holds the directory and what to do.
+    static QString RunningNotice(const Holder& holder, const QString& dataDir, bool asLogger);
 
 private:
     QString m_strPath;

@@ -1,5 +1,7 @@
 #include "StartupOptions.h"
 
+#include "DataPaths.h"
+
 bool StartupOptions::Parse(const QStringList& arguments) {
     m_strDataDir = qEnvironmentVariable("WATTSIGHT_DATA_DIR");
     for (int i = 1; i < arguments.size(); ++i) {
@@ -23,6 +25,8 @@ bool StartupOptions::Parse(const QStringList& arguments) {
             m_bHelp = true;
         } else if (arg == QLatin1String("-v") || arg == QLatin1String("--version")) {
             m_bVersion = true;
+        } else if (arg == QLatin1String("--headless")) {
+            m_bHeadless = true;
         } else if (arg == QLatin1String("--data-dir") || arg.startsWith(QLatin1String("--data-dir="))) {
             if (!value(QStringLiteral("--data-dir"), &m_strDataDir)) {
                 return false;
@@ -40,6 +44,10 @@ bool StartupOptions::Parse(const QStringList& arguments) {
     return true;
 }
 
+QString StartupOptions::EffectiveDataDir() const {
+    return m_strDataDir.isEmpty() ? DataPaths::DefaultDataDir() : m_strDataDir;
+}
+
 QString StartupOptions::HelpText() {
     return QStringLiteral(
         "Usage: wattsight [options]\n"
@@ -48,9 +56,18 @@ QString StartupOptions::HelpText() {
         "\n"
         "Options:\n"
         "  --data-dir DIR     keep the settings, the inverter list and the records in DIR\n"
-        "                     (default: the folder \"data\" beside the program; the\n"
-        "                     environment variable WATTSIGHT_DATA_DIR does the same).\n"
-        "                     One copy of the program runs per data directory.\n"
+        "                     (default: the folder \"data\" beside the program; once\n"
+        "                     installed, $XDG_DATA_HOME/wattsight, that is\n"
+        "                     ~/.local/share/wattsight, and /var/lib/wattsight for the\n"
+        "                     service; the environment variable WATTSIGHT_DATA_DIR does\n"
+        "                     the same as this option). One copy of the program runs\n"
+        "                     per data directory, with or without its window.\n"
+        "  --headless         run the plant without a window and without a display:\n"
+        "                     poll, record and write one time-stamped line per event\n"
+        "                     (link up or down, inverter online or offline, fault began\n"
+        "                     or ended, file errors) to standard output. SIGTERM or\n"
+        "                     SIGINT ends it after writing the inverter list and the\n"
+        "                     settings. The service wattsight.service runs this.\n"
         "  --screenshot DIR   show the main window, the mini window and a message box,\n"
         "                     save each as a PNG in DIR, then end (demo pictures).\n"
         "  -h, --help         this text.\n"

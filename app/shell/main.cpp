@@ -1,4 +1,5 @@
 #include "DataPaths.h"
+#include "HeadlessMain.h"
 #include "MainWindow.h"
 #include "QUserActivity.h"
 #include "QuitSignalWatcher.h"
@@ -15,15 +16,14 @@
 
 namespace {
 // Without a screen nobody could press OK: the notice is printed instead.
-void ShowAlreadyRunning() {
+void ShowAlreadyRunning(const QString& notice) {
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal") ||
         !qEnvironmentVariableIsEmpty("WATTSIGHT_MESSAGE_ANSWER")) {
-        QTextStream(stdout) << "The application is running!" << Qt::endl;
+        QTextStream(stdout) << notice << Qt::endl;
         return;
     }
-    QMessageBox::information(nullptr, QStringLiteral("Information"),
-                             QStringLiteral("The application is running!"));
+    QMessageBox::information(nullptr, QStringLiteral("Information"), notice);
 }
 
 // The program cannot keep anything without its data directory: it says which
@@ -62,11 +62,16 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // The logger never creates the GUI application: it needs no display.
+    if (options.Headless()) {
+        return RunHeadless(argc, argv, options);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tivra Wattsight"));
     QApplication::setApplicationVersion(QLatin1String(StartupOptions::Version));
 
-    DataPaths::SetDataDir(options.DataDir().isEmpty() ? DataPaths::DefaultDataDir() : options.DataDir());
+    DataPaths::SetDataDir(options.EffectiveDataDir());
     if (!QDir(DataPaths::DataDir()).isReadable()) {
         DataPaths::EnsureDataDir();
     }
@@ -76,7 +81,8 @@ int main(int argc, char* argv[]) {
     case SingleInstance::Acquired:
         break;
     case SingleInstance::Running:
-        ShowAlreadyRunning();
+        ShowAlreadyRunning(
+            SingleInstance::RunningNotice(instance.CurrentHolder(), DataPaths::DataDir(), false));
         return 0;
     case SingleInstance::NotWritable:
         ShowDataDirNotWritable(DataPaths::DataDir());

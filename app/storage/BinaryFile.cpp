@@ -1,5 +1,7 @@
 #include "BinaryFile.h"
 
+#include "QFileErrors.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
@@ -17,13 +19,19 @@ bool BinaryFile::ReadAll(const QString& path, QByteArray* bytes) {
 bool BinaryFile::WriteAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
+        QFileErrors::Report(path, file.errorString());
         return false;
     }
     if (file.write(bytes) != bytes.size()) {
+        QFileErrors::Report(path, file.errorString());
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) {
+        QFileErrors::Report(path, file.errorString());
+        return false;
+    }
+    return true;
 }
 
 qint32 BinaryFile::Int32At(const QByteArray& bytes, qint64 offset, qint32 fallback) {

@@ -2,6 +2,7 @@
 
 #include "BinaryFile.h"
 #include "DataPaths.h"
+#include "QFileErrors.h"
 #include "QInverter.h"
 
 #include <QCoreApplication>
@@ -47,6 +48,7 @@ bool OpenTodayLog(const QInverter& inverter, const QDate& today, QFile* file) {
     QDir().mkpath(MonthDir(inverter, today));
     file->setFileName(QDayLogFiles::DayLogPath(inverter, today));
     if (!file->open(QIODevice::ReadWrite)) {
+        QFileErrors::Report(file->fileName(), file->errorString());
         return false;
     }
     if (file->size() == 0) {

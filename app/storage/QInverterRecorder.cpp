@@ -3,6 +3,7 @@
 #include "DataPaths.h"
 #include "InverterFolder.h"
 #include "QFaultFile.h"
+#include "QFileErrors.h"
 #include "QInverter.h"
 #include "QMinuteFiles.h"
 #include "QSystemModel.h"
@@ -233,8 +234,8 @@ void QInverterRecorder::OnFaultBegan(QInverter& inverter, int slot, qint32 code)
     }
     Track& track = TrackOf(inverter);
     // A fault recorded before a restart is still in its alarm slot: no second record.
-    if (track.alarms.m_nCode[slot] != quint16(code)) {
-        QFaultFile::AppendRecord(inverter, code, m_Clock());
+    if (track.alarms.m_nCode[slot] != quint16(code) && !QFaultFile::AppendRecord(inverter, code, m_Clock())) {
+        QFileErrors::Report(QFaultFile::FilePath(), tr("the fault record could not be appended"));
     }
     track.alarms.m_nCode[slot] = quint16(code);
     // Kept at once: after a crash the same fault would be recorded a second time.

@@ -43,9 +43,10 @@ bool QPlantRuntime::SaveSettings() const {
     return m_Plant.SaveSystemFile();
 }
 
-void QPlantRuntime::Shutdown() {
-    SaveInverters();
-    SaveSettings();
+bool QPlantRuntime::Shutdown() {
+    const bool inverters = SaveInverters();
+    const bool settings = SaveSettings();
     m_pRecorder->Stop();
     m_pBus.reset();
+    return inverters && settings;
 }

@@ -35,8 +35,9 @@ public:
 
     bool SaveInverters() const;
     bool SaveSettings() const;
-    // Rewrites inverter.dat and system.dat, stops recording and closes the bus.
-    void Shutdown();
+    // Rewrites inverter.dat and system.dat, stops recording and closes the bus;
+    // false when one of the two files could not be written.
+    bool Shutdown();
 
 private:
     QSystemFile m_SystemFile;

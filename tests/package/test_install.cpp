@@ -134,6 +134,63 @@ private slots:
         // The development link stays out of an installed tree.
         QVERIFY(!QFileInfo::exists(Installed(QStringLiteral("lib/wattsight/libramulo.so"))));
     }
+
+    // The installed logger, run without --data-dir, keeps its data where an
+    // installed program does; --data-dir and WATTSIGHT_DATA_DIR still win.
+    void installedLoggerDataDirectory_data() {
+        QTest::addColumn<QStringList>("environment"); // NAME=VALUE, "@" the test's folder
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the user's data folder")
+            << QStringList{"XDG_DATA_HOME=@/xdg"} << QStringList() << "@/xdg/wattsight";
+        QTest::newRow("~/.local/share without XDG_DATA_HOME")
+            << QStringList{"HOME=@/home"} << QStringList() << "@/home/.local/share/wattsight";
+        QTest::newRow("the service's state directory")
+            << QStringList{"STATE_DIRECTORY=@/state", "XDG_DATA_HOME=@/xdg"} << QStringList() << "@/state";
+        QTest::newRow("WATTSIGHT_DATA_DIR wins")
+            << QStringList{"WATTSIGHT_DATA_DIR=@/env", "STATE_DIRECTORY=@/state"} << QStringList() << "@/env";
+        QTest::newRow("--data-dir wins")
+            << QStringList{"WATTSIGHT_DATA_DIR=@/env"} << QStringList{"--data-dir", "@/option"} << "@/option";
+    }
+
+    void installedLoggerDataDirectory() {
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        QTemporaryDir folder;
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+        env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("unused-home")));
+        for (const QString& pair : environment) {
+            const int equals = pair.indexOf(QLatin1Char('='));
+            env.insert(pair.left(equals), pair.mid(equals + 1).replace(QLatin1Char('@'), folder.path()));
+        }
+        arguments.replaceInStrings(QStringLiteral("@"), folder.path());
+        expected.replace(QLatin1Char('@'), folder.path());
+
+        QProcess logger;
+        logger.setProcessEnvironment(env);
+        logger.start(Installed(QStringLiteral("bin/wattsight")),
+                     QStringList{QStringLiteral("--headless")} + arguments);
+        QVERIFY(logger.waitForStarted(10000));
+        QString out;
+        QTRY_VERIFY_WITH_TIMEOUT((out += QString::fromUtf8(logger.readAllStandardOutput()))
+                                         .contains(QStringLiteral(" stopping")) ||
+                                     out.contains(QStringLiteral(" link down")),
+                                 15000);
+        logger.terminate();
+        QVERIFY(logger.waitForFinished(15000));
+        QCOMPARE(logger.exitCode(), 0);
+        out += QString::fromUtf8(logger.readAllStandardOutput());
+        QVERIFY2(out.contains(QStringLiteral("without a window, data directory ") + expected),
+                 qPrintable(out));
+        // The shipped recorded day, copied, and the settings written on the way out.
+        QCOMPARE(QFileInfo(expected + QStringLiteral("/analog.db")).size(),
+                 QFileInfo(Installed(QStringLiteral("share/wattsight/analog.db"))).size());
+        QVERIFY(QFileInfo(expected + QStringLiteral("/system.dat")).size() > 0);
+        // Nothing lands below the prefix.
+        QVERIFY(!QFileInfo::exists(Installed(QStringLiteral("bin/data"))));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestInstall)

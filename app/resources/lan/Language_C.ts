@@ -1888,6 +1888,13 @@
     </message>
 </context>
 <context>
+    <name>QInverterRecorder</name>
+    <message>
+        <source>the fault record could not be appended</source>
+        <translation>无法追加故障记录</translation>
+    </message>
+</context>
+<context>
     <name>QMyColorDialog</name>
     <message>
         <source>Dialog</source>

@@ -1887,6 +1887,13 @@
     </message>
 </context>
 <context>
+    <name>QInverterRecorder</name>
+    <message>
+        <source>the fault record could not be appended</source>
+        <translation>the fault record could not be appended</translation>
+    </message>
+</context>
+<context>
     <name>QMyColorDialog</name>
     <message>
         <source>Dialog</source>

@@ -1888,6 +1888,13 @@
     </message>
 </context>
 <context>
+    <name>QInverterRecorder</name>
+    <message>
+        <source>the fault record could not be appended</source>
+        <translation>impossibile aggiungere il record del guasto</translation>
+    </message>
+</context>
+<context>
     <name>QMyColorDialog</name>
     <message>
         <source>Dialog</source>
