@@ -14,6 +14,8 @@ QHeadlessRunner::QHeadlessRunner(QIODevice* out, QObject* parent)
     m_Printer.Watch(m_Runtime.Bus());
     QFileErrors::SetListener(
         [this](const QString& path, const QString& reason) { m_Printer.OnFileError(path, reason); });
+    connect(&m_Runtime.Publisher(), &QPlantPublisher::Logged, this,
+            [this](const QString& text) { m_Printer.Print(QStringLiteral("publishing: ") + text); });
     connect(&m_CommunicateTimer, &QTimer::timeout, m_Runtime.Bus(), &QBusScheduler::OnCommunicateTimer);
     connect(&m_AutoConnectTimer, &QTimer::timeout, m_Runtime.Bus(), &QBusScheduler::OnAutoConnectTimer);
 }

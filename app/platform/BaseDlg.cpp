@@ -1,6 +1,7 @@
 #include "BaseDlg.h"
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -23,6 +24,18 @@ BaseDlg::BaseDlg(QWidget* parent) : QDialog(parent) {
     m_pCloseBtn->setStyleSheet(QStringLiteral("QPushButton{border:none;border-image:url(:/skin/close1.png);}"
                                               "QPushButton:hover{border-image:url(:/skin/close2.png);}"
                                               "QPushButton:pressed{border-image:url(:/skin/close3.png);}"));
+}
+
+QHBoxLayout* BaseDlg::ButtonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(16);
+    row->addStretch(1);
+    for (QPushButton* button : buttons) {
+        button->setCursor(Qt::PointingHandCursor);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    return row;
 }
 
 void BaseDlg::ConnectCloseButtons() {

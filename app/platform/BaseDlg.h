@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <initializer_list>
 
+class QHBoxLayout;
 class QMouseEvent;
 class QPushButton;
 class QResizeEvent;
@@ -18,6 +20,10 @@ public:
 
     // The corner close button, for dialogs that restyle or hide it.
     QPushButton* CloseButton() const { return m_pCloseBtn; }
+
+    // The row that ends a dialog: its buttons centred, spaced alike, with the
+    // pointing hand.
+    static QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -21,6 +21,7 @@
 #include "QMyMenu.h"
 #include "QOutputPane.h"
 #include "QSaveDialog.h"
+#include "QSetPublishDlg.h"
 #include "QUserActivity.h"
 #include "QtMyTreeItem.h"
 #include "ReplyErrors.h"
@@ -328,6 +329,7 @@ void MainWindow::createActions() {
     set->addAction(AddAction(QT_TR_NOOP("Set public grid information"), &MainWindow::SetGrid, true));
     set->addAction(AddAction(QT_TR_NOOP("Edit system description"), &MainWindow::SetRemark, true));
     set->addAction(AddAction(QT_TR_NOOP("Set sunrise time"), &MainWindow::SetBegin, true));
+    set->addAction(AddAction(QT_TR_NOOP("Publishing"), &MainWindow::SetPublishing, true));
 
     help->addAction(AddAction(QT_TR_NOOP("About KOVA"), &MainWindow::Instructions, false));
     help->addAction(AddAction(QT_TR_NOOP("About Tivra Wattsight"), &MainWindow::AboutTivra, false));
@@ -712,6 +714,13 @@ void MainWindow::E_Mail() {
         QE_Mail dialog(this);
         dialog.SetMailRecord(QMailRecord::FromSettings(m_System.Settings()));
         dialog.SetSystem(&m_System);
+        dialog.exec();
+    });
+}
+
+void MainWindow::SetPublishing() {
+    RunDialog([this] {
+        QSetPublishDlg dialog(m_Runtime.Publisher(), m_System, this);
         dialog.exec();
     });
 }

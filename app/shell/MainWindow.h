@@ -115,6 +115,7 @@ public slots:
     void AboutTivra();
     void Operating();
     void SetBegin();
+    void SetPublishing();
     void createActions();
     void showtitle();
     void slotCOM_readData();

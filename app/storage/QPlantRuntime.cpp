@@ -8,19 +8,22 @@ QPlantRuntime::QPlantRuntime() {
     m_Plant.Settings().SetStore(&m_SystemFile);
     m_Plant.SetReplyHandler(&QInverter::HandleReply);
     m_pRecorder = std::make_unique<QInverterRecorder>(m_Plant);
+    m_pPublisher = std::make_unique<QPlantPublisher>(m_Plant);
     m_pBus = std::make_unique<QBusScheduler>(&m_Plant);
 }
 
 QPlantRuntime::~QPlantRuntime() {
     // The bus first (it may still tell inverters they went offline), then the
-    // recorder, which keeps the alarm slots, and last the plant.
+    // publisher and the recorder, which keeps the alarm slots, and last the plant.
     m_pBus.reset();
+    m_pPublisher.reset();
     m_pRecorder.reset();
     m_Plant.Settings().SetStore(nullptr);
 }
 
 void QPlantRuntime::LoadSettings() {
     m_Plant.InitSystemFile();
+    m_pPublisher->ApplySettings();
 }
 
 void QPlantRuntime::OpenLink() {
@@ -47,6 +50,7 @@ bool QPlantRuntime::Shutdown() {
     const bool inverters = SaveInverters();
     const bool settings = SaveSettings();
     m_pRecorder->Stop();
+    m_pPublisher->Stop();
     m_pBus.reset();
     return inverters && settings;
 }

@@ -105,8 +105,6 @@ void QTrendSetDlg::BuildForm() {
     layout->addWidget(m_pDefault);
     layout->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
     m_pOkBtn = new QPushButton(this);
     m_pOkBtn->setObjectName(QStringLiteral("OkBtn"));
     m_pOkBtn->setShortcut(QKeySequence(Qt::Key_Return));
@@ -114,13 +112,7 @@ void QTrendSetDlg::BuildForm() {
     m_pCancelBtn = new QPushButton(this);
     m_pCancelBtn->setObjectName(QStringLiteral("pushButton_2"));
     m_pCancelBtn->setShortcut(QKeySequence(Qt::Key_Escape));
-    for (QPushButton* button : {m_pOkBtn, m_pCancelBtn}) {
-        button->setCursor(Qt::PointingHandCursor);
-        buttons->addWidget(button);
-    }
-    buttons->setSpacing(16);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({m_pOkBtn, m_pCancelBtn}));
 
     connect(m_pInput, &QPushButton::clicked, this, &QTrendSetDlg::on_Input_clicked);
     connect(m_pCheckBox, &QCheckBox::clicked, this, &QTrendSetDlg::on_checkBox_clicked);

@@ -111,7 +111,8 @@ void TestMainWindow::formAndMenus() {
              QStringList({"Set communicate information", "Edit mail information", "Password setting",
                           "Set electricity price", "-", "Set system information",
                           "Set system solar information", "Set inverter information",
-                          "Set public grid information", "Edit system description", "Set sunrise time"}));
+                          "Set public grid information", "Edit system description", "Set sunrise time",
+                          "Publishing"}));
     QCOMPARE(menuTexts("MenuHelpBtn"), QStringList({"About KOVA", "About Tivra Wattsight", "Contact us", "-",
                                                     "Operating instructions"}));
     QCOMPARE(window.FlashTimer()->interval(), 20);

@@ -303,6 +303,10 @@
         <source>The user manual cannot be opened!</source>
         <translation>无法打开用户手册！</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>发布数据</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1920,6 +1924,69 @@
     </message>
 </context>
 <context>
+    <name>QPlantPublisher</name>
+    <message>
+        <source>Publishing is off.</source>
+        <translation>发布已关闭。</translation>
+    </message>
+    <message>
+        <source>Publishing stopped.</source>
+        <translation>发布已停止。</translation>
+    </message>
+    <message>
+        <source>No broker is set.</source>
+        <translation>未设置代理服务器。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: energies start again from what the inverters report.</source>
+        <translation>无法读取文件 %1：电量将从逆变器上报的数值重新开始。</translation>
+    </message>
+    <message>
+        <source>Publishing to the broker %1 under %2.</source>
+        <translation>正在向代理服务器 %1 发布，主题前缀 %2。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>正在连接 %1...</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>无法写入文件 %1。</translation>
+    </message>
+    <message>
+        <source>Connected to the broker %1.</source>
+        <translation>已连接到代理服务器 %1。</translation>
+    </message>
+    <message>
+        <source>The broker %1 refused the user name or password.</source>
+        <translation>代理服务器 %1 拒绝了用户名或密码。</translation>
+    </message>
+    <message>
+        <source>The broker %1 refused the connection: %2</source>
+        <translation>代理服务器 %1 拒绝了连接：%2</translation>
+    </message>
+    <message>
+        <source>No secure connection to the broker %1: %2</source>
+        <translation>无法与代理服务器 %1 建立安全连接：%2</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the broker %1: %2</source>
+        <translation>无法连接代理服务器 %1：%2</translation>
+    </message>
+    <message>
+        <source>Connected to %1.</source>
+        <translation>已连接到 %1。</translation>
+    </message>
+    <message>
+        <source>Next attempt in %1 s.</source>
+        <translation>%1 秒后重试。</translation>
+    </message>
+    <message>
+        <source>The connection to the broker %1 was lost (%2); connecting again.</source>
+        <translation>与代理服务器 %1 的连接已断开（%2），正在重新连接。</translation>
+    </message>
+</context>
+<context>
     <name>QProgressDlg</name>
     <message>
         <source>Dialog</source>
@@ -1928,6 +1995,25 @@
     <message>
         <source>Sending attachments...</source>
         <translation>正在发送附件……</translation>
+    </message>
+</context>
+<context>
+    <name>QPublishSettings</name>
+    <message>
+        <source>The topic prefix is empty.</source>
+        <translation>主题前缀为空。</translation>
+    </message>
+    <message>
+        <source>A topic prefix may not contain &apos;+&apos; or &apos;#&apos;.</source>
+        <translation>主题前缀不能包含“+”或“#”。</translation>
+    </message>
+    <message>
+        <source>A topic prefix may not begin with &apos;$&apos;.</source>
+        <translation>主题前缀不能以“$”开头。</translation>
+    </message>
+    <message>
+        <source>The topic prefix is too long.</source>
+        <translation>主题前缀过长。</translation>
     </message>
 </context>
 <context>
@@ -2026,6 +2112,97 @@
     <message>
         <source>File name cann&apos;t be empty!</source>
         <translation>文件名不能为空！</translation>
+    </message>
+</context>
+<context>
+    <name>QSetPublishDlg</name>
+    <message>
+        <source>Publishing</source>
+        <translation>发布数据</translation>
+    </message>
+    <message>
+        <source>Publish the plant&apos;s data to an MQTT broker</source>
+        <translation>将电站数据发布到 MQTT 代理服务器</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>代理服务器：</translation>
+    </message>
+    <message>
+        <source>host name or IP address</source>
+        <translation>主机名或 IP 地址</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>用户名：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>Secure connection (TLS)</source>
+        <translation>安全连接（TLS）</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA 证书文件：</translation>
+    </message>
+    <message>
+        <source>the system&apos;s certificate authorities</source>
+        <translation>系统的证书颁发机构</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Topic prefix:</source>
+        <translation>主题前缀：</translation>
+    </message>
+    <message>
+        <source>Announce the devices to home automation (discovery)</source>
+        <translation>向家庭自动化系统公布设备（自动发现）</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>测试连接</translation>
+    </message>
+    <message>
+        <source>Publishing log:</source>
+        <translation>发布日志：</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Enter the broker&apos;s host name or address.</source>
+        <translation>请输入代理服务器的主机名或地址。</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>状态：</translation>
+    </message>
+    <message>
+        <source>Testing the connection...</source>
+        <translation>正在测试连接...</translation>
+    </message>
+    <message>
+        <source>CA file</source>
+        <translation>CA 证书文件</translation>
+    </message>
+    <message>
+        <source>Certificates (*.crt *.pem);;All files (*)</source>
+        <translation>证书 (*.crt *.pem);;所有文件 (*)</translation>
     </message>
 </context>
 <context>

@@ -302,6 +302,10 @@
         <source>The user manual cannot be opened!</source>
         <translation>The user manual cannot be opened!</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Publishing</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1919,6 +1923,69 @@
     </message>
 </context>
 <context>
+    <name>QPlantPublisher</name>
+    <message>
+        <source>Publishing is off.</source>
+        <translation>Publishing is off.</translation>
+    </message>
+    <message>
+        <source>Publishing stopped.</source>
+        <translation>Publishing stopped.</translation>
+    </message>
+    <message>
+        <source>No broker is set.</source>
+        <translation>No broker is set.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: energies start again from what the inverters report.</source>
+        <translation>The file %1 cannot be read: energies start again from what the inverters report.</translation>
+    </message>
+    <message>
+        <source>Publishing to the broker %1 under %2.</source>
+        <translation>Publishing to the broker %1 under %2.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connecting to %1...</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>Connected to the broker %1.</source>
+        <translation>Connected to the broker %1.</translation>
+    </message>
+    <message>
+        <source>The broker %1 refused the user name or password.</source>
+        <translation>The broker %1 refused the user name or password.</translation>
+    </message>
+    <message>
+        <source>The broker %1 refused the connection: %2</source>
+        <translation>The broker %1 refused the connection: %2</translation>
+    </message>
+    <message>
+        <source>No secure connection to the broker %1: %2</source>
+        <translation>No secure connection to the broker %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the broker %1: %2</source>
+        <translation>Cannot connect to the broker %1: %2</translation>
+    </message>
+    <message>
+        <source>Connected to %1.</source>
+        <translation>Connected to %1.</translation>
+    </message>
+    <message>
+        <source>Next attempt in %1 s.</source>
+        <translation>Next attempt in %1 s.</translation>
+    </message>
+    <message>
+        <source>The connection to the broker %1 was lost (%2); connecting again.</source>
+        <translation>The connection to the broker %1 was lost (%2); connecting again.</translation>
+    </message>
+</context>
+<context>
     <name>QProgressDlg</name>
     <message>
         <source>Dialog</source>
@@ -1927,6 +1994,25 @@
     <message>
         <source>Sending attachments...</source>
         <translation>Sending attachments...</translation>
+    </message>
+</context>
+<context>
+    <name>QPublishSettings</name>
+    <message>
+        <source>The topic prefix is empty.</source>
+        <translation>The topic prefix is empty.</translation>
+    </message>
+    <message>
+        <source>A topic prefix may not contain '+' or '#'.</source>
+        <translation>A topic prefix may not contain '+' or '#'.</translation>
+    </message>
+    <message>
+        <source>A topic prefix may not begin with '$'.</source>
+        <translation>A topic prefix may not begin with '$'.</translation>
+    </message>
+    <message>
+        <source>The topic prefix is too long.</source>
+        <translation>The topic prefix is too long.</translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2111,97 @@
     <message>
         <source>File name cann't be empty!</source>
         <translation>File name cann't be empty!</translation>
+    </message>
+</context>
+<context>
+    <name>QSetPublishDlg</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Publishing</translation>
+    </message>
+    <message>
+        <source>Publish the plant's data to an MQTT broker</source>
+        <translation>Publish the plant's data to an MQTT broker</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker:</translation>
+    </message>
+    <message>
+        <source>host name or IP address</source>
+        <translation>host name or IP address</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Secure connection (TLS)</source>
+        <translation>Secure connection (TLS)</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA file:</translation>
+    </message>
+    <message>
+        <source>the system's certificate authorities</source>
+        <translation>the system's certificate authorities</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Topic prefix:</source>
+        <translation>Topic prefix:</translation>
+    </message>
+    <message>
+        <source>Announce the devices to home automation (discovery)</source>
+        <translation>Announce the devices to home automation (discovery)</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Test connection</translation>
+    </message>
+    <message>
+        <source>Publishing log:</source>
+        <translation>Publishing log:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Enter the broker's host name or address.</source>
+        <translation>Enter the broker's host name or address.</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Testing the connection...</source>
+        <translation>Testing the connection...</translation>
+    </message>
+    <message>
+        <source>CA file</source>
+        <translation>CA file</translation>
+    </message>
+    <message>
+        <source>Certificates (*.crt *.pem);;All files (*)</source>
+        <translation>Certificates (*.crt *.pem);;All files (*)</translation>
     </message>
 </context>
 <context>

@@ -303,6 +303,10 @@
         <source>The user manual cannot be opened!</source>
         <translation>Impossibile aprire il manuale utente!</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>Pubblicazione</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1920,6 +1924,69 @@
     </message>
 </context>
 <context>
+    <name>QPlantPublisher</name>
+    <message>
+        <source>Publishing is off.</source>
+        <translation>Pubblicazione disattivata.</translation>
+    </message>
+    <message>
+        <source>Publishing stopped.</source>
+        <translation>Pubblicazione interrotta.</translation>
+    </message>
+    <message>
+        <source>No broker is set.</source>
+        <translation>Nessun broker impostato.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: energies start again from what the inverters report.</source>
+        <translation>Impossibile leggere il file %1: le energie ripartono da quanto riportano gli inverter.</translation>
+    </message>
+    <message>
+        <source>Publishing to the broker %1 under %2.</source>
+        <translation>Pubblicazione verso il broker %1 sotto %2.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connessione a %1...</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>Connected to the broker %1.</source>
+        <translation>Connesso al broker %1.</translation>
+    </message>
+    <message>
+        <source>The broker %1 refused the user name or password.</source>
+        <translation>Il broker %1 ha rifiutato nome utente o password.</translation>
+    </message>
+    <message>
+        <source>The broker %1 refused the connection: %2</source>
+        <translation>Il broker %1 ha rifiutato la connessione: %2</translation>
+    </message>
+    <message>
+        <source>No secure connection to the broker %1: %2</source>
+        <translation>Nessuna connessione sicura con il broker %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the broker %1: %2</source>
+        <translation>Impossibile connettersi al broker %1: %2</translation>
+    </message>
+    <message>
+        <source>Connected to %1.</source>
+        <translation>Connesso a %1.</translation>
+    </message>
+    <message>
+        <source>Next attempt in %1 s.</source>
+        <translation>Nuovo tentativo tra %1 s.</translation>
+    </message>
+    <message>
+        <source>The connection to the broker %1 was lost (%2); connecting again.</source>
+        <translation>La connessione al broker %1 si è interrotta (%2); nuova connessione in corso.</translation>
+    </message>
+</context>
+<context>
     <name>QProgressDlg</name>
     <message>
         <source>Dialog</source>
@@ -1928,6 +1995,25 @@
     <message>
         <source>Sending attachments...</source>
         <translation>Invio degli allegati in corso...</translation>
+    </message>
+</context>
+<context>
+    <name>QPublishSettings</name>
+    <message>
+        <source>The topic prefix is empty.</source>
+        <translation>Il prefisso degli argomenti è vuoto.</translation>
+    </message>
+    <message>
+        <source>A topic prefix may not contain &apos;+&apos; or &apos;#&apos;.</source>
+        <translation>Il prefisso degli argomenti non può contenere &apos;+&apos; o &apos;#&apos;.</translation>
+    </message>
+    <message>
+        <source>A topic prefix may not begin with &apos;$&apos;.</source>
+        <translation>Il prefisso degli argomenti non può iniziare con &apos;$&apos;.</translation>
+    </message>
+    <message>
+        <source>The topic prefix is too long.</source>
+        <translation>Il prefisso degli argomenti è troppo lungo.</translation>
     </message>
 </context>
 <context>
@@ -2026,6 +2112,97 @@
     <message>
         <source>File name cann&apos;t be empty!</source>
         <translation>Il nome del file non può essere vuoto!</translation>
+    </message>
+</context>
+<context>
+    <name>QSetPublishDlg</name>
+    <message>
+        <source>Publishing</source>
+        <translation>Pubblicazione</translation>
+    </message>
+    <message>
+        <source>Publish the plant&apos;s data to an MQTT broker</source>
+        <translation>Pubblica i dati dell&apos;impianto su un broker MQTT</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker:</translation>
+    </message>
+    <message>
+        <source>host name or IP address</source>
+        <translation>nome host o indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Utente:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Secure connection (TLS)</source>
+        <translation>Connessione sicura (TLS)</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>File CA:</translation>
+    </message>
+    <message>
+        <source>the system&apos;s certificate authorities</source>
+        <translation>le CA del sistema</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Topic prefix:</source>
+        <translation>Prefisso argomenti:</translation>
+    </message>
+    <message>
+        <source>Announce the devices to home automation (discovery)</source>
+        <translation>Annuncia i dispositivi alla domotica (discovery)</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Prova connessione</translation>
+    </message>
+    <message>
+        <source>Publishing log:</source>
+        <translation>Registro pubblicazione:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Enter the broker&apos;s host name or address.</source>
+        <translation>Inserire il nome host o l&apos;indirizzo del broker.</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>Testing the connection...</source>
+        <translation>Prova della connessione...</translation>
+    </message>
+    <message>
+        <source>CA file</source>
+        <translation>File CA</translation>
+    </message>
+    <message>
+        <source>Certificates (*.crt *.pem);;All files (*)</source>
+        <translation>Certificati (*.crt *.pem);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>

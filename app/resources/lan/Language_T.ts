@@ -303,6 +303,10 @@
         <source>The user manual cannot be opened!</source>
         <translation>無法開啟使用手冊！</translation>
     </message>
+    <message>
+        <source>Publishing</source>
+        <translation>發佈資料</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1920,6 +1924,69 @@
     </message>
 </context>
 <context>
+    <name>QPlantPublisher</name>
+    <message>
+        <source>Publishing is off.</source>
+        <translation>發佈已關閉。</translation>
+    </message>
+    <message>
+        <source>Publishing stopped.</source>
+        <translation>發佈已停止。</translation>
+    </message>
+    <message>
+        <source>No broker is set.</source>
+        <translation>未設定代理伺服器。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: energies start again from what the inverters report.</source>
+        <translation>無法讀取檔案 %1：電量將從逆變器回報的數值重新開始。</translation>
+    </message>
+    <message>
+        <source>Publishing to the broker %1 under %2.</source>
+        <translation>正在向代理伺服器 %1 發佈，主題前綴 %2。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>正在連線 %1...</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>無法寫入檔案 %1。</translation>
+    </message>
+    <message>
+        <source>Connected to the broker %1.</source>
+        <translation>已連線到代理伺服器 %1。</translation>
+    </message>
+    <message>
+        <source>The broker %1 refused the user name or password.</source>
+        <translation>代理伺服器 %1 拒絕了使用者名稱或密碼。</translation>
+    </message>
+    <message>
+        <source>The broker %1 refused the connection: %2</source>
+        <translation>代理伺服器 %1 拒絕了連線：%2</translation>
+    </message>
+    <message>
+        <source>No secure connection to the broker %1: %2</source>
+        <translation>無法與代理伺服器 %1 建立安全連線：%2</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the broker %1: %2</source>
+        <translation>無法連線代理伺服器 %1：%2</translation>
+    </message>
+    <message>
+        <source>Connected to %1.</source>
+        <translation>已連線到 %1。</translation>
+    </message>
+    <message>
+        <source>Next attempt in %1 s.</source>
+        <translation>%1 秒後重試。</translation>
+    </message>
+    <message>
+        <source>The connection to the broker %1 was lost (%2); connecting again.</source>
+        <translation>與代理伺服器 %1 的連線已中斷（%2），正在重新連線。</translation>
+    </message>
+</context>
+<context>
     <name>QProgressDlg</name>
     <message>
         <source>Dialog</source>
@@ -1928,6 +1995,25 @@
     <message>
         <source>Sending attachments...</source>
         <translation>正在傳送附件……</translation>
+    </message>
+</context>
+<context>
+    <name>QPublishSettings</name>
+    <message>
+        <source>The topic prefix is empty.</source>
+        <translation>主題前綴為空。</translation>
+    </message>
+    <message>
+        <source>A topic prefix may not contain &apos;+&apos; or &apos;#&apos;.</source>
+        <translation>主題前綴不能包含「+」或「#」。</translation>
+    </message>
+    <message>
+        <source>A topic prefix may not begin with &apos;$&apos;.</source>
+        <translation>主題前綴不能以「$」開頭。</translation>
+    </message>
+    <message>
+        <source>The topic prefix is too long.</source>
+        <translation>主題前綴過長。</translation>
     </message>
 </context>
 <context>
@@ -2026,6 +2112,97 @@
     <message>
         <source>File name cann&apos;t be empty!</source>
         <translation>檔名不能為空！</translation>
+    </message>
+</context>
+<context>
+    <name>QSetPublishDlg</name>
+    <message>
+        <source>Publishing</source>
+        <translation>發佈資料</translation>
+    </message>
+    <message>
+        <source>Publish the plant&apos;s data to an MQTT broker</source>
+        <translation>將電站資料發佈到 MQTT 代理伺服器</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>代理伺服器：</translation>
+    </message>
+    <message>
+        <source>host name or IP address</source>
+        <translation>主機名稱或 IP 位址</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>連接埠：</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>使用者名稱：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>Secure connection (TLS)</source>
+        <translation>安全連線（TLS）</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA 憑證檔案：</translation>
+    </message>
+    <message>
+        <source>the system&apos;s certificate authorities</source>
+        <translation>系統的憑證授權單位</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>Topic prefix:</source>
+        <translation>主題前綴：</translation>
+    </message>
+    <message>
+        <source>Announce the devices to home automation (discovery)</source>
+        <translation>向家庭自動化系統公佈裝置（自動探索）</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>測試連線</translation>
+    </message>
+    <message>
+        <source>Publishing log:</source>
+        <translation>發佈日誌：</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Enter the broker&apos;s host name or address.</source>
+        <translation>請輸入代理伺服器的主機名稱或位址。</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>狀態：</translation>
+    </message>
+    <message>
+        <source>Testing the connection...</source>
+        <translation>正在測試連線...</translation>
+    </message>
+    <message>
+        <source>CA file</source>
+        <translation>CA 憑證檔案</translation>
+    </message>
+    <message>
+        <source>Certificates (*.crt *.pem);;All files (*)</source>
+        <translation>憑證 (*.crt *.pem);;所有檔案 (*)</translation>
     </message>
 </context>
 <context>
