@@ -1,12 +1,50 @@
 #include "SystemClock.h"
 
+#include <QStringList>
+
 namespace {
 bool g_fixed = false;
 QDateTime g_moment;
+bool g_scaled = false;
+QDateTime g_scaledMoment;
+qint64 g_nScaledFrom = 0;
+double g_scale = 1.0;
 } // namespace
 
 QDateTime SystemClock::Now() {
-    return g_fixed ? g_moment : QDateTime::currentDateTime();
+    if (g_fixed) {
+        return g_moment;
+    }
+    if (g_scaled) {
+        const qint64 real = QDateTime::currentMSecsSinceEpoch() - g_nScaledFrom;
+        return g_scaledMoment.addMSecs(qint64(double(real) * g_scale));
+    }
+    return QDateTime::currentDateTime();
+}
+
+void SystemClock::SetScaled(const QDateTime& moment, qint64 realMsecs, double scale) {
+    g_fixed = false;
+    g_scaled = true;
+    g_scaledMoment = moment;
+    g_nScaledFrom = realMsecs;
+    g_scale = scale;
+}
+
+bool SystemClock::SetScaled(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 3) {
+        return false;
+    }
+    const QDateTime moment = QDateTime::fromString(parts[0].trimmed(), Qt::ISODate);
+    bool realOk = false;
+    bool scaleOk = false;
+    const qint64 real = parts[1].trimmed().toLongLong(&realOk);
+    const double scale = parts[2].trimmed().toDouble(&scaleOk);
+    if (!moment.isValid() || !realOk || !scaleOk || scale <= 0.0) {
+        return false;
+    }
+    SetScaled(moment, real, scale);
+    return true;
 }
 
 QDate SystemClock::CurrentDate() {
@@ -24,13 +62,14 @@ void SystemClock::SetFixed(const QDateTime& moment) {
 
 void SystemClock::Advance(qint64 ms) {
     if (!g_fixed) {
-        SetFixed(QDateTime::currentDateTime());
+        SetFixed(Now());
     }
     g_moment = g_moment.addMSecs(ms);
 }
 
 void SystemClock::UseSystem() {
     g_fixed = false;
+    g_scaled = false;
 }
 
 bool SystemClock::IsFixed() {

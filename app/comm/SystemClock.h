@@ -16,6 +16,13 @@ public:
     static void Advance(qint64 ms);
     static void UseSystem();
     static bool IsFixed();
+    // A clock that runs scale times faster than the computer's and reads moment
+    // at the Unix time realMsecs (long runs against a simulated plant whose day
+    // passes in minutes). UseSystem returns to real time.
+    static void SetScaled(const QDateTime& moment, qint64 realMsecs, double scale);
+    // Reads "YYYY-MM-DDTHH:MM:SS,REALMSECS,SCALE" as SetScaled's arguments; false
+    // (and nothing changed) for anything else.
+    static bool SetScaled(const QString& text);
 
     // Milliseconds from one time of day to another; when midnight lies between
     // them (the difference is negative) one day is added.

@@ -72,7 +72,12 @@ MainWindow::MainWindow(QWidget* parent)
       m_System(m_Runtime.Plant()) {
     setObjectName(QStringLiteral("MainWindow"));
     m_pBus = m_Runtime.Bus();
-    m_pBus->SetMessageCallback([this](const QString& text) { ShowMessage(text, MessageBox::TypeOk, this); });
+    // Shown once the caller has returned: a link that fails at start would otherwise
+    // hold the start-up, and with it all recording, until someone presses OK.
+    m_pBus->SetMessageCallback([this](const QString& text) {
+        QMetaObject::invokeMethod(
+            this, [this, text] { ShowMessage(text, MessageBox::TypeOk, this); }, Qt::QueuedConnection);
+    });
     BuildForm();
     createActions();
     m_pMiniWindow = new MiniWindow(nullptr);
@@ -779,7 +784,6 @@ void MainWindow::SetInverter() {}
 void MainWindow::SetGrid() {}
 
 void MainWindow::SetRemark() {}
-
 
 void MainWindow::SetMailInfo() {}
 

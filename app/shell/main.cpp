@@ -7,6 +7,7 @@
 #include "SingleInstance.h"
 #include "StartupOptions.h"
 #include "StartupPlugins.h"
+#include "SystemClock.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,6 +61,13 @@ int main(int argc, char* argv[]) {
     if (options.WantsVersion()) {
         QTextStream(stdout) << "Tivra Wattsight " << StartupOptions::Version << Qt::endl;
         return 0;
+    }
+
+    // A simulated plant whose days pass in minutes (bench/soak) gives the program its clock.
+    const QString clock = qEnvironmentVariable("WATTSIGHT_CLOCK");
+    if (!clock.isEmpty() && !SystemClock::SetScaled(clock)) {
+        QTextStream(stderr) << "wattsight: WATTSIGHT_CLOCK needs \"YYYY-MM-DDTHH:MM:SS,UNIXMSECS,SCALE\"\n";
+        return 2;
     }
 
     // The logger never creates the GUI application: it needs no display.

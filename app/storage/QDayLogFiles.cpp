@@ -51,6 +51,14 @@ bool OpenTodayLog(const QInverter& inverter, const QDate& today, QFile* file) {
         QFileErrors::Report(file->fileName(), file->errorString());
         return false;
     }
+    // A row cut short (power lost while it was written) would run into the next
+    // one: the log goes on after its last whole line.
+    const qint64 size = file->size();
+    if (size > 0 && file->seek(size - 1) && file->peek(1) != "\n") {
+        file->seek(0);
+        const qint64 lastLine = file->readAll().lastIndexOf('\n');
+        file->resize(lastLine + 1);
+    }
     if (file->size() == 0) {
         const QString header =
             inverter.Name() + QLatin1Char(',') + QString::number(inverter.Address()) + QLatin1Char(',') +

@@ -464,6 +464,7 @@ void TestMailDialog::contactUsOpensTheDialogWithTheSettings() {
     QVERIFY(action);
 
     // Nothing of the account set yet: said at once, and Send sends nothing.
+    QCoreApplication::sendPostedEvents(); // the link's notice of the start comes first
     m_pMessages->asked.clear();
     bool checked = false;
     QTimer::singleShot(0, &window, [&] {

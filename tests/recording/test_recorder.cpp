@@ -266,6 +266,36 @@ private slots:
         QVERIFY(unnamed->EventLog().Lines().filter(QStringLiteral("Change the inverter name")).isEmpty());
     }
 
+    // ------------------------------------------------------------ the clock of long runs
+
+    void scaledClock_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("a day in six minutes") << "2026-03-28T04:00:00,%1,240" << true;
+        QTest::newRow("fractional speed") << "2026-03-28T04:00:00,%1,0.5" << true;
+        QTest::newRow("no speed") << "2026-03-28T04:00:00,%1" << false;
+        QTest::newRow("standing still") << "2026-03-28T04:00:00,%1,0" << false;
+        QTest::newRow("no date") << "yesterday,%1,240" << false;
+        QTest::newRow("no real time") << "2026-03-28T04:00:00,soon,240" << false;
+    }
+    void scaledClock() {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        SystemClock::UseSystem();
+        const qint64 real = QDateTime::currentMSecsSinceEpoch() - 1000; // a second ago
+        QCOMPARE(SystemClock::SetScaled(text.arg(real)), accepted);
+        const QDateTime now = SystemClock::Now();
+        if (accepted) {
+            const double scale = text.section(QLatin1Char(','), 2).toDouble();
+            const qint64 ran = QDateTime(QDate(2026, 3, 28), QTime(4, 0)).msecsTo(now);
+            QVERIFY2(ran >= qint64(1000 * scale) && ran < qint64(3000 * scale),
+                     qPrintable(QString::number(ran)));
+        } else {
+            QVERIFY(qAbs(now.msecsTo(QDateTime::currentDateTime())) < 5000);
+        }
+        SystemClock::UseSystem();
+    }
+
     // ------------------------------------------------------------ faults and the analog device
 
     void faultsAreRecordedOnceAndKeptAtOnce() {

@@ -1,13 +1,18 @@
+#include "../link/SimProcess.h"
 #include "MainWindow.h"
 #include "Page1.h"
+#include "Page2.h"
 #include "Page3.h"
 #include "PlantEvent.h"
 #include "QBusScheduler.h"
 #include "QDayLogFiles.h"
 #include "QInverter.h"
+#include "QMissionModel.h"
 #include "QMyButton.h"
 #include "QMyEvent.h"
 #include "QMyMenu.h"
+#include "QOutputPane.h"
+#include "QOutputTrend.h"
 #include "QSaveInverterData.h"
 #include "QUserActivity.h"
 #include "QtMyTreeItem.h"
@@ -57,6 +62,8 @@ private slots:
     void settingsListenerFeedsPages();
     void inverterAddedRewritesList();
     void deleteEventRemovesInverter();
+    void deferredRemovalReachesTheViews();
+    void aLinkFailingAtStartHoldsNothingUp();
     void destructorWritesBothFiles();
     void startupCreatesSystemFileWithDefaults();
     void languageChangeRetranslatesWindow();
@@ -288,6 +295,7 @@ void TestMainWindow::oneErrorBoxAtATime() {
 
 void TestMainWindow::setSuccessAndUnknownCodes() {
     MainWindow window;
+    QCoreApplication::sendPostedEvents(); // the link's notice of the start, shown once start-up returned
     m_pMessages->asked.clear();
     for (int code : {0, 12, -1, 1000}) {
         QPlantEvent error(EventReplyError, code);
@@ -372,6 +380,56 @@ void TestMainWindow::deleteEventRemovesInverter() {
     QMyEvent removal(QEvent::Type(MainWindow::EventDeleteInverter), reinterpret_cast<qintptr>(item), 0);
     QCoreApplication::sendEvent(&window, &removal);
     QCOMPARE(window.System().InverterCount(), 0);
+}
+
+void TestMainWindow::deferredRemovalReachesTheViews() {
+    // An inverter that never answers keeps a mission in flight for a whole time-out.
+    SimProcess sim;
+    QVERIFY(sim.Start(
+        {"--tcp-port", "0", "--inverter", "1:Tivra PA5KS", "--inverter", "2:Tivra PA10KT", "--silent", "1"}));
+    WriteBytes(m_pData->FilePath(QStringLiteral("system.dat")),
+               SystemFileBytes({{"CommunicationType", "1"},
+                                {"IPAddress", "127.0.0.1"},
+                                {"IP_number", QByteArray::number(sim.TcpPort())}}));
+    MainWindow window;
+    QVERIFY(window.Bus()->IsLinkOpen());
+    QInverter* east = NewInverter(QStringLiteral("East"), QStringLiteral("Tivra PA5KS"), 1);
+    QVERIFY(window.System().AddInverter(east));
+    QVERIFY(
+        window.System().AddInverter(NewInverter(QStringLiteral("West"), QStringLiteral("Tivra PA10KT"), 2)));
+    QOutputPane* pane = window.HomePage()->OutputPane();
+    QCOMPARE(pane->ItemCount(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(window.Bus()->CurrentMission() && window.Bus()->IsWaiting() &&
+                                 window.Bus()->CurrentMission()->Owner() == &east->MissionList(),
+                             10000);
+
+    auto* item = dynamic_cast<QtMyTreeItem*>(east->TreeEntry());
+    QVERIFY(item);
+    QMyEvent removal(QEvent::Type(MainWindow::EventDeleteInverter), reinterpret_cast<qintptr>(item), 0);
+    QCoreApplication::sendEvent(&window, &removal);
+    QVERIFY(east->IsDeletePending()); // its mission is still in flight
+    QCOMPARE(window.System().InverterCount(), 2);
+
+    // The time-out ends the mission and the inverter is freed: no view may still hold it.
+    QTRY_COMPARE_WITH_TIMEOUT(window.System().InverterCount(), 1, 10000);
+    QCOMPARE(pane->ItemCount(), 1);
+    QVERIFY(pane->Item(0)->Inverter() != east);
+    pane->OnTimer(); // each curve reads its inverter
+    QVERIFY(window.BrowserPage()->CurrentInverter() != east);
+    QCOMPARE(window.InformationPage()->SingleCount(), QStringLiteral("0"));
+    QCOMPARE(window.InformationPage()->ThreeCount(), QStringLiteral("1"));
+}
+
+void TestMainWindow::aLinkFailingAtStartHoldsNothingUp() {
+    // Nobody listens on the converter's port: the start-up finishes, recording and
+    // reconnecting run, and the notice waits for the event loop.
+    MainWindow window;
+    QVERIFY(!window.Bus()->IsLinkOpen());
+    QVERIFY(m_pMessages->asked.isEmpty());
+    QVERIFY(window.Runtime().Recorder().Timer()->isActive());
+    QVERIFY(window.AutoConnectTimer()->isActive());
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(m_pMessages->Texts(), QStringList({QStringLiteral("Failed to connect to server!")}));
 }
 
 void TestMainWindow::destructorWritesBothFiles() {

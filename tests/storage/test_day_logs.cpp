@@ -165,6 +165,30 @@ private slots:
         QCOMPARE(ReadFile(LogPath("Roof east", 2016, 1, 1)).count('\n'), 3);
     }
 
+    void aRowCutShortIsDroppedNotContinued_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("kept");
+        const QByteArray head = "Roof east,3,Tivra PA5KS,Tivra Wattsight:2.4.5\n" + ColumnLine;
+        QTest::newRow("row cut") << head + " 15/03/2015,Run" << head;
+        QTest::newRow("whole rows") << head + " x\n" << head + " x\n";
+        QTest::newRow("header cut") << QByteArray("Roof east,3,Tiv") << QByteArray();
+    }
+    void aRowCutShortIsDroppedNotContinued() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, kept);
+        QInverter* inverter = NewInverter();
+        inverter->SetCommState(CommOnline);
+        const QString path = LogPath("Roof east", 2015, 3, 15);
+        QVERIFY(WriteFile(path, before));
+        inverter->SetItem(OperatingStatus, 2);
+        WriteRow(inverter);
+        const QByteArray after = ReadFile(path);
+        const QByteArray start =
+            kept.isEmpty() ? "Roof east,3,Tivra PA5KS,Tivra Wattsight:2.4.5\n" + ColumnLine : kept;
+        QVERIFY2(after.startsWith(start + Stamp() + ",Running,"), after.constData());
+        QCOMPARE(after.count('\n'), start.count('\n') + 1);
+    }
+
     // ------------------------------------------------------------------ hour.dat
 
     // Today's energy as the decoder leaves it, and the recorder hearing of it.
