@@ -53,6 +53,13 @@ int ToInt(const QString& text) {
     return ok ? value : 0;
 }
 
+// The grid's ratings are stored as entered, with a decimal ("230.5", "50.00");
+// their copies keep the whole part. Read as integers they would all be 0.
+int WholePart(const QString& text) {
+    const int point = text.indexOf(QLatin1Char('.'));
+    return ToInt(point < 0 ? text : text.left(point));
+}
+
 QString OrDefault(const QString& value, const char* fallback) {
     return value.isEmpty() ? QString::fromLatin1(fallback) : value;
 }
@@ -176,13 +183,13 @@ void QSystemSettings::ApplySystemValue(const QString& key, const QString& value)
     } else if (key == QLatin1String("GridWiring_3")) {
         m_strGridWiring3 = value;
     } else if (key == QLatin1String("GridVoltage_1")) {
-        m_nGridVoltage1 = ToInt(value);
+        m_nGridVoltage1 = WholePart(value);
     } else if (key == QLatin1String("GridVoltage_3")) {
-        m_nGridVoltage3 = ToInt(value);
+        m_nGridVoltage3 = WholePart(value);
     } else if (key == QLatin1String("GridFre_1")) {
-        m_nGridFre1 = ToInt(value);
+        m_nGridFre1 = WholePart(value);
     } else if (key == QLatin1String("GridFre_3")) {
-        m_nGridFre3 = ToInt(value);
+        m_nGridFre3 = WholePart(value);
     }
     // "language", "Wind", "GPRS_Number", "begintime" and unknown keys keep no copy.
     if (m_Listener) {

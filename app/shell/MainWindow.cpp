@@ -1,6 +1,10 @@
 #include "MainWindow.h"
 
 #include "DataPaths.h"
+#include "DlgAddInverter.h"
+#include "DlgEditRemark.h"
+#include "DlgSetGrid.h"
+#include "DlgSetInverter.h"
 #include "MessageBox.h"
 #include "MiniWindow.h"
 #include "Page1.h"
@@ -12,19 +16,27 @@
 #include "QAboutTivraDlg.h"
 #include "QBusScheduler.h"
 #include "QE_Mail.h"
+#include "QFindInverterDlg.h"
 #include "QInstructionsDlg.h"
 #include "QInverter.h"
 #include "QMailRecord.h"
+#include "QMiscellaneousDlg.h"
 #include "QMissionModel.h"
 #include "QMyButton.h"
 #include "QMyEvent.h"
 #include "QMyMenu.h"
 #include "QOutputPane.h"
 #include "QSaveDialog.h"
+#include "QSetCommunicateDlg.h"
+#include "QSetMailDlg.h"
+#include "QSetPasswordDlg.h"
 #include "QSetPublishDlg.h"
 #include "QUserActivity.h"
 #include "QtMyTreeItem.h"
 #include "ReplyErrors.h"
+#include "SetBeginTimeDlg.h"
+#include "SetSolar.h"
+#include "SetSystem.h"
 #include "SystemClock.h"
 
 #include <QAction>
@@ -771,28 +783,93 @@ void MainWindow::Print() {
     });
 }
 
-// The dialogs of these menu entries join the program with their own modules;
-// until then the entries are in place and enabled as for any administrator.
-void MainWindow::AddInverter() {}
+template <typename Dialog> void MainWindow::RunPlantDialog(const std::function<void(Dialog&)>& prepare) {
+    RunDialog([this, &prepare] {
+        Dialog dialog(this);
+        dialog.SetSystemModel(&m_System);
+        if (prepare) {
+            prepare(dialog);
+        }
+        dialog.exec();
+    });
+}
 
-void MainWindow::SetSystemMessage() {}
+// A device added here has been shown and stored by the plant's added handler.
+void MainWindow::AddInverter() {
+    RunPlantDialog<DlgAddInverter>();
+}
 
-void MainWindow::SetSystemSoloar() {}
+void MainWindow::SetSystemMessage() {
+    RunPlantDialog<SetSystem>([this](SetSystem& dialog) {
+        if (QWidget* title = m_pPage1->findChild<QWidget*>(QStringLiteral("NameLabel"))) {
+            title->ensurePolished();
+            dialog.SetNameFont(title->font());
+        }
+    });
+}
 
-void MainWindow::SetInverter() {}
+void MainWindow::SetSystemSoloar() {
+    RunPlantDialog<SetSolar>();
+}
 
-void MainWindow::SetGrid() {}
+void MainWindow::SetInverter() {
+    RunPlantDialog<DlgSetInverter>();
+}
 
-void MainWindow::SetRemark() {}
+void MainWindow::SetGrid() {
+    RunPlantDialog<DlgSetGrid>();
+}
 
-void MainWindow::SetMailInfo() {}
+void MainWindow::SetRemark() {
+    RunPlantDialog<DlgEditRemark>([this](DlgEditRemark& dialog) {
+        if (QLabel* remarks = m_pPage3->Value(QStringLiteral("systemexplain"))) {
+            remarks->ensurePolished();
+            dialog.SetRemarkFont(remarks->font());
+        }
+    });
+}
 
-void MainWindow::SetCommunicate() {}
+void MainWindow::SetMailInfo() {
+    RunPlantDialog<QSetMailDlg>();
+}
 
-void MainWindow::SetPassWord() {}
+void MainWindow::SetCommunicate() {
+    RunDialog([this] {
+        QSetCommunicateDlg dialog(this);
+        dialog.SetSystemModel(&m_System);
+        dialog.exec();
+        if (dialog.IsAccepted()) {
+            m_pBus->ApplyCommunicate(dialog.Choice());
+        }
+    });
+}
 
-void MainWindow::Miscellaneous() {}
+void MainWindow::SetPassWord() {
+    RunPlantDialog<QSetPasswordDlg>();
+}
 
-void MainWindow::Search() {}
+void MainWindow::Miscellaneous() {
+    RunPlantDialog<QMiscellaneousDlg>();
+}
 
-void MainWindow::SetBegin() {}
+void MainWindow::Search() {
+    RunDialog([this] {
+        QFindInverterDlg dialog(this);
+        dialog.SetSystemModel(&m_System);
+        m_pBus->SetSearchCallback([&dialog](QMissionModel* probe) { dialog.OnProbeDone(probe); });
+        dialog.exec();
+        // From here on a probe still on the bus ends without anyone told.
+        m_pBus->SetSearchCallback(nullptr);
+    });
+}
+
+void MainWindow::SetBegin() {
+    RunDialog([this] {
+        SetBeginTimeDlg dialog(this);
+        dialog.SetValue(m_System.GetSystemValue(QStringLiteral("begintime")).toInt());
+        dialog.exec();
+        if (dialog.IsAccepted()) {
+            m_System.SetSystemValue(QStringLiteral("begintime"), QString::number(dialog.Value()), true);
+        }
+    });
+}

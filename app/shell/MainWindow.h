@@ -140,6 +140,8 @@ private:
     // Runs a modal dialog the way every menu dialog runs: the idle logout waits
     // while it is open, and closing it counts as activity.
     void RunDialog(const std::function<void()>& run);
+    // Runs a menu dialog that works on the plant, prepared as given.
+    template <typename Dialog> void RunPlantDialog(const std::function<void(Dialog&)>& prepare = nullptr);
     void ShowReplyError(int code);
     QAction* AddAction(const char* text, void (MainWindow::*slot)(), bool administrator);
 

@@ -1,6 +1,10 @@
 #include "ScreenshotTaker.h"
 
 #include "DataPaths.h"
+#include "DlgAddInverter.h"
+#include "DlgEditRemark.h"
+#include "DlgSetGrid.h"
+#include "DlgSetInverter.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "MiniWindow.h"
@@ -11,18 +15,29 @@
 #include "QAboutTivraDlg.h"
 #include "QE_Mail.h"
 #include "QFaultDlg.h"
+#include "QFindInverterDlg.h"
+#include "QFindInverterItem.h"
 #include "QGrid.h"
 #include "QInstructionsDlg.h"
 #include "QInverter.h"
+#include "QInverterPane.h"
 #include "QMailServerAddress.h"
+#include "QMiscellaneousDlg.h"
 #include "QProgressDlg.h"
+#include "QSetCommunicateDlg.h"
+#include "QSetMailDlg.h"
+#include "QSetPasswordDlg.h"
 #include "QSystemModel.h"
 #include "QtMyTreeItem.h"
+#include "SetBeginTimeDlg.h"
+#include "SetSolar.h"
+#include "SetSystem.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -117,12 +132,14 @@ QStringList ScreenshotTaker::TakeAll() {
         }
     }
     SaveStatusAndBoxTabs(QString(), &written);
-    // The same tabs in simplified Chinese, then back to the language the user chose.
+    SaveSetupDialogs(QString(), &written);
+    // The same tabs and dialogs in simplified Chinese, then back to the language the user chose.
     Page1* home = m_pWindow->HomePage();
     const int language = home->CurrentLanguage();
     if (auto* combo = home->findChild<QComboBox*>(QStringLiteral("Language_combo"))) {
         combo->setCurrentIndex(1);
         SaveStatusAndBoxTabs(QStringLiteral("-zh"), &written);
+        SaveSetupDialogs(QStringLiteral("-zh"), &written);
         if (language < combo->count()) {
             combo->setCurrentIndex(language);
         } else {
@@ -226,5 +243,90 @@ void ScreenshotTaker::SaveStatusAndBoxTabs(const QString& suffix, QStringList* w
     }
     if (auto* button = browser->findChild<QPushButton*>(QStringLiteral("page21btn"))) {
         button->click();
+    }
+}
+
+void ScreenshotTaker::SaveSetupDialogs(const QString& suffix, QStringList* written) {
+    QSystemModel* plant = &m_pWindow->System();
+    const auto shoot = [&](QWidget& dialog, const char* name) {
+        dialog.show();
+        Save(&dialog, QStringLiteral("dialog-") + QLatin1String(name) + suffix + QStringLiteral(".png"),
+             written);
+        dialog.hide();
+    };
+    {
+        DlgAddInverter dialog(m_pWindow);
+        dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Roof south"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("addrEdit"))->setText(QStringLiteral("5"));
+        shoot(dialog, "add-inverter");
+    }
+    {
+        // The list as a search of the first ten addresses leaves it.
+        QFindInverterDlg dialog(m_pWindow);
+        dialog.SetSystemModel(plant);
+        dialog.findChild<QLineEdit*>(QStringLiteral("lineEdit_2"))->setText(QStringLiteral("10"));
+        for (int i = 0; i < plant->InverterCount() && i < 4; ++i) {
+            const QInverter* known = plant->Inverter(i);
+            if (!known->IsAnalog()) {
+                dialog.Pane()->AddItem(known->Address(), known->ModelName(), known->Name(), false);
+            }
+        }
+        dialog.Pane()->AddItem(7, QStringLiteral("Tivra PE4K6S-D"), QString(), true);
+        dialog.Pane()->AddItem(9, QStringLiteral("Tivra PA20KT-X"), QStringLiteral("Garage"), true);
+        dialog.findChild<QLabel*>(QStringLiteral("label_3"))
+            ->setText(QCoreApplication::translate("QFindInverterDlg", "Address:") + QStringLiteral("10") +
+                      QCoreApplication::translate("QFindInverterDlg", "   timeout"));
+        shoot(dialog, "search");
+    }
+    {
+        SetSystem dialog(m_pWindow);
+        dialog.SetSystemModel(plant);
+        shoot(dialog, "system");
+    }
+    {
+        SetSolar dialog(m_pWindow);
+        dialog.SetSystemModel(plant);
+        shoot(dialog, "solar");
+    }
+    {
+        DlgSetInverter dialog(m_pWindow);
+        dialog.SetSystemModel(plant);
+        shoot(dialog, "inverter-models");
+    }
+    {
+        DlgSetGrid dialog(m_pWindow);
+        dialog.SetSystemModel(plant);
+        shoot(dialog, "grid");
+    }
+    {
+        DlgEditRemark dialog(m_pWindow);
+        dialog.SetSystemModel(plant);
+        shoot(dialog, "remark");
+    }
+    {
+        QSetCommunicateDlg dialog(m_pWindow);
+        dialog.SetSystemModel(plant);
+        shoot(dialog, "link");
+    }
+    {
+        QSetPasswordDlg dialog(m_pWindow);
+        dialog.SetSystemModel(plant);
+        dialog.findChild<QLineEdit*>(QStringLiteral("existing"))->setText(QStringLiteral("739146"));
+        shoot(dialog, "password");
+    }
+    {
+        QMiscellaneousDlg dialog(m_pWindow);
+        dialog.SetSystemModel(plant);
+        shoot(dialog, "price");
+    }
+    {
+        QSetMailDlg dialog(m_pWindow);
+        dialog.SetSystemModel(plant);
+        shoot(dialog, "mail-account");
+    }
+    {
+        SetBeginTimeDlg dialog(m_pWindow);
+        dialog.SetValue(plant->GetSystemValue(QStringLiteral("begintime")).toInt());
+        shoot(dialog, "sunrise");
     }
 }

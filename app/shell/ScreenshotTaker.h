@@ -10,8 +10,8 @@ class MainWindow;
 // online, the boxes have told who they are and one inverter is in failure),
 // grabs the main window on each of its pages, the status and box tabs of the
 // inverter browser with the fault dialog (also in simplified Chinese), the mini
-// window, a message box, the about cards and the mail dialogs into PNG files,
-// then ends the program.
+// window, a message box, the about cards, the mail dialogs and the setup
+// dialogs (also in simplified Chinese) into PNG files, then ends the program.
 class ScreenshotTaker : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +32,9 @@ private:
     // and the box tab of a combiner box; suffix goes before ".png".
     void SaveStatusAndBoxTabs(const QString& suffix, QStringList* written);
     void TakeWhenReady(int waitedMs);
+    // The setup and settings dialogs in the language shown, their files named
+    // with the suffix.
+    void SaveSetupDialogs(const QString& suffix, QStringList* written);
 
     MainWindow* m_pWindow;
     QString m_strDir;

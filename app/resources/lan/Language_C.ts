@@ -2,6 +2,302 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>DlgAddInverter</name>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Add New Inverter</source>
+        <translation>添加新逆变器</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>逆变器名称：</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Single-phase</source>
+        <translation>单相</translation>
+    </message>
+    <message>
+        <source>Three-phase</source>
+        <translation>三相</translation>
+    </message>
+    <message>
+        <source>Analog signal</source>
+        <translation>模拟信号</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>逆变器名称不能为空！</translation>
+    </message>
+    <message>
+        <source>Address illegal!Must between 1 to 247!</source>
+        <translation>地址非法！必须在1到247之间！</translation>
+    </message>
+    <message>
+        <source>Add Inverter Fialed!Name or address have been used!</source>
+        <translation>添加逆变器失败！名称或地址已被使用！</translation>
+    </message>
+</context>
+<context>
+    <name>DlgEditRemark</name>
+    <message>
+        <source>Edit the system description</source>
+        <translation>编辑系统说明</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The string is too long!Can not display all the string!</source>
+        <translation>字符串太长！无法完整显示！</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetGrid</name>
+    <message>
+        <source>Set public grid information</source>
+        <translation>公共电网信息设置</translation>
+    </message>
+    <message>
+        <source>1-ph AC wiring:</source>
+        <translation>单相交流接线：</translation>
+    </message>
+    <message>
+        <source>3-ph AC wiring:</source>
+        <translation>三相交流接线：</translation>
+    </message>
+    <message>
+        <source>Rated voltage(Vac):</source>
+        <translation>额定电压(Vac)：</translation>
+    </message>
+    <message>
+        <source>Rated frequency(Hz):</source>
+        <translation>额定频率(Hz)：</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetInverter</name>
+    <message>
+        <source>Tivra PA1K5S</source>
+        <translation>Tivra PA1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PA2K2S</source>
+        <translation>Tivra PA2K2S</translation>
+    </message>
+    <message>
+        <source>Tivra PA3KS</source>
+        <translation>Tivra PA3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KS</source>
+        <translation>Tivra PA4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KS</source>
+        <translation>Tivra PA6KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS</source>
+        <translation>Tivra PE4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S</source>
+        <translation>Tivra PE4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS</source>
+        <translation>Tivra PE5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS-D</source>
+        <translation>Tivra PE4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S-D</source>
+        <translation>Tivra PE4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS-D</source>
+        <translation>Tivra PE5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM750S</source>
+        <translation>Tivra PM750S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K1S</source>
+        <translation>Tivra PM1K1S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K5S</source>
+        <translation>Tivra PM1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PM2KS</source>
+        <translation>Tivra PM2KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS</source>
+        <translation>Tivra PM3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS</source>
+        <translation>Tivra PM4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S</source>
+        <translation>Tivra PM4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS</source>
+        <translation>Tivra PM5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS-D</source>
+        <translation>Tivra PM3KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS-D</source>
+        <translation>Tivra PM4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S-D</source>
+        <translation>Tivra PM4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS-D</source>
+        <translation>Tivra PM5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KT</source>
+        <translation>Tivra PA4KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KT</source>
+        <translation>Tivra PA5KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KT</source>
+        <translation>Tivra PA6KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA8KT</source>
+        <translation>Tivra PA8KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA12KT</source>
+        <translation>Tivra PA12KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA15KT</source>
+        <translation>Tivra PA15KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA17KT</source>
+        <translation>Tivra PA17KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT</source>
+        <translation>Tivra PA20KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT-X</source>
+        <translation>Tivra PA20KT-X</translation>
+    </message>
+    <message>
+        <source>Tivra PA25KT</source>
+        <translation>Tivra PA25KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA30KT</source>
+        <translation>Tivra PA30KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA40KT</source>
+        <translation>Tivra PA40KT</translation>
+    </message>
+    <message>
+        <source>Set Inverter Information</source>
+        <translation>逆变器信息设置</translation>
+    </message>
+    <message>
+        <source>Manufacture:</source>
+        <translation>制造商：</translation>
+    </message>
+    <message>
+        <source>1-ph model:</source>
+        <translation>单相型号：</translation>
+    </message>
+    <message>
+        <source>1-ph output power:</source>
+        <translation>单相输出功率：</translation>
+    </message>
+    <message>
+        <source>3-ph model:</source>
+        <translation>三相型号：</translation>
+    </message>
+    <message>
+        <source>3-ph output power:</source>
+        <translation>三相输出功率：</translation>
+    </message>
+    <message>
+        <source>KOVA</source>
+        <translation>KOVA</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Unknown</source>
@@ -1503,6 +1799,72 @@
     </message>
 </context>
 <context>
+    <name>QFindInverterDlg</name>
+    <message>
+        <source>   search</source>
+        <translation>   搜索中</translation>
+    </message>
+    <message>
+        <source>   find</source>
+        <translation>   已找到</translation>
+    </message>
+    <message>
+        <source>   timeout</source>
+        <translation>   超时</translation>
+    </message>
+    <message>
+        <source>Search inverter</source>
+        <translation>搜索逆变器</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>起始：</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>结束：</translation>
+    </message>
+    <message>
+        <source>Now:</source>
+        <translation>当前：</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Address is wrong!</source>
+        <translation>地址错误！</translation>
+    </message>
+    <message>
+        <source>Add Inverter Fialed! Name or address have been used!</source>
+        <translation>添加逆变器失败！名称或地址已被使用！</translation>
+    </message>
+</context>
+<context>
+    <name>QFindInverterItem</name>
+    <message>
+        <source>Addr.:%03d</source>
+        <translation>地址：%03d</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>逆变器名称不能为空！</translation>
+    </message>
+</context>
+<context>
     <name>QGenerationPagePainter</name>
     <message>
         <source>All Inverter Generation</source>
@@ -1899,6 +2261,33 @@
     </message>
 </context>
 <context>
+    <name>QMiscellaneousDlg</name>
+    <message>
+        <source>Set electricity price</source>
+        <translation>电价设置</translation>
+    </message>
+    <message>
+        <source>Currency Unit:</source>
+        <translation>货币单位：</translation>
+    </message>
+    <message>
+        <source>Unit price(/kWh):</source>
+        <translation>单价(/kWh)：</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The price is too high!</source>
+        <translation>电价太高！</translation>
+    </message>
+</context>
+<context>
     <name>QMyColorDialog</name>
     <message>
         <source>Dialog</source>
@@ -2115,6 +2504,147 @@
     </message>
 </context>
 <context>
+    <name>QSetCommunicateDlg</name>
+    <message>
+        <source>Set communicate information</source>
+        <translation>通讯设置</translation>
+    </message>
+    <message>
+        <source>Serial communication settings</source>
+        <translation>串口通讯设置</translation>
+    </message>
+    <message>
+        <source>Ethernet communication settings</source>
+        <translation>以太网通讯设置</translation>
+    </message>
+    <message>
+        <source>GPRS communication settings</source>
+        <translation>GPRS通讯设置</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>串口号：</translation>
+    </message>
+    <message>
+        <source>Baud rate:</source>
+        <translation>波特率：</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP地址：</translation>
+    </message>
+    <message>
+        <source>Port number:</source>
+        <translation>端口号：</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The IP address is not complete!</source>
+        <translation>IP地址不完整！</translation>
+    </message>
+    <message>
+        <source>The port number must be from 1 to 65535!</source>
+        <translation>端口号必须在1到65535之间！</translation>
+    </message>
+</context>
+<context>
+    <name>QSetMailDlg</name>
+    <message>
+        <source>Edit mail information</source>
+        <translation>邮件设置</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>服务器：</translation>
+    </message>
+    <message>
+        <source>User Name:</source>
+        <translation>用户名：</translation>
+    </message>
+    <message>
+        <source>Pass Word:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>%1 or %2 (plain)
+%3 (TLS)
+%4 (STARTTLS)</source>
+        <translation>%1 或 %2（不加密）
+%3（TLS）
+%4（STARTTLS）</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>例如：%1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QSetPasswordDlg</name>
+    <message>
+        <source>Password setting</source>
+        <translation>密码设置</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>用户名：</translation>
+    </message>
+    <message>
+        <source>Existing key:</source>
+        <translation>原密码：</translation>
+    </message>
+    <message>
+        <source>New key:</source>
+        <translation>新密码：</translation>
+    </message>
+    <message>
+        <source>Confirm key:</source>
+        <translation>确认密码：</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>管理员</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>密码不正确！</translation>
+    </message>
+    <message>
+        <source>New password can not be empty!</source>
+        <translation>新密码不能为空！</translation>
+    </message>
+    <message>
+        <source>Two entered passwords do not match!</source>
+        <translation>两次输入的密码不一致！</translation>
+    </message>
+</context>
+<context>
     <name>QSetPublishDlg</name>
     <message>
         <source>Publishing</source>
@@ -2273,6 +2803,139 @@
     <message>
         <source>Three phase inverter</source>
         <translation>三相逆变器</translation>
+    </message>
+</context>
+<context>
+    <name>SetBeginTimeDlg</name>
+    <message>
+        <source>Set sunrise time</source>
+        <translation>日出时间设置</translation>
+    </message>
+    <message>
+        <source>Sunrise time:</source>
+        <translation>日出时间：</translation>
+    </message>
+    <message>
+        <source>The hour from which the day&apos;s curves are drawn, 0 to 9.</source>
+        <translation>当天曲线从该整点开始绘制，0到9。</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SetSolar</name>
+    <message>
+        <source>Set Solar Information</source>
+        <translation>太阳能电池信息设置</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>制造商：</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Component type:</source>
+        <translation>组件类型：</translation>
+    </message>
+    <message>
+        <source>Component Power:</source>
+        <translation>组件功率：</translation>
+    </message>
+    <message>
+        <source>Quantity(pcs):</source>
+        <translation>数量(块)：</translation>
+    </message>
+    <message>
+        <source>Total power(W):</source>
+        <translation>总功率(W)：</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>方位角：</translation>
+    </message>
+    <message>
+        <source>Tilt angle:</source>
+        <translation>倾角：</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SetSystem</name>
+    <message>
+        <source>Set System Information</source>
+        <translation>系统信息设置</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>系统名称：</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>国家：</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>城市：</translation>
+    </message>
+    <message>
+        <source>Installation:</source>
+        <translation>安装方式：</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>纬度：</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>经度：</translation>
+    </message>
+    <message>
+        <source>Sloping roof</source>
+        <translation>斜屋顶</translation>
+    </message>
+    <message>
+        <source>Flat roof</source>
+        <translation>平屋顶</translation>
+    </message>
+    <message>
+        <source>Flat ground</source>
+        <translation>平地</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes?</source>
+        <translation>是否保存修改？</translation>
+    </message>
+    <message>
+        <source>The name is too long!</source>
+        <translation>名称太长！</translation>
+    </message>
+    <message>
+        <source>Longitude and Latitude must in [-180,180]!</source>
+        <translation>经度和纬度必须在[-180,180]之间！</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,302 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>DlgAddInverter</name>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Add New Inverter</source>
+        <translation>Add New Inverter</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>Inverter Name:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Single-phase</source>
+        <translation>Single-phase</translation>
+    </message>
+    <message>
+        <source>Three-phase</source>
+        <translation>Three-phase</translation>
+    </message>
+    <message>
+        <source>Analog signal</source>
+        <translation>Analog signal</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>Inverter name cannot be empty!</translation>
+    </message>
+    <message>
+        <source>Address illegal!Must between 1 to 247!</source>
+        <translation>Address illegal!Must between 1 to 247!</translation>
+    </message>
+    <message>
+        <source>Add Inverter Fialed!Name or address have been used!</source>
+        <translation>Add Inverter Fialed!Name or address have been used!</translation>
+    </message>
+</context>
+<context>
+    <name>DlgEditRemark</name>
+    <message>
+        <source>Edit the system description</source>
+        <translation>Edit the system description</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The string is too long!Can not display all the string!</source>
+        <translation>The string is too long!Can not display all the string!</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetGrid</name>
+    <message>
+        <source>Set public grid information</source>
+        <translation>Set public grid information</translation>
+    </message>
+    <message>
+        <source>1-ph AC wiring:</source>
+        <translation>1-ph AC wiring:</translation>
+    </message>
+    <message>
+        <source>3-ph AC wiring:</source>
+        <translation>3-ph AC wiring:</translation>
+    </message>
+    <message>
+        <source>Rated voltage(Vac):</source>
+        <translation>Rated voltage(Vac):</translation>
+    </message>
+    <message>
+        <source>Rated frequency(Hz):</source>
+        <translation>Rated frequency(Hz):</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetInverter</name>
+    <message>
+        <source>Tivra PA1K5S</source>
+        <translation>Tivra PA1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PA2K2S</source>
+        <translation>Tivra PA2K2S</translation>
+    </message>
+    <message>
+        <source>Tivra PA3KS</source>
+        <translation>Tivra PA3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KS</source>
+        <translation>Tivra PA4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KS</source>
+        <translation>Tivra PA6KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS</source>
+        <translation>Tivra PE4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S</source>
+        <translation>Tivra PE4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS</source>
+        <translation>Tivra PE5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS-D</source>
+        <translation>Tivra PE4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S-D</source>
+        <translation>Tivra PE4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS-D</source>
+        <translation>Tivra PE5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM750S</source>
+        <translation>Tivra PM750S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K1S</source>
+        <translation>Tivra PM1K1S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K5S</source>
+        <translation>Tivra PM1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PM2KS</source>
+        <translation>Tivra PM2KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS</source>
+        <translation>Tivra PM3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS</source>
+        <translation>Tivra PM4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S</source>
+        <translation>Tivra PM4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS</source>
+        <translation>Tivra PM5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS-D</source>
+        <translation>Tivra PM3KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS-D</source>
+        <translation>Tivra PM4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S-D</source>
+        <translation>Tivra PM4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS-D</source>
+        <translation>Tivra PM5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KT</source>
+        <translation>Tivra PA4KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KT</source>
+        <translation>Tivra PA5KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KT</source>
+        <translation>Tivra PA6KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA8KT</source>
+        <translation>Tivra PA8KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA12KT</source>
+        <translation>Tivra PA12KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA15KT</source>
+        <translation>Tivra PA15KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA17KT</source>
+        <translation>Tivra PA17KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT</source>
+        <translation>Tivra PA20KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT-X</source>
+        <translation>Tivra PA20KT-X</translation>
+    </message>
+    <message>
+        <source>Tivra PA25KT</source>
+        <translation>Tivra PA25KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA30KT</source>
+        <translation>Tivra PA30KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA40KT</source>
+        <translation>Tivra PA40KT</translation>
+    </message>
+    <message>
+        <source>Set Inverter Information</source>
+        <translation>Set Inverter Information</translation>
+    </message>
+    <message>
+        <source>Manufacture:</source>
+        <translation>Manufacture:</translation>
+    </message>
+    <message>
+        <source>1-ph model:</source>
+        <translation>1-ph model:</translation>
+    </message>
+    <message>
+        <source>1-ph output power:</source>
+        <translation>1-ph output power:</translation>
+    </message>
+    <message>
+        <source>3-ph model:</source>
+        <translation>3-ph model:</translation>
+    </message>
+    <message>
+        <source>3-ph output power:</source>
+        <translation>3-ph output power:</translation>
+    </message>
+    <message>
+        <source>KOVA</source>
+        <translation>KOVA</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Unknown</source>
@@ -1502,6 +1798,72 @@
     </message>
 </context>
 <context>
+    <name>QFindInverterDlg</name>
+    <message>
+        <source>   search</source>
+        <translation>   search</translation>
+    </message>
+    <message>
+        <source>   find</source>
+        <translation>   find</translation>
+    </message>
+    <message>
+        <source>   timeout</source>
+        <translation>   timeout</translation>
+    </message>
+    <message>
+        <source>Search inverter</source>
+        <translation>Search inverter</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>End:</translation>
+    </message>
+    <message>
+        <source>Now:</source>
+        <translation>Now:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Address is wrong!</source>
+        <translation>Address is wrong!</translation>
+    </message>
+    <message>
+        <source>Add Inverter Fialed! Name or address have been used!</source>
+        <translation>Add Inverter Fialed! Name or address have been used!</translation>
+    </message>
+</context>
+<context>
+    <name>QFindInverterItem</name>
+    <message>
+        <source>Addr.:%03d</source>
+        <translation>Addr.:%03d</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>Inverter name cannot be empty!</translation>
+    </message>
+</context>
+<context>
     <name>QGenerationPagePainter</name>
     <message>
         <source>All Inverter Generation</source>
@@ -1898,6 +2260,33 @@
     </message>
 </context>
 <context>
+    <name>QMiscellaneousDlg</name>
+    <message>
+        <source>Set electricity price</source>
+        <translation>Set electricity price</translation>
+    </message>
+    <message>
+        <source>Currency Unit:</source>
+        <translation>Currency Unit:</translation>
+    </message>
+    <message>
+        <source>Unit price(/kWh):</source>
+        <translation>Unit price(/kWh):</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The price is too high!</source>
+        <translation>The price is too high!</translation>
+    </message>
+</context>
+<context>
     <name>QMyColorDialog</name>
     <message>
         <source>Dialog</source>
@@ -2114,6 +2503,147 @@
     </message>
 </context>
 <context>
+    <name>QSetCommunicateDlg</name>
+    <message>
+        <source>Set communicate information</source>
+        <translation>Set communicate information</translation>
+    </message>
+    <message>
+        <source>Serial communication settings</source>
+        <translation>Serial communication settings</translation>
+    </message>
+    <message>
+        <source>Ethernet communication settings</source>
+        <translation>Ethernet communication settings</translation>
+    </message>
+    <message>
+        <source>GPRS communication settings</source>
+        <translation>GPRS communication settings</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>Baud rate:</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP Address:</translation>
+    </message>
+    <message>
+        <source>Port number:</source>
+        <translation>Port number:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The IP address is not complete!</source>
+        <translation>The IP address is not complete!</translation>
+    </message>
+    <message>
+        <source>The port number must be from 1 to 65535!</source>
+        <translation>The port number must be from 1 to 65535!</translation>
+    </message>
+</context>
+<context>
+    <name>QSetMailDlg</name>
+    <message>
+        <source>Edit mail information</source>
+        <translation>Edit mail information</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>User Name:</source>
+        <translation>User Name:</translation>
+    </message>
+    <message>
+        <source>Pass Word:</source>
+        <translation>Pass Word:</translation>
+    </message>
+    <message>
+        <source>%1 or %2 (plain)
+%3 (TLS)
+%4 (STARTTLS)</source>
+        <translation>%1 or %2 (plain)
+%3 (TLS)
+%4 (STARTTLS)</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>For example: %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QSetPasswordDlg</name>
+    <message>
+        <source>Password setting</source>
+        <translation>Password setting</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>User name:</translation>
+    </message>
+    <message>
+        <source>Existing key:</source>
+        <translation>Existing key:</translation>
+    </message>
+    <message>
+        <source>New key:</source>
+        <translation>New key:</translation>
+    </message>
+    <message>
+        <source>Confirm key:</source>
+        <translation>Confirm key:</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>Password is not correct!</translation>
+    </message>
+    <message>
+        <source>New password can not be empty!</source>
+        <translation>New password can not be empty!</translation>
+    </message>
+    <message>
+        <source>Two entered passwords do not match!</source>
+        <translation>Two entered passwords do not match!</translation>
+    </message>
+</context>
+<context>
     <name>QSetPublishDlg</name>
     <message>
         <source>Publishing</source>
@@ -2272,6 +2802,139 @@
     <message>
         <source>Three phase inverter</source>
         <translation>Three phase inverter</translation>
+    </message>
+</context>
+<context>
+    <name>SetBeginTimeDlg</name>
+    <message>
+        <source>Set sunrise time</source>
+        <translation>Set sunrise time</translation>
+    </message>
+    <message>
+        <source>Sunrise time:</source>
+        <translation>Sunrise time:</translation>
+    </message>
+    <message>
+        <source>The hour from which the day's curves are drawn, 0 to 9.</source>
+        <translation>The hour from which the day's curves are drawn, 0 to 9.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SetSolar</name>
+    <message>
+        <source>Set Solar Information</source>
+        <translation>Set Solar Information</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Manufacturer:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Component type:</source>
+        <translation>Component type:</translation>
+    </message>
+    <message>
+        <source>Component Power:</source>
+        <translation>Component Power:</translation>
+    </message>
+    <message>
+        <source>Quantity(pcs):</source>
+        <translation>Quantity(pcs):</translation>
+    </message>
+    <message>
+        <source>Total power(W):</source>
+        <translation>Total power(W):</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimuth:</translation>
+    </message>
+    <message>
+        <source>Tilt angle:</source>
+        <translation>Tilt angle:</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SetSystem</name>
+    <message>
+        <source>Set System Information</source>
+        <translation>Set System Information</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>System Name:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Country:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>City:</translation>
+    </message>
+    <message>
+        <source>Installation:</source>
+        <translation>Installation:</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>Latitude:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>Longitude:</translation>
+    </message>
+    <message>
+        <source>Sloping roof</source>
+        <translation>Sloping roof</translation>
+    </message>
+    <message>
+        <source>Flat roof</source>
+        <translation>Flat roof</translation>
+    </message>
+    <message>
+        <source>Flat ground</source>
+        <translation>Flat ground</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes?</source>
+        <translation>Do you want to save the changes?</translation>
+    </message>
+    <message>
+        <source>The name is too long!</source>
+        <translation>The name is too long!</translation>
+    </message>
+    <message>
+        <source>Longitude and Latitude must in [-180,180]!</source>
+        <translation>Longitude and Latitude must in [-180,180]!</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,302 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>DlgAddInverter</name>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Add New Inverter</source>
+        <translation>Aggiungi un nuovo inverter</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>Nome inverter:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Indirizzo:</translation>
+    </message>
+    <message>
+        <source>Single-phase</source>
+        <translation>Monofase</translation>
+    </message>
+    <message>
+        <source>Three-phase</source>
+        <translation>Trifase</translation>
+    </message>
+    <message>
+        <source>Analog signal</source>
+        <translation>Segnale analogico</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>Il nome dell&apos;inverter non può essere vuoto!</translation>
+    </message>
+    <message>
+        <source>Address illegal!Must between 1 to 247!</source>
+        <translation>Indirizzo non valido! Deve essere tra 1 e 247!</translation>
+    </message>
+    <message>
+        <source>Add Inverter Fialed!Name or address have been used!</source>
+        <translation>Aggiunta dell&apos;inverter non riuscita! Nome o indirizzo già in uso!</translation>
+    </message>
+</context>
+<context>
+    <name>DlgEditRemark</name>
+    <message>
+        <source>Edit the system description</source>
+        <translation>Modifica la descrizione dell&apos;impianto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The string is too long!Can not display all the string!</source>
+        <translation>Il testo è troppo lungo! Non può essere mostrato per intero!</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetGrid</name>
+    <message>
+        <source>Set public grid information</source>
+        <translation>Informazioni sulla rete pubblica</translation>
+    </message>
+    <message>
+        <source>1-ph AC wiring:</source>
+        <translation>Cablaggio AC monofase:</translation>
+    </message>
+    <message>
+        <source>3-ph AC wiring:</source>
+        <translation>Cablaggio AC trifase:</translation>
+    </message>
+    <message>
+        <source>Rated voltage(Vac):</source>
+        <translation>Tensione nominale (Vac):</translation>
+    </message>
+    <message>
+        <source>Rated frequency(Hz):</source>
+        <translation>Frequenza nominale (Hz):</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetInverter</name>
+    <message>
+        <source>Tivra PA1K5S</source>
+        <translation>Tivra PA1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PA2K2S</source>
+        <translation>Tivra PA2K2S</translation>
+    </message>
+    <message>
+        <source>Tivra PA3KS</source>
+        <translation>Tivra PA3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KS</source>
+        <translation>Tivra PA4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KS</source>
+        <translation>Tivra PA6KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS</source>
+        <translation>Tivra PE4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S</source>
+        <translation>Tivra PE4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS</source>
+        <translation>Tivra PE5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS-D</source>
+        <translation>Tivra PE4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S-D</source>
+        <translation>Tivra PE4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS-D</source>
+        <translation>Tivra PE5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM750S</source>
+        <translation>Tivra PM750S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K1S</source>
+        <translation>Tivra PM1K1S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K5S</source>
+        <translation>Tivra PM1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PM2KS</source>
+        <translation>Tivra PM2KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS</source>
+        <translation>Tivra PM3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS</source>
+        <translation>Tivra PM4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S</source>
+        <translation>Tivra PM4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS</source>
+        <translation>Tivra PM5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS-D</source>
+        <translation>Tivra PM3KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS-D</source>
+        <translation>Tivra PM4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S-D</source>
+        <translation>Tivra PM4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS-D</source>
+        <translation>Tivra PM5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KT</source>
+        <translation>Tivra PA4KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KT</source>
+        <translation>Tivra PA5KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KT</source>
+        <translation>Tivra PA6KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA8KT</source>
+        <translation>Tivra PA8KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA12KT</source>
+        <translation>Tivra PA12KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA15KT</source>
+        <translation>Tivra PA15KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA17KT</source>
+        <translation>Tivra PA17KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT</source>
+        <translation>Tivra PA20KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT-X</source>
+        <translation>Tivra PA20KT-X</translation>
+    </message>
+    <message>
+        <source>Tivra PA25KT</source>
+        <translation>Tivra PA25KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA30KT</source>
+        <translation>Tivra PA30KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA40KT</source>
+        <translation>Tivra PA40KT</translation>
+    </message>
+    <message>
+        <source>Set Inverter Information</source>
+        <translation>Informazioni sugli inverter</translation>
+    </message>
+    <message>
+        <source>Manufacture:</source>
+        <translation>Produttore:</translation>
+    </message>
+    <message>
+        <source>1-ph model:</source>
+        <translation>Modello monofase:</translation>
+    </message>
+    <message>
+        <source>1-ph output power:</source>
+        <translation>Potenza monofase:</translation>
+    </message>
+    <message>
+        <source>3-ph model:</source>
+        <translation>Modello trifase:</translation>
+    </message>
+    <message>
+        <source>3-ph output power:</source>
+        <translation>Potenza trifase:</translation>
+    </message>
+    <message>
+        <source>KOVA</source>
+        <translation>KOVA</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Unknown</source>
@@ -1503,6 +1799,72 @@
     </message>
 </context>
 <context>
+    <name>QFindInverterDlg</name>
+    <message>
+        <source>   search</source>
+        <translation>   ricerca</translation>
+    </message>
+    <message>
+        <source>   find</source>
+        <translation>   trovato</translation>
+    </message>
+    <message>
+        <source>   timeout</source>
+        <translation>   nessuna risposta</translation>
+    </message>
+    <message>
+        <source>Search inverter</source>
+        <translation>Cerca inverter</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Da:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>A:</translation>
+    </message>
+    <message>
+        <source>Now:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Indirizzo:</translation>
+    </message>
+    <message>
+        <source>Address is wrong!</source>
+        <translation>Indirizzo errato!</translation>
+    </message>
+    <message>
+        <source>Add Inverter Fialed! Name or address have been used!</source>
+        <translation>Aggiunta dell&apos;inverter non riuscita! Nome o indirizzo già in uso!</translation>
+    </message>
+</context>
+<context>
+    <name>QFindInverterItem</name>
+    <message>
+        <source>Addr.:%03d</source>
+        <translation>Ind.:%03d</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>Il nome dell&apos;inverter non può essere vuoto!</translation>
+    </message>
+</context>
+<context>
     <name>QGenerationPagePainter</name>
     <message>
         <source>All Inverter Generation</source>
@@ -1899,6 +2261,33 @@
     </message>
 </context>
 <context>
+    <name>QMiscellaneousDlg</name>
+    <message>
+        <source>Set electricity price</source>
+        <translation>Prezzo dell&apos;energia</translation>
+    </message>
+    <message>
+        <source>Currency Unit:</source>
+        <translation>Valuta:</translation>
+    </message>
+    <message>
+        <source>Unit price(/kWh):</source>
+        <translation>Prezzo (/kWh):</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The price is too high!</source>
+        <translation>Il prezzo è troppo alto!</translation>
+    </message>
+</context>
+<context>
     <name>QMyColorDialog</name>
     <message>
         <source>Dialog</source>
@@ -2115,6 +2504,147 @@
     </message>
 </context>
 <context>
+    <name>QSetCommunicateDlg</name>
+    <message>
+        <source>Set communicate information</source>
+        <translation>Impostazioni di comunicazione</translation>
+    </message>
+    <message>
+        <source>Serial communication settings</source>
+        <translation>Comunicazione seriale</translation>
+    </message>
+    <message>
+        <source>Ethernet communication settings</source>
+        <translation>Comunicazione Ethernet</translation>
+    </message>
+    <message>
+        <source>GPRS communication settings</source>
+        <translation>Comunicazione GPRS</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Porta seriale:</translation>
+    </message>
+    <message>
+        <source>Baud rate:</source>
+        <translation>Velocità (baud):</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>Indirizzo IP:</translation>
+    </message>
+    <message>
+        <source>Port number:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The IP address is not complete!</source>
+        <translation>L&apos;indirizzo IP non è completo!</translation>
+    </message>
+    <message>
+        <source>The port number must be from 1 to 65535!</source>
+        <translation>La porta deve essere tra 1 e 65535!</translation>
+    </message>
+</context>
+<context>
+    <name>QSetMailDlg</name>
+    <message>
+        <source>Edit mail information</source>
+        <translation>Impostazioni e-mail</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>User Name:</source>
+        <translation>Nome utente:</translation>
+    </message>
+    <message>
+        <source>Pass Word:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>%1 or %2 (plain)
+%3 (TLS)
+%4 (STARTTLS)</source>
+        <translation>%1 o %2 (in chiaro)
+%3 (TLS)
+%4 (STARTTLS)</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Per esempio: %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>QSetPasswordDlg</name>
+    <message>
+        <source>Password setting</source>
+        <translation>Impostazione password</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nome utente:</translation>
+    </message>
+    <message>
+        <source>Existing key:</source>
+        <translation>Password attuale:</translation>
+    </message>
+    <message>
+        <source>New key:</source>
+        <translation>Nuova password:</translation>
+    </message>
+    <message>
+        <source>Confirm key:</source>
+        <translation>Conferma password:</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Amministratore</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>La password non è corretta!</translation>
+    </message>
+    <message>
+        <source>New password can not be empty!</source>
+        <translation>La nuova password non può essere vuota!</translation>
+    </message>
+    <message>
+        <source>Two entered passwords do not match!</source>
+        <translation>Le due password inserite non coincidono!</translation>
+    </message>
+</context>
+<context>
     <name>QSetPublishDlg</name>
     <message>
         <source>Publishing</source>
@@ -2273,6 +2803,139 @@
     <message>
         <source>Three phase inverter</source>
         <translation>Inverter trifase</translation>
+    </message>
+</context>
+<context>
+    <name>SetBeginTimeDlg</name>
+    <message>
+        <source>Set sunrise time</source>
+        <translation>Ora dell&apos;alba</translation>
+    </message>
+    <message>
+        <source>Sunrise time:</source>
+        <translation>Ora dell&apos;alba:</translation>
+    </message>
+    <message>
+        <source>The hour from which the day&apos;s curves are drawn, 0 to 9.</source>
+        <translation>Ora da cui si disegnano le curve del giorno, da 0 a 9.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>SetSolar</name>
+    <message>
+        <source>Set Solar Information</source>
+        <translation>Informazioni sui moduli solari</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Produttore:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modello:</translation>
+    </message>
+    <message>
+        <source>Component type:</source>
+        <translation>Tipo di modulo:</translation>
+    </message>
+    <message>
+        <source>Component Power:</source>
+        <translation>Potenza modulo:</translation>
+    </message>
+    <message>
+        <source>Quantity(pcs):</source>
+        <translation>Quantità (pz):</translation>
+    </message>
+    <message>
+        <source>Total power(W):</source>
+        <translation>Potenza totale (W):</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimut:</translation>
+    </message>
+    <message>
+        <source>Tilt angle:</source>
+        <translation>Inclinazione:</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>SetSystem</name>
+    <message>
+        <source>Set System Information</source>
+        <translation>Informazioni sull&apos;impianto</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>Nome impianto:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Paese:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Città:</translation>
+    </message>
+    <message>
+        <source>Installation:</source>
+        <translation>Installazione:</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>Latitudine:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>Longitudine:</translation>
+    </message>
+    <message>
+        <source>Sloping roof</source>
+        <translation>Tetto inclinato</translation>
+    </message>
+    <message>
+        <source>Flat roof</source>
+        <translation>Tetto piano</translation>
+    </message>
+    <message>
+        <source>Flat ground</source>
+        <translation>Terreno piano</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes?</source>
+        <translation>Salvare le modifiche?</translation>
+    </message>
+    <message>
+        <source>The name is too long!</source>
+        <translation>Il nome è troppo lungo!</translation>
+    </message>
+    <message>
+        <source>Longitude and Latitude must in [-180,180]!</source>
+        <translation>Longitudine e latitudine devono essere in [-180,180]!</translation>
     </message>
 </context>
 </TS>

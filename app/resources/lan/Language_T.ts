@@ -2,6 +2,302 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>DlgAddInverter</name>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Add New Inverter</source>
+        <translation>新增逆變器</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>逆變器名稱：</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>位址：</translation>
+    </message>
+    <message>
+        <source>Single-phase</source>
+        <translation>單相</translation>
+    </message>
+    <message>
+        <source>Three-phase</source>
+        <translation>三相</translation>
+    </message>
+    <message>
+        <source>Analog signal</source>
+        <translation>類比訊號</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>逆變器名稱不能為空！</translation>
+    </message>
+    <message>
+        <source>Address illegal!Must between 1 to 247!</source>
+        <translation>位址不合法！必須在1到247之間！</translation>
+    </message>
+    <message>
+        <source>Add Inverter Fialed!Name or address have been used!</source>
+        <translation>新增逆變器失敗！名稱或位址已被使用！</translation>
+    </message>
+</context>
+<context>
+    <name>DlgEditRemark</name>
+    <message>
+        <source>Edit the system description</source>
+        <translation>編輯系統說明</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The string is too long!Can not display all the string!</source>
+        <translation>字串太長！無法完整顯示！</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetGrid</name>
+    <message>
+        <source>Set public grid information</source>
+        <translation>公共電網資訊設定</translation>
+    </message>
+    <message>
+        <source>1-ph AC wiring:</source>
+        <translation>單相交流接線：</translation>
+    </message>
+    <message>
+        <source>3-ph AC wiring:</source>
+        <translation>三相交流接線：</translation>
+    </message>
+    <message>
+        <source>Rated voltage(Vac):</source>
+        <translation>額定電壓(Vac)：</translation>
+    </message>
+    <message>
+        <source>Rated frequency(Hz):</source>
+        <translation>額定頻率(Hz)：</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetInverter</name>
+    <message>
+        <source>Tivra PA1K5S</source>
+        <translation>Tivra PA1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PA2K2S</source>
+        <translation>Tivra PA2K2S</translation>
+    </message>
+    <message>
+        <source>Tivra PA3KS</source>
+        <translation>Tivra PA3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KS</source>
+        <translation>Tivra PA4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KS</source>
+        <translation>Tivra PA5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KS</source>
+        <translation>Tivra PA6KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS</source>
+        <translation>Tivra PE4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S</source>
+        <translation>Tivra PE4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS</source>
+        <translation>Tivra PE5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PE4KS-D</source>
+        <translation>Tivra PE4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE4K6S-D</source>
+        <translation>Tivra PE4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PE5KS-D</source>
+        <translation>Tivra PE5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM750S</source>
+        <translation>Tivra PM750S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K1S</source>
+        <translation>Tivra PM1K1S</translation>
+    </message>
+    <message>
+        <source>Tivra PM1K5S</source>
+        <translation>Tivra PM1K5S</translation>
+    </message>
+    <message>
+        <source>Tivra PM2KS</source>
+        <translation>Tivra PM2KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS</source>
+        <translation>Tivra PM3KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS</source>
+        <translation>Tivra PM4KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S</source>
+        <translation>Tivra PM4K6S</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS</source>
+        <translation>Tivra PM5KS</translation>
+    </message>
+    <message>
+        <source>Tivra PM3KS-D</source>
+        <translation>Tivra PM3KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4KS-D</source>
+        <translation>Tivra PM4KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM4K6S-D</source>
+        <translation>Tivra PM4K6S-D</translation>
+    </message>
+    <message>
+        <source>Tivra PM5KS-D</source>
+        <translation>Tivra PM5KS-D</translation>
+    </message>
+    <message>
+        <source>Tivra PA4KT</source>
+        <translation>Tivra PA4KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA5KT</source>
+        <translation>Tivra PA5KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA6KT</source>
+        <translation>Tivra PA6KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA8KT</source>
+        <translation>Tivra PA8KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA10KT</source>
+        <translation>Tivra PA10KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA12KT</source>
+        <translation>Tivra PA12KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA15KT</source>
+        <translation>Tivra PA15KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA17KT</source>
+        <translation>Tivra PA17KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT</source>
+        <translation>Tivra PA20KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA20KT-X</source>
+        <translation>Tivra PA20KT-X</translation>
+    </message>
+    <message>
+        <source>Tivra PA25KT</source>
+        <translation>Tivra PA25KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA30KT</source>
+        <translation>Tivra PA30KT</translation>
+    </message>
+    <message>
+        <source>Tivra PA40KT</source>
+        <translation>Tivra PA40KT</translation>
+    </message>
+    <message>
+        <source>Set Inverter Information</source>
+        <translation>逆變器資訊設定</translation>
+    </message>
+    <message>
+        <source>Manufacture:</source>
+        <translation>製造商：</translation>
+    </message>
+    <message>
+        <source>1-ph model:</source>
+        <translation>單相型號：</translation>
+    </message>
+    <message>
+        <source>1-ph output power:</source>
+        <translation>單相輸出功率：</translation>
+    </message>
+    <message>
+        <source>3-ph model:</source>
+        <translation>三相型號：</translation>
+    </message>
+    <message>
+        <source>3-ph output power:</source>
+        <translation>三相輸出功率：</translation>
+    </message>
+    <message>
+        <source>KOVA</source>
+        <translation>KOVA</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Unknown</source>
@@ -1503,6 +1799,72 @@
     </message>
 </context>
 <context>
+    <name>QFindInverterDlg</name>
+    <message>
+        <source>   search</source>
+        <translation>   搜尋中</translation>
+    </message>
+    <message>
+        <source>   find</source>
+        <translation>   已找到</translation>
+    </message>
+    <message>
+        <source>   timeout</source>
+        <translation>   逾時</translation>
+    </message>
+    <message>
+        <source>Search inverter</source>
+        <translation>搜尋逆變器</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>起始：</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>結束：</translation>
+    </message>
+    <message>
+        <source>Now:</source>
+        <translation>目前：</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>位址：</translation>
+    </message>
+    <message>
+        <source>Address is wrong!</source>
+        <translation>位址錯誤！</translation>
+    </message>
+    <message>
+        <source>Add Inverter Fialed! Name or address have been used!</source>
+        <translation>新增逆變器失敗！名稱或位址已被使用！</translation>
+    </message>
+</context>
+<context>
+    <name>QFindInverterItem</name>
+    <message>
+        <source>Addr.:%03d</source>
+        <translation>位址：%03d</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>逆變器名稱不能為空！</translation>
+    </message>
+</context>
+<context>
     <name>QGenerationPagePainter</name>
     <message>
         <source>All Inverter Generation</source>
@@ -1899,6 +2261,33 @@
     </message>
 </context>
 <context>
+    <name>QMiscellaneousDlg</name>
+    <message>
+        <source>Set electricity price</source>
+        <translation>電價設定</translation>
+    </message>
+    <message>
+        <source>Currency Unit:</source>
+        <translation>貨幣單位：</translation>
+    </message>
+    <message>
+        <source>Unit price(/kWh):</source>
+        <translation>單價(/kWh)：</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The price is too high!</source>
+        <translation>電價太高！</translation>
+    </message>
+</context>
+<context>
     <name>QMyColorDialog</name>
     <message>
         <source>Dialog</source>
@@ -2115,6 +2504,147 @@
     </message>
 </context>
 <context>
+    <name>QSetCommunicateDlg</name>
+    <message>
+        <source>Set communicate information</source>
+        <translation>通訊設定</translation>
+    </message>
+    <message>
+        <source>Serial communication settings</source>
+        <translation>序列埠通訊設定</translation>
+    </message>
+    <message>
+        <source>Ethernet communication settings</source>
+        <translation>乙太網路通訊設定</translation>
+    </message>
+    <message>
+        <source>GPRS communication settings</source>
+        <translation>GPRS通訊設定</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>序列埠號：</translation>
+    </message>
+    <message>
+        <source>Baud rate:</source>
+        <translation>鮑率：</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP位址：</translation>
+    </message>
+    <message>
+        <source>Port number:</source>
+        <translation>連接埠號：</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>啟用</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The IP address is not complete!</source>
+        <translation>IP位址不完整！</translation>
+    </message>
+    <message>
+        <source>The port number must be from 1 to 65535!</source>
+        <translation>連接埠號必須在1到65535之間！</translation>
+    </message>
+</context>
+<context>
+    <name>QSetMailDlg</name>
+    <message>
+        <source>Edit mail information</source>
+        <translation>郵件設定</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>伺服器：</translation>
+    </message>
+    <message>
+        <source>User Name:</source>
+        <translation>使用者名稱：</translation>
+    </message>
+    <message>
+        <source>Pass Word:</source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>%1 or %2 (plain)
+%3 (TLS)
+%4 (STARTTLS)</source>
+        <translation>%1 或 %2（不加密）
+%3（TLS）
+%4（STARTTLS）</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>例如：%1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QSetPasswordDlg</name>
+    <message>
+        <source>Password setting</source>
+        <translation>密碼設定</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>使用者名稱：</translation>
+    </message>
+    <message>
+        <source>Existing key:</source>
+        <translation>原密碼：</translation>
+    </message>
+    <message>
+        <source>New key:</source>
+        <translation>新密碼：</translation>
+    </message>
+    <message>
+        <source>Confirm key:</source>
+        <translation>確認密碼：</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>管理員</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>密碼不正確！</translation>
+    </message>
+    <message>
+        <source>New password can not be empty!</source>
+        <translation>新密碼不能為空！</translation>
+    </message>
+    <message>
+        <source>Two entered passwords do not match!</source>
+        <translation>兩次輸入的密碼不一致！</translation>
+    </message>
+</context>
+<context>
     <name>QSetPublishDlg</name>
     <message>
         <source>Publishing</source>
@@ -2273,6 +2803,139 @@
     <message>
         <source>Three phase inverter</source>
         <translation>三相逆變器</translation>
+    </message>
+</context>
+<context>
+    <name>SetBeginTimeDlg</name>
+    <message>
+        <source>Set sunrise time</source>
+        <translation>日出時間設定</translation>
+    </message>
+    <message>
+        <source>Sunrise time:</source>
+        <translation>日出時間：</translation>
+    </message>
+    <message>
+        <source>The hour from which the day&apos;s curves are drawn, 0 to 9.</source>
+        <translation>當天曲線從該整點開始繪製，0到9。</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SetSolar</name>
+    <message>
+        <source>Set Solar Information</source>
+        <translation>太陽能電池資訊設定</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>製造商：</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型號：</translation>
+    </message>
+    <message>
+        <source>Component type:</source>
+        <translation>組件類型：</translation>
+    </message>
+    <message>
+        <source>Component Power:</source>
+        <translation>組件功率：</translation>
+    </message>
+    <message>
+        <source>Quantity(pcs):</source>
+        <translation>數量(塊)：</translation>
+    </message>
+    <message>
+        <source>Total power(W):</source>
+        <translation>總功率(W)：</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>方位角：</translation>
+    </message>
+    <message>
+        <source>Tilt angle:</source>
+        <translation>傾角：</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SetSystem</name>
+    <message>
+        <source>Set System Information</source>
+        <translation>系統資訊設定</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>系統名稱：</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>國家：</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>城市：</translation>
+    </message>
+    <message>
+        <source>Installation:</source>
+        <translation>安裝方式：</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>緯度：</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>經度：</translation>
+    </message>
+    <message>
+        <source>Sloping roof</source>
+        <translation>斜屋頂</translation>
+    </message>
+    <message>
+        <source>Flat roof</source>
+        <translation>平屋頂</translation>
+    </message>
+    <message>
+        <source>Flat ground</source>
+        <translation>平地</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes?</source>
+        <translation>是否儲存修改？</translation>
+    </message>
+    <message>
+        <source>The name is too long!</source>
+        <translation>名稱太長！</translation>
+    </message>
+    <message>
+        <source>Longitude and Latitude must in [-180,180]!</source>
+        <translation>經度和緯度必須在[-180,180]之間！</translation>
     </message>
 </context>
 </TS>
