@@ -111,6 +111,7 @@ QString QFindInverterDlg::StatusText() const {
 
 void QFindInverterDlg::ShowStatus(int address, const char* what) {
     m_pStatus->setText(tr("Address:") + QString::number(address) + tr(what));
+    emit StatusShown(m_pStatus->text());
 }
 
 void QFindInverterDlg::on_pushButton_clicked() {

@@ -31,6 +31,8 @@ public:
 
 signals:
     void DeleteMission(QMissionModel* pMission);
+    // Each status line as it is shown ("Address:5   find").
+    void StatusShown(const QString& text);
 
 public slots:
     void on_pushButton_clicked();
