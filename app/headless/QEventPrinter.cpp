@@ -1,8 +1,10 @@
 #include "QEventPrinter.h"
 
+#include "QAlertQueue.h"
 #include "QBusScheduler.h"
 #include "QFaultTable.h"
 #include "QInverter.h"
+#include "QServer.h"
 #include "QSystemModel.h"
 
 #include <QFileDevice>
@@ -51,6 +53,23 @@ QString QEventPrinter::Fault(qint32 code) {
     const QString hex = QStringLiteral("%1").arg(quint16(code), 4, 16, QLatin1Char('0')).toUpper();
     const QString name = FaultName(code);
     return name.isEmpty() ? hex : hex + QLatin1Char(' ') + name;
+}
+
+QString QEventPrinter::MailOutcome(int outcome) {
+    switch (outcome) {
+    case QAlertQueue::NoAccount:
+        return QStringLiteral("no mail account or recipient set");
+    case QServer::NoConnection:
+        return QStringLiteral("no connection to the mail server");
+    case QServer::Refused:
+        return QStringLiteral("the mail server refused it");
+    case QServer::Untrusted:
+        return QStringLiteral("the mail server's certificate is not trusted");
+    case QServer::NoEncryption:
+        return QStringLiteral("no encrypted connection to the mail server");
+    default:
+        return QStringLiteral("outcome %1").arg(outcome);
+    }
 }
 
 void QEventPrinter::OnJoined(QInverter& inverter) {

@@ -42,6 +42,8 @@ public:
     static QString Who(const QInverter& inverter);
     // "0010 Grid overvoltage": a fault code with its name, when it has one.
     static QString Fault(qint32 code);
+    // Why a mail did not go (a failed outcome of the mail sender).
+    static QString MailOutcome(int outcome);
 
 private:
     void OnLinkStatus(const QString& text, bool connected);

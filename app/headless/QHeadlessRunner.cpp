@@ -16,6 +16,12 @@ QHeadlessRunner::QHeadlessRunner(QIODevice* out, QObject* parent)
         [this](const QString& path, const QString& reason) { m_Printer.OnFileError(path, reason); });
     connect(&m_Runtime.Publisher(), &QPlantPublisher::Logged, this,
             [this](const QString& text) { m_Printer.Print(QStringLiteral("publishing: ") + text); });
+    connect(&m_Runtime.MailQueue(), &QAlertQueue::Sent, this,
+            [this](const QString& subject) { m_Printer.Print(QStringLiteral("mail sent: ") + subject); });
+    connect(&m_Runtime.MailQueue(), &QAlertQueue::Failed, this, [this](const QString& subject, int outcome) {
+        m_Printer.Print(QStringLiteral("mail not sent (%1), kept to try again: %2")
+                            .arg(QEventPrinter::MailOutcome(outcome), subject));
+    });
     connect(&m_CommunicateTimer, &QTimer::timeout, m_Runtime.Bus(), &QBusScheduler::OnCommunicateTimer);
     connect(&m_AutoConnectTimer, &QTimer::timeout, m_Runtime.Bus(), &QBusScheduler::OnAutoConnectTimer);
 }

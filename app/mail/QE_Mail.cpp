@@ -187,9 +187,25 @@ void QE_Mail::SendScroll(int iValue) {
     }
 }
 
-void QE_Mail::SendError(int iError) {
-    switch (iError) {
+QString QE_Mail::OutcomeText(int outcome) {
+    switch (outcome) {
     case QServer::Sent:
+        return tr("Send success!");
+    case QServer::NoConnection:
+        return tr("Failed to connect to server!");
+    case QServer::Refused:
+        return tr("Failed to send message!");
+    case QServer::Untrusted:
+        return tr("Failed to connect to server: its certificate could not be verified!");
+    case QServer::NoEncryption:
+        return tr("Failed to connect to server: no encrypted connection could be made!");
+    default:
+        return QString();
+    }
+}
+
+void QE_Mail::SendError(int iError) {
+    if (iError == QServer::Sent) {
         // Also when the percentage never reached 100 (files changed since added).
         if (m_pProgress) {
             m_pProgress->close();
@@ -197,23 +213,9 @@ void QE_Mail::SendError(int iError) {
         if (m_pSystem) {
             m_pSystem->SetSystemValue(QStringLiteral("EmailTo"), m_pSender->text(), false);
         }
-        ShowMessage(tr("Send success!"), MessageBox::TypeOk, this);
-        break;
-    case QServer::NoConnection:
-        ShowMessage(tr("Failed to connect to server!"), MessageBox::TypeOk, this);
-        break;
-    case QServer::Refused:
-        ShowMessage(tr("Failed to send message!"), MessageBox::TypeOk, this);
-        break;
-    case QServer::Untrusted:
-        ShowMessage(tr("Failed to connect to server: its certificate could not be verified!"),
-                    MessageBox::TypeOk, this);
-        break;
-    case QServer::NoEncryption:
-        ShowMessage(tr("Failed to connect to server: no encrypted connection could be made!"),
-                    MessageBox::TypeOk, this);
-        break;
-    default:
-        break;
+    }
+    const QString text = OutcomeText(iError);
+    if (!text.isEmpty()) {
+        ShowMessage(text, MessageBox::TypeOk, this);
     }
 }

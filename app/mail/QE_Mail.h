@@ -31,6 +31,9 @@ public:
     // The plant whose settings keep the recipient.
     void SetSystem(QSystemModel* system) { m_pSystem = system; }
 
+    // What the user is told of a send's outcome (QServer::Outcome); empty for none.
+    static QString OutcomeText(int outcome);
+
     // The share of total that sent is, in percent; -1 without a total to divide by.
     static int Percent(int sent, qint64 total);
 

@@ -14,6 +14,7 @@
 #include "Page3.h"
 #include "PlantEvent.h"
 #include "QAboutTivraDlg.h"
+#include "QAlertsDlg.h"
 #include "QBusScheduler.h"
 #include "QE_Mail.h"
 #include "QFindInverterDlg.h"
@@ -337,6 +338,7 @@ void MainWindow::createActions() {
 
     set->addAction(AddAction(QT_TR_NOOP("Set communicate information"), &MainWindow::SetCommunicate, true));
     set->addAction(AddAction(QT_TR_NOOP("Edit mail information"), &MainWindow::SetMailInfo, true));
+    set->addAction(AddAction(QT_TR_NOOP("Alerts"), &MainWindow::SetAlerts, true));
     set->addAction(AddAction(QT_TR_NOOP("Password setting"), &MainWindow::SetPassWord, true));
     set->addAction(AddAction(QT_TR_NOOP("Set electricity price"), &MainWindow::Miscellaneous, true));
     set->addSeparator();
@@ -739,6 +741,17 @@ void MainWindow::SetPublishing() {
     RunDialog([this] {
         QSetPublishDlg dialog(m_Runtime.Publisher(), m_System, this);
         dialog.exec();
+    });
+}
+
+void MainWindow::SetAlerts() {
+    RunDialog([this] {
+        QAlertsDlg dialog(this);
+        dialog.SetSystem(&m_System, m_Runtime.MailQueue().Pending().size());
+        if (dialog.exec() == QDialog::Accepted) {
+            // Mails that waited for an account or a recipient try again at once.
+            m_Runtime.MailQueue().Kick();
+        }
     });
 }
 

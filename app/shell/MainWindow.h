@@ -106,6 +106,7 @@ public slots:
     void Print();
     void E_Mail();
     void SetMailInfo();
+    void SetAlerts();
     void SetCommunicate();
     void Connect();
     void SetPassWord();

@@ -9,14 +9,21 @@ QPlantRuntime::QPlantRuntime() {
     m_Plant.SetReplyHandler(&QInverter::HandleReply);
     m_pRecorder = std::make_unique<QInverterRecorder>(m_Plant);
     m_pPublisher = std::make_unique<QPlantPublisher>(m_Plant);
+    m_pMailQueue =
+        std::make_unique<QAlertQueue>([this] { return QMailRecord::FromSettings(m_Plant.Settings()); });
+    m_pAlerts = std::make_unique<QAlertMonitor>(m_Plant, *m_pMailQueue);
     m_pBus = std::make_unique<QBusScheduler>(&m_Plant);
+    m_pAlerts->Watch(m_pBus.get());
 }
 
 QPlantRuntime::~QPlantRuntime() {
     // The bus first (it may still tell inverters they went offline), then the
-    // publisher and the recorder, which keeps the alarm slots, and last the plant.
+    // publisher, the alerts and the recorder, which keeps the alarm slots, and
+    // last the plant.
     m_pBus.reset();
     m_pPublisher.reset();
+    m_pAlerts.reset();
+    m_pMailQueue.reset();
     m_pRecorder.reset();
     m_Plant.Settings().SetStore(nullptr);
 }
@@ -24,6 +31,7 @@ QPlantRuntime::~QPlantRuntime() {
 void QPlantRuntime::LoadSettings() {
     m_Plant.InitSystemFile();
     m_pPublisher->ApplySettings();
+    m_pAlerts->Load();
 }
 
 void QPlantRuntime::OpenLink() {
@@ -36,6 +44,8 @@ void QPlantRuntime::LoadInverters() {
 
 void QPlantRuntime::StartRecording() {
     m_pRecorder->Start();
+    m_pAlerts->Start();
+    m_pMailQueue->Kick();
 }
 
 bool QPlantRuntime::SaveInverters() const {
@@ -51,6 +61,7 @@ bool QPlantRuntime::Shutdown() {
     const bool settings = SaveSettings();
     m_pRecorder->Stop();
     m_pPublisher->Stop();
+    m_pAlerts->Stop();
     m_pBus.reset();
     return inverters && settings;
 }

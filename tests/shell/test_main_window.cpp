@@ -115,8 +115,8 @@ void TestMainWindow::formAndMenus() {
     QCOMPARE(file.mid(1), QStringList({"Add new inverter", "Search inverter", "Print", "-", "Exit"}));
     QCOMPARE(file.first(), window.Bus()->ConnectActionText());
     QCOMPARE(menuTexts("MenuSetBtn"),
-             QStringList({"Set communicate information", "Edit mail information", "Password setting",
-                          "Set electricity price", "-", "Set system information",
+             QStringList({"Set communicate information", "Edit mail information", "Alerts",
+                          "Password setting", "Set electricity price", "-", "Set system information",
                           "Set system solar information", "Set inverter information",
                           "Set public grid information", "Edit system description", "Set sunrise time",
                           "Publishing"}));

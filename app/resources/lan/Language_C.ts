@@ -603,6 +603,10 @@
         <source>Publishing</source>
         <translation>发布数据</translation>
     </message>
+    <message>
+        <source>Alerts</source>
+        <translation>告警邮件</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1635,6 +1639,276 @@
     <message>
         <source>Software version number:</source>
         <translation>软件版本号：</translation>
+    </message>
+</context>
+<context>
+    <name>QAlertTexts</name>
+    <message>
+        <source>the link</source>
+        <translation>通讯链路</translation>
+    </message>
+    <message>
+        <source>inverter %1</source>
+        <translation>逆变器 %1</translation>
+    </message>
+    <message>
+        <source>Input power (W)</source>
+        <translation>输入功率 (W)</translation>
+    </message>
+    <message>
+        <source>Output power (W)</source>
+        <translation>输出功率 (W)</translation>
+    </message>
+    <message>
+        <source>PV1 voltage (V)</source>
+        <translation>PV1 电压 (V)</translation>
+    </message>
+    <message>
+        <source>PV1 current (A)</source>
+        <translation>PV1 电流 (A)</translation>
+    </message>
+    <message>
+        <source>PV2 voltage (V)</source>
+        <translation>PV2 电压 (V)</translation>
+    </message>
+    <message>
+        <source>PV2 current (A)</source>
+        <translation>PV2 电流 (A)</translation>
+    </message>
+    <message>
+        <source>Temperature 1 (°C)</source>
+        <translation>温度 1 (°C)</translation>
+    </message>
+    <message>
+        <source>Temperature 2 (°C)</source>
+        <translation>温度 2 (°C)</translation>
+    </message>
+    <message>
+        <source>Grid frequency (Hz)</source>
+        <translation>电网频率 (Hz)</translation>
+    </message>
+    <message>
+        <source>Grounding resistance</source>
+        <translation>对地绝缘电阻</translation>
+    </message>
+    <message>
+        <source>Leakage current</source>
+        <translation>漏电流</translation>
+    </message>
+    <message>
+        <source>%1 (address %2, %3)</source>
+        <translation>%1（地址 %2，%3）</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 小时 %2 分</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>Inverter: %1</source>
+        <translation>逆变器：%1</translation>
+    </message>
+    <message>
+        <source>Fault: %1</source>
+        <translation>故障：%1</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>说明：%1</translation>
+    </message>
+    <message>
+        <source>Fault began on %1: %2</source>
+        <translation>%1 故障开始：%2</translation>
+    </message>
+    <message>
+        <source>Began: %1</source>
+        <translation>开始：%1</translation>
+    </message>
+    <message>
+        <source>Recorded values (now and the four readings before):</source>
+        <translation>记录的数值（当前及之前四次读数）：</translation>
+    </message>
+    <message>
+        <source>Fault ended on %1: %2</source>
+        <translation>%1 故障结束：%2</translation>
+    </message>
+    <message>
+        <source>Ended: %1</source>
+        <translation>结束：%1</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 已离线</translation>
+    </message>
+    <message>
+        <source>No answer on the bus since %1 (%2), in daylight.</source>
+        <translation>自 %1 起总线上无应答（%2），在日照时段内。</translation>
+    </message>
+    <message>
+        <source>%1 is back online</source>
+        <translation>%1 已恢复在线</translation>
+    </message>
+    <message>
+        <source>Answering again since %1, after %2 offline.</source>
+        <translation>自 %1 起重新应答，离线 %2。</translation>
+    </message>
+    <message>
+        <source>The link to the inverters is down</source>
+        <translation>与逆变器的通讯链路中断</translation>
+    </message>
+    <message>
+        <source>The link has been down since %1 (%2).</source>
+        <translation>通讯链路自 %1 起中断（%2）。</translation>
+    </message>
+    <message>
+        <source>Link status: %1</source>
+        <translation>链路状态：%1</translation>
+    </message>
+    <message>
+        <source>The link to the inverters is back</source>
+        <translation>与逆变器的通讯链路已恢复</translation>
+    </message>
+    <message>
+        <source>The link is up again since %1, after %2 down.</source>
+        <translation>通讯链路自 %1 起恢复，中断 %2。</translation>
+    </message>
+    <message>
+        <source>Daily summary %1</source>
+        <translation>每日汇总 %1</translation>
+    </message>
+    <message>
+        <source>Energy fed in on %1:</source>
+        <translation>%1 的发电量：</translation>
+    </message>
+    <message>
+        <source>not read today</source>
+        <translation>今日未读取</translation>
+    </message>
+    <message>
+        <source>%1 kWh</source>
+        <translation>%1 kWh</translation>
+    </message>
+    <message>
+        <source>Plant total: %1 kWh</source>
+        <translation>电站合计：%1 kWh</translation>
+    </message>
+    <message>
+        <source>Faults of the day:</source>
+        <translation>当日故障：</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Inverters that did not produce:</source>
+        <translation>未发电的逆变器：</translation>
+    </message>
+    <message>
+        <source>Test mail</source>
+        <translation>测试邮件</translation>
+    </message>
+    <message>
+        <source>This test mail was sent at %1. Alerts of this plant reach this address.</source>
+        <translation>此测试邮件发送于 %1。本电站的告警将发送到此地址。</translation>
+    </message>
+    <message>
+        <source>Held back in the last hour (at most one mail of a kind an hour):</source>
+        <translation>过去一小时内暂缓发送（同类邮件每小时最多一封）：</translation>
+    </message>
+    <message>
+        <source>%1: alerts held back in the last hour (%2)</source>
+        <translation>%1：过去一小时内暂缓的告警（%2）</translation>
+    </message>
+    <message>
+        <source>fault began: %1</source>
+        <translation>故障开始：%1</translation>
+    </message>
+    <message>
+        <source>fault ended: %1</source>
+        <translation>故障结束：%1</translation>
+    </message>
+    <message>
+        <source>%1 back</source>
+        <translation>%1 恢复</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 中断</translation>
+    </message>
+</context>
+<context>
+    <name>QAlertsDlg</name>
+    <message>
+        <source>Alerts</source>
+        <translation>告警邮件</translation>
+    </message>
+    <message>
+        <source>Send alerts to:</source>
+        <translation>告警发送至：</translation>
+    </message>
+    <message>
+        <source>Mail when a fault begins and when it ends</source>
+        <translation>故障开始和结束时发送邮件</translation>
+    </message>
+    <message>
+        <source>Mail when an inverter is offline in daylight for more than</source>
+        <translation>逆变器在日照时段离线超过</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>分钟时发送邮件</translation>
+    </message>
+    <message>
+        <source>Mail when the link to the inverters is down for more than</source>
+        <translation>与逆变器的通讯链路中断超过</translation>
+    </message>
+    <message>
+        <source>Mail a summary of the day after feed-in ends</source>
+        <translation>每天发电结束后发送当日汇总</translation>
+    </message>
+    <message>
+        <source>Send test mail</source>
+        <translation>发送测试邮件</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Mails waiting to be sent: %1</source>
+        <translation>等待发送的邮件：%1</translation>
+    </message>
+    <message>
+        <source>The sun does not rise today.</source>
+        <translation>今天太阳不升起。</translation>
+    </message>
+    <message>
+        <source>The sun does not set today.</source>
+        <translation>今天太阳不落下。</translation>
+    </message>
+    <message>
+        <source>Daylight today: %1 to %2.</source>
+        <translation>今日日照：%1 至 %2。</translation>
+    </message>
+    <message>
+        <source>(From the plant&apos;s latitude and longitude.)</source>
+        <translation>（根据电站的纬度和经度。）</translation>
+    </message>
+    <message>
+        <source>(From the sunrise time and 18:00: give the plant its latitude and longitude for the sun&apos;s times.)</source>
+        <translation>（根据日出时间和 18:00；设置电站的纬度和经度可得到实际日出日落时间。）</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!</source>
+        <translation>信息不完整！</translation>
     </message>
 </context>
 <context>

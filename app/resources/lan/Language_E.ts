@@ -602,6 +602,10 @@
         <source>Publishing</source>
         <translation>Publishing</translation>
     </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alerts</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1634,6 +1638,276 @@
     <message>
         <source>Software version number:</source>
         <translation>Software version number:</translation>
+    </message>
+</context>
+<context>
+    <name>QAlertTexts</name>
+    <message>
+        <source>the link</source>
+        <translation>the link</translation>
+    </message>
+    <message>
+        <source>inverter %1</source>
+        <translation>inverter %1</translation>
+    </message>
+    <message>
+        <source>Input power (W)</source>
+        <translation>Input power (W)</translation>
+    </message>
+    <message>
+        <source>Output power (W)</source>
+        <translation>Output power (W)</translation>
+    </message>
+    <message>
+        <source>PV1 voltage (V)</source>
+        <translation>PV1 voltage (V)</translation>
+    </message>
+    <message>
+        <source>PV1 current (A)</source>
+        <translation>PV1 current (A)</translation>
+    </message>
+    <message>
+        <source>PV2 voltage (V)</source>
+        <translation>PV2 voltage (V)</translation>
+    </message>
+    <message>
+        <source>PV2 current (A)</source>
+        <translation>PV2 current (A)</translation>
+    </message>
+    <message>
+        <source>Temperature 1 (°C)</source>
+        <translation>Temperature 1 (°C)</translation>
+    </message>
+    <message>
+        <source>Temperature 2 (°C)</source>
+        <translation>Temperature 2 (°C)</translation>
+    </message>
+    <message>
+        <source>Grid frequency (Hz)</source>
+        <translation>Grid frequency (Hz)</translation>
+    </message>
+    <message>
+        <source>Grounding resistance</source>
+        <translation>Grounding resistance</translation>
+    </message>
+    <message>
+        <source>Leakage current</source>
+        <translation>Leakage current</translation>
+    </message>
+    <message>
+        <source>%1 (address %2, %3)</source>
+        <translation>%1 (address %2, %3)</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Inverter: %1</source>
+        <translation>Inverter: %1</translation>
+    </message>
+    <message>
+        <source>Fault: %1</source>
+        <translation>Fault: %1</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>Description: %1</translation>
+    </message>
+    <message>
+        <source>Fault began on %1: %2</source>
+        <translation>Fault began on %1: %2</translation>
+    </message>
+    <message>
+        <source>Began: %1</source>
+        <translation>Began: %1</translation>
+    </message>
+    <message>
+        <source>Recorded values (now and the four readings before):</source>
+        <translation>Recorded values (now and the four readings before):</translation>
+    </message>
+    <message>
+        <source>Fault ended on %1: %2</source>
+        <translation>Fault ended on %1: %2</translation>
+    </message>
+    <message>
+        <source>Ended: %1</source>
+        <translation>Ended: %1</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 is offline</translation>
+    </message>
+    <message>
+        <source>No answer on the bus since %1 (%2), in daylight.</source>
+        <translation>No answer on the bus since %1 (%2), in daylight.</translation>
+    </message>
+    <message>
+        <source>%1 is back online</source>
+        <translation>%1 is back online</translation>
+    </message>
+    <message>
+        <source>Answering again since %1, after %2 offline.</source>
+        <translation>Answering again since %1, after %2 offline.</translation>
+    </message>
+    <message>
+        <source>The link to the inverters is down</source>
+        <translation>The link to the inverters is down</translation>
+    </message>
+    <message>
+        <source>The link has been down since %1 (%2).</source>
+        <translation>The link has been down since %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Link status: %1</source>
+        <translation>Link status: %1</translation>
+    </message>
+    <message>
+        <source>The link to the inverters is back</source>
+        <translation>The link to the inverters is back</translation>
+    </message>
+    <message>
+        <source>The link is up again since %1, after %2 down.</source>
+        <translation>The link is up again since %1, after %2 down.</translation>
+    </message>
+    <message>
+        <source>Daily summary %1</source>
+        <translation>Daily summary %1</translation>
+    </message>
+    <message>
+        <source>Energy fed in on %1:</source>
+        <translation>Energy fed in on %1:</translation>
+    </message>
+    <message>
+        <source>not read today</source>
+        <translation>not read today</translation>
+    </message>
+    <message>
+        <source>%1 kWh</source>
+        <translation>%1 kWh</translation>
+    </message>
+    <message>
+        <source>Plant total: %1 kWh</source>
+        <translation>Plant total: %1 kWh</translation>
+    </message>
+    <message>
+        <source>Faults of the day:</source>
+        <translation>Faults of the day:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Inverters that did not produce:</source>
+        <translation>Inverters that did not produce:</translation>
+    </message>
+    <message>
+        <source>Test mail</source>
+        <translation>Test mail</translation>
+    </message>
+    <message>
+        <source>This test mail was sent at %1. Alerts of this plant reach this address.</source>
+        <translation>This test mail was sent at %1. Alerts of this plant reach this address.</translation>
+    </message>
+    <message>
+        <source>Held back in the last hour (at most one mail of a kind an hour):</source>
+        <translation>Held back in the last hour (at most one mail of a kind an hour):</translation>
+    </message>
+    <message>
+        <source>%1: alerts held back in the last hour (%2)</source>
+        <translation>%1: alerts held back in the last hour (%2)</translation>
+    </message>
+    <message>
+        <source>fault began: %1</source>
+        <translation>fault began: %1</translation>
+    </message>
+    <message>
+        <source>fault ended: %1</source>
+        <translation>fault ended: %1</translation>
+    </message>
+    <message>
+        <source>%1 back</source>
+        <translation>%1 back</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 down</translation>
+    </message>
+</context>
+<context>
+    <name>QAlertsDlg</name>
+    <message>
+        <source>Alerts</source>
+        <translation>Alerts</translation>
+    </message>
+    <message>
+        <source>Send alerts to:</source>
+        <translation>Send alerts to:</translation>
+    </message>
+    <message>
+        <source>Mail when a fault begins and when it ends</source>
+        <translation>Mail when a fault begins and when it ends</translation>
+    </message>
+    <message>
+        <source>Mail when an inverter is offline in daylight for more than</source>
+        <translation>Mail when an inverter is offline in daylight for more than</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Mail when the link to the inverters is down for more than</source>
+        <translation>Mail when the link to the inverters is down for more than</translation>
+    </message>
+    <message>
+        <source>Mail a summary of the day after feed-in ends</source>
+        <translation>Mail a summary of the day after feed-in ends</translation>
+    </message>
+    <message>
+        <source>Send test mail</source>
+        <translation>Send test mail</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Mails waiting to be sent: %1</source>
+        <translation>Mails waiting to be sent: %1</translation>
+    </message>
+    <message>
+        <source>The sun does not rise today.</source>
+        <translation>The sun does not rise today.</translation>
+    </message>
+    <message>
+        <source>The sun does not set today.</source>
+        <translation>The sun does not set today.</translation>
+    </message>
+    <message>
+        <source>Daylight today: %1 to %2.</source>
+        <translation>Daylight today: %1 to %2.</translation>
+    </message>
+    <message>
+        <source>(From the plant's latitude and longitude.)</source>
+        <translation>(From the plant's latitude and longitude.)</translation>
+    </message>
+    <message>
+        <source>(From the sunrise time and 18:00: give the plant its latitude and longitude for the sun's times.)</source>
+        <translation>(From the sunrise time and 18:00: give the plant its latitude and longitude for the sun's times.)</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!</source>
+        <translation>Information is incomplete!</translation>
     </message>
 </context>
 <context>

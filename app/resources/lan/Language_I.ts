@@ -603,6 +603,10 @@
         <source>Publishing</source>
         <translation>Pubblicazione</translation>
     </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Avvisi</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1635,6 +1639,276 @@
     <message>
         <source>Software version number:</source>
         <translation>Versione del software:</translation>
+    </message>
+</context>
+<context>
+    <name>QAlertTexts</name>
+    <message>
+        <source>the link</source>
+        <translation>il collegamento</translation>
+    </message>
+    <message>
+        <source>inverter %1</source>
+        <translation>inverter %1</translation>
+    </message>
+    <message>
+        <source>Input power (W)</source>
+        <translation>Potenza in ingresso (W)</translation>
+    </message>
+    <message>
+        <source>Output power (W)</source>
+        <translation>Potenza in uscita (W)</translation>
+    </message>
+    <message>
+        <source>PV1 voltage (V)</source>
+        <translation>Tensione PV1 (V)</translation>
+    </message>
+    <message>
+        <source>PV1 current (A)</source>
+        <translation>Corrente PV1 (A)</translation>
+    </message>
+    <message>
+        <source>PV2 voltage (V)</source>
+        <translation>Tensione PV2 (V)</translation>
+    </message>
+    <message>
+        <source>PV2 current (A)</source>
+        <translation>Corrente PV2 (A)</translation>
+    </message>
+    <message>
+        <source>Temperature 1 (°C)</source>
+        <translation>Temperatura 1 (°C)</translation>
+    </message>
+    <message>
+        <source>Temperature 2 (°C)</source>
+        <translation>Temperatura 2 (°C)</translation>
+    </message>
+    <message>
+        <source>Grid frequency (Hz)</source>
+        <translation>Frequenza di rete (Hz)</translation>
+    </message>
+    <message>
+        <source>Grounding resistance</source>
+        <translation>Resistenza di isolamento</translation>
+    </message>
+    <message>
+        <source>Leakage current</source>
+        <translation>Corrente di dispersione</translation>
+    </message>
+    <message>
+        <source>%1 (address %2, %3)</source>
+        <translation>%1 (indirizzo %2, %3)</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Inverter: %1</source>
+        <translation>Inverter: %1</translation>
+    </message>
+    <message>
+        <source>Fault: %1</source>
+        <translation>Guasto: %1</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>Descrizione: %1</translation>
+    </message>
+    <message>
+        <source>Fault began on %1: %2</source>
+        <translation>Guasto iniziato su %1: %2</translation>
+    </message>
+    <message>
+        <source>Began: %1</source>
+        <translation>Inizio: %1</translation>
+    </message>
+    <message>
+        <source>Recorded values (now and the four readings before):</source>
+        <translation>Valori registrati (ora e le quattro letture precedenti):</translation>
+    </message>
+    <message>
+        <source>Fault ended on %1: %2</source>
+        <translation>Guasto terminato su %1: %2</translation>
+    </message>
+    <message>
+        <source>Ended: %1</source>
+        <translation>Fine: %1</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 non risponde</translation>
+    </message>
+    <message>
+        <source>No answer on the bus since %1 (%2), in daylight.</source>
+        <translation>Nessuna risposta sul bus dalle %1 (%2), con la luce del giorno.</translation>
+    </message>
+    <message>
+        <source>%1 is back online</source>
+        <translation>%1 risponde di nuovo</translation>
+    </message>
+    <message>
+        <source>Answering again since %1, after %2 offline.</source>
+        <translation>Risponde di nuovo dalle %1, dopo %2 senza risposta.</translation>
+    </message>
+    <message>
+        <source>The link to the inverters is down</source>
+        <translation>Il collegamento con gli inverter è interrotto</translation>
+    </message>
+    <message>
+        <source>The link has been down since %1 (%2).</source>
+        <translation>Il collegamento è interrotto dalle %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Link status: %1</source>
+        <translation>Stato del collegamento: %1</translation>
+    </message>
+    <message>
+        <source>The link to the inverters is back</source>
+        <translation>Il collegamento con gli inverter è ripristinato</translation>
+    </message>
+    <message>
+        <source>The link is up again since %1, after %2 down.</source>
+        <translation>Il collegamento funziona di nuovo dalle %1, dopo %2 di interruzione.</translation>
+    </message>
+    <message>
+        <source>Daily summary %1</source>
+        <translation>Riepilogo del giorno %1</translation>
+    </message>
+    <message>
+        <source>Energy fed in on %1:</source>
+        <translation>Energia immessa il %1:</translation>
+    </message>
+    <message>
+        <source>not read today</source>
+        <translation>non letta oggi</translation>
+    </message>
+    <message>
+        <source>%1 kWh</source>
+        <translation>%1 kWh</translation>
+    </message>
+    <message>
+        <source>Plant total: %1 kWh</source>
+        <translation>Totale dell'impianto: %1 kWh</translation>
+    </message>
+    <message>
+        <source>Faults of the day:</source>
+        <translation>Guasti del giorno:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Inverters that did not produce:</source>
+        <translation>Inverter che non hanno prodotto:</translation>
+    </message>
+    <message>
+        <source>Test mail</source>
+        <translation>Messaggio di prova</translation>
+    </message>
+    <message>
+        <source>This test mail was sent at %1. Alerts of this plant reach this address.</source>
+        <translation>Questo messaggio di prova è stato inviato alle %1. Gli avvisi di questo impianto arrivano a questo indirizzo.</translation>
+    </message>
+    <message>
+        <source>Held back in the last hour (at most one mail of a kind an hour):</source>
+        <translation>Trattenuti nell'ultima ora (al più un messaggio dello stesso tipo all'ora):</translation>
+    </message>
+    <message>
+        <source>%1: alerts held back in the last hour (%2)</source>
+        <translation>%1: avvisi trattenuti nell'ultima ora (%2)</translation>
+    </message>
+    <message>
+        <source>fault began: %1</source>
+        <translation>guasto iniziato: %1</translation>
+    </message>
+    <message>
+        <source>fault ended: %1</source>
+        <translation>guasto terminato: %1</translation>
+    </message>
+    <message>
+        <source>%1 back</source>
+        <translation>%1 ripristinato</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 interrotto</translation>
+    </message>
+</context>
+<context>
+    <name>QAlertsDlg</name>
+    <message>
+        <source>Alerts</source>
+        <translation>Avvisi</translation>
+    </message>
+    <message>
+        <source>Send alerts to:</source>
+        <translation>Invia gli avvisi a:</translation>
+    </message>
+    <message>
+        <source>Mail when a fault begins and when it ends</source>
+        <translation>Avvisa quando un guasto inizia e quando termina</translation>
+    </message>
+    <message>
+        <source>Mail when an inverter is offline in daylight for more than</source>
+        <translation>Avvisa quando un inverter non risponde di giorno per più di</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>Mail when the link to the inverters is down for more than</source>
+        <translation>Avvisa quando il collegamento con gli inverter è interrotto per più di</translation>
+    </message>
+    <message>
+        <source>Mail a summary of the day after feed-in ends</source>
+        <translation>Invia un riepilogo del giorno a fine produzione</translation>
+    </message>
+    <message>
+        <source>Send test mail</source>
+        <translation>Invia messaggio di prova</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Mails waiting to be sent: %1</source>
+        <translation>Messaggi in attesa di invio: %1</translation>
+    </message>
+    <message>
+        <source>The sun does not rise today.</source>
+        <translation>Oggi il sole non sorge.</translation>
+    </message>
+    <message>
+        <source>The sun does not set today.</source>
+        <translation>Oggi il sole non tramonta.</translation>
+    </message>
+    <message>
+        <source>Daylight today: %1 to %2.</source>
+        <translation>Luce del giorno oggi: dalle %1 alle %2.</translation>
+    </message>
+    <message>
+        <source>(From the plant&apos;s latitude and longitude.)</source>
+        <translation>(Dalla latitudine e longitudine dell'impianto.)</translation>
+    </message>
+    <message>
+        <source>(From the sunrise time and 18:00: give the plant its latitude and longitude for the sun&apos;s times.)</source>
+        <translation>(Dall'ora dell'alba e dalle 18:00: indicare latitudine e longitudine dell'impianto per gli orari del sole.)</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!</source>
+        <translation>Informazioni incomplete!</translation>
     </message>
 </context>
 <context>

@@ -603,6 +603,10 @@
         <source>Publishing</source>
         <translation>發佈資料</translation>
     </message>
+    <message>
+        <source>Alerts</source>
+        <translation>告警郵件</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1635,6 +1639,276 @@
     <message>
         <source>Software version number:</source>
         <translation>軟體版本號：</translation>
+    </message>
+</context>
+<context>
+    <name>QAlertTexts</name>
+    <message>
+        <source>the link</source>
+        <translation>通訊鏈路</translation>
+    </message>
+    <message>
+        <source>inverter %1</source>
+        <translation>逆變器 %1</translation>
+    </message>
+    <message>
+        <source>Input power (W)</source>
+        <translation>輸入功率 (W)</translation>
+    </message>
+    <message>
+        <source>Output power (W)</source>
+        <translation>輸出功率 (W)</translation>
+    </message>
+    <message>
+        <source>PV1 voltage (V)</source>
+        <translation>PV1 電壓 (V)</translation>
+    </message>
+    <message>
+        <source>PV1 current (A)</source>
+        <translation>PV1 電流 (A)</translation>
+    </message>
+    <message>
+        <source>PV2 voltage (V)</source>
+        <translation>PV2 電壓 (V)</translation>
+    </message>
+    <message>
+        <source>PV2 current (A)</source>
+        <translation>PV2 電流 (A)</translation>
+    </message>
+    <message>
+        <source>Temperature 1 (°C)</source>
+        <translation>溫度 1 (°C)</translation>
+    </message>
+    <message>
+        <source>Temperature 2 (°C)</source>
+        <translation>溫度 2 (°C)</translation>
+    </message>
+    <message>
+        <source>Grid frequency (Hz)</source>
+        <translation>電網頻率 (Hz)</translation>
+    </message>
+    <message>
+        <source>Grounding resistance</source>
+        <translation>對地絕緣電阻</translation>
+    </message>
+    <message>
+        <source>Leakage current</source>
+        <translation>漏電流</translation>
+    </message>
+    <message>
+        <source>%1 (address %2, %3)</source>
+        <translation>%1（地址 %2，%3）</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 小時 %2 分</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>Inverter: %1</source>
+        <translation>逆變器：%1</translation>
+    </message>
+    <message>
+        <source>Fault: %1</source>
+        <translation>故障：%1</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>說明：%1</translation>
+    </message>
+    <message>
+        <source>Fault began on %1: %2</source>
+        <translation>%1 故障開始：%2</translation>
+    </message>
+    <message>
+        <source>Began: %1</source>
+        <translation>開始：%1</translation>
+    </message>
+    <message>
+        <source>Recorded values (now and the four readings before):</source>
+        <translation>記錄的數值（當前及之前四次讀數）：</translation>
+    </message>
+    <message>
+        <source>Fault ended on %1: %2</source>
+        <translation>%1 故障結束：%2</translation>
+    </message>
+    <message>
+        <source>Ended: %1</source>
+        <translation>結束：%1</translation>
+    </message>
+    <message>
+        <source>%1 is offline</source>
+        <translation>%1 已離線</translation>
+    </message>
+    <message>
+        <source>No answer on the bus since %1 (%2), in daylight.</source>
+        <translation>自 %1 起匯流排上無應答（%2），在日照時段內。</translation>
+    </message>
+    <message>
+        <source>%1 is back online</source>
+        <translation>%1 已恢復在線</translation>
+    </message>
+    <message>
+        <source>Answering again since %1, after %2 offline.</source>
+        <translation>自 %1 起重新應答，離線 %2。</translation>
+    </message>
+    <message>
+        <source>The link to the inverters is down</source>
+        <translation>與逆變器的通訊鏈路中斷</translation>
+    </message>
+    <message>
+        <source>The link has been down since %1 (%2).</source>
+        <translation>通訊鏈路自 %1 起中斷（%2）。</translation>
+    </message>
+    <message>
+        <source>Link status: %1</source>
+        <translation>鏈路狀態：%1</translation>
+    </message>
+    <message>
+        <source>The link to the inverters is back</source>
+        <translation>與逆變器的通訊鏈路已恢復</translation>
+    </message>
+    <message>
+        <source>The link is up again since %1, after %2 down.</source>
+        <translation>通訊鏈路自 %1 起恢復，中斷 %2。</translation>
+    </message>
+    <message>
+        <source>Daily summary %1</source>
+        <translation>每日彙總 %1</translation>
+    </message>
+    <message>
+        <source>Energy fed in on %1:</source>
+        <translation>%1 的發電量：</translation>
+    </message>
+    <message>
+        <source>not read today</source>
+        <translation>今日未讀取</translation>
+    </message>
+    <message>
+        <source>%1 kWh</source>
+        <translation>%1 kWh</translation>
+    </message>
+    <message>
+        <source>Plant total: %1 kWh</source>
+        <translation>電站合計：%1 kWh</translation>
+    </message>
+    <message>
+        <source>Faults of the day:</source>
+        <translation>當日故障：</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Inverters that did not produce:</source>
+        <translation>未發電的逆變器：</translation>
+    </message>
+    <message>
+        <source>Test mail</source>
+        <translation>測試郵件</translation>
+    </message>
+    <message>
+        <source>This test mail was sent at %1. Alerts of this plant reach this address.</source>
+        <translation>此測試郵件發送於 %1。本電站的告警將發送到此地址。</translation>
+    </message>
+    <message>
+        <source>Held back in the last hour (at most one mail of a kind an hour):</source>
+        <translation>過去一小時內暫緩發送（同類郵件每小時最多一封）：</translation>
+    </message>
+    <message>
+        <source>%1: alerts held back in the last hour (%2)</source>
+        <translation>%1：過去一小時內暫緩的告警（%2）</translation>
+    </message>
+    <message>
+        <source>fault began: %1</source>
+        <translation>故障開始：%1</translation>
+    </message>
+    <message>
+        <source>fault ended: %1</source>
+        <translation>故障結束：%1</translation>
+    </message>
+    <message>
+        <source>%1 back</source>
+        <translation>%1 恢復</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 中斷</translation>
+    </message>
+</context>
+<context>
+    <name>QAlertsDlg</name>
+    <message>
+        <source>Alerts</source>
+        <translation>告警郵件</translation>
+    </message>
+    <message>
+        <source>Send alerts to:</source>
+        <translation>告警發送至：</translation>
+    </message>
+    <message>
+        <source>Mail when a fault begins and when it ends</source>
+        <translation>故障開始和結束時發送郵件</translation>
+    </message>
+    <message>
+        <source>Mail when an inverter is offline in daylight for more than</source>
+        <translation>逆變器在日照時段離線超過</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>分鐘時發送郵件</translation>
+    </message>
+    <message>
+        <source>Mail when the link to the inverters is down for more than</source>
+        <translation>與逆變器的通訊鏈路中斷超過</translation>
+    </message>
+    <message>
+        <source>Mail a summary of the day after feed-in ends</source>
+        <translation>每天發電結束後發送當日彙總</translation>
+    </message>
+    <message>
+        <source>Send test mail</source>
+        <translation>發送測試郵件</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Mails waiting to be sent: %1</source>
+        <translation>等待發送的郵件：%1</translation>
+    </message>
+    <message>
+        <source>The sun does not rise today.</source>
+        <translation>今天太陽不升起。</translation>
+    </message>
+    <message>
+        <source>The sun does not set today.</source>
+        <translation>今天太陽不落下。</translation>
+    </message>
+    <message>
+        <source>Daylight today: %1 to %2.</source>
+        <translation>今日日照：%1 至 %2。</translation>
+    </message>
+    <message>
+        <source>(From the plant&apos;s latitude and longitude.)</source>
+        <translation>（根據電站的緯度和經度。）</translation>
+    </message>
+    <message>
+        <source>(From the sunrise time and 18:00: give the plant its latitude and longitude for the sun&apos;s times.)</source>
+        <translation>（根據日出時間和 18:00；設定電站的緯度和經度可得到實際日出日落時間。）</translation>
+    </message>
+    <message>
+        <source>Information is incomplete!</source>
+        <translation>資訊不完整！</translation>
     </message>
 </context>
 <context>
