@@ -48,10 +48,10 @@ int Poll(const QString& device, int inverters, int seconds, int warmup) {
     QSystemModel plant;
     plant.SetSystemValue("CommunicationType", "0", false);
     plant.SetSystemValue("Com_device", device, false);
-    QBusScheduler bus(&plant);
+    QBusScheduler bus(&plant, &SystemClock::Now);
     bus.SetMessageCallback([](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
     bus.OpenConfiguredLink();
-    if (!bus.SerialPort()) {
+    if (!bus.IsLinkOpen()) {
         return 1;
     }
     AddInverters(plant, inverters);
@@ -62,11 +62,11 @@ int Poll(const QString& device, int inverters, int seconds, int warmup) {
     qint64 registers = 0;
     QHash<QInverter*, QList<qint64>> liveTimes;
     QElapsedTimer clock;
-    plant.SetReplyHandler([&](QMissionModel* mission, QInverter* inverter) {
-        QInverter::HandleReply(mission, inverter);
+    QObject::connect(&bus, &QBusScheduler::ReplyAccepted, [&](QMissionModel* mission) {
         if (!measuring) {
             return;
         }
+        QInverter* inverter = mission->Owner()->Inverter();
         ++frames;
         bytes += mission->TxLength() + mission->ExpectedLength();
         registers += mission->RegisterCount();
@@ -74,9 +74,7 @@ int Poll(const QString& device, int inverters, int seconds, int warmup) {
             liveTimes[inverter].append(clock.elapsed());
         }
     });
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, &bus, &QBusScheduler::OnCommunicateTimer);
-    tick.start(20);
+    bus.Start();
 
     // Let every inverter come online and the first round of slow reads (the
     // hourly statistics, all due at start) pass, then measure the steady state.
@@ -117,8 +115,11 @@ int Tick(int inverters) {
     plant.SetSystemValue("CommunicationType", "1", false);
     plant.SetSystemValue("IPAddress", "127.0.0.1", false);
     plant.SetSystemValue("IP_number", QString::number(sink.serverPort()), false);
-    QBusScheduler bus(&plant);
+    QBusScheduler bus(&plant, &SystemClock::Now);
     bus.OpenConfiguredLink();
+    while (!bus.IsLinkOpen()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
     AddInverters(plant, inverters);
     // Steady state of a busy plant: every inverter online with its polls re-armed
     // at spread-out moments, so each tick searches all lists for the most overdue.

@@ -6,7 +6,3 @@
 // The result comes back with its two bytes swapped, so that writing it high
 // byte first puts the CRC's low byte first on the wire.
 quint16 CalcCrc(const uchar* bytes, int length);
-
-// Checks the CRC of a complete reply. Normal replies (function 0x03 or 0x10)
-// carry it behind expectedLength - 2 bytes; error replies behind 3 bytes.
-bool CheckReplyCrc(const uchar* reply, int expectedLength);

@@ -3,59 +3,28 @@
 #include "QInverter.h"
 #include "QMissionList.h"
 #include "QMissionModel.h"
+#include "QSerialLink.h"
 #include "QSystemModel.h"
-#include "QWin_Serial.h"
 #include "SystemClock.h"
 
-#include <QCoreApplication>
-#include <QHostAddress>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <algorithm>
 
-QBusScheduler::QBusScheduler(QSystemModel* plant, QObject* parent) : QObject(parent), m_pPlant(plant) {}
+QBusScheduler::QBusScheduler(QSystemModel* plant, Clock clock, QObject* parent)
+    : QObject(parent), m_pPlant(plant), m_Clock(std::move(clock)) {
+    m_Tick.setInterval(TickInterval);
+    connect(&m_Tick, &QTimer::timeout, this, &QBusScheduler::OnCommunicateTimer);
+}
 
 QBusScheduler::~QBusScheduler() {
+    m_Tick.stop();
     // A probe in flight belongs to the scheduler; list missions to their lists.
     if (m_pCurrent && !m_pCurrentList) {
         delete m_pCurrent;
     }
     m_pCurrent = nullptr;
-    delete m_pSerial;
-    delete m_pTcpClient;
-    delete m_pGprsConn;
-    delete m_pGprsServer;
-}
-
-void QBusScheduler::SetStatus(const QString& text, bool connected, const QString& miniText) {
-    m_strStatus = text;
-    m_bStatusConnected = connected;
-    m_strMiniStatus = miniText;
-    emit StatusChanged(text, connected);
-    emit MiniStatusChanged(miniText);
-}
-
-void QBusScheduler::SetAction(const QString& text) {
-    m_strAction = text;
-    emit ConnectActionChanged(text);
-}
-
-// The texts of the link's state are kept as the step that writes them, so that a
-// change of language can write them again in the new language.
-void QBusScheduler::ShowLinkTexts(std::function<void()> texts) {
-    m_LinkTexts = std::move(texts);
-    m_LinkTexts();
-}
-
-void QBusScheduler::RetranslateTexts() {
-    if (m_LinkTexts) {
-        m_LinkTexts();
+    if (m_pLink) {
+        m_pLink->disconnect(this);
     }
-}
-
-// The converter as the link texts name it: "address(port)".
-QString QBusScheduler::ServerText() const {
-    const QSystemSettings& s = m_pPlant->Settings();
-    return s.IPAddress() + "(" + QString::number(s.IPNumber()) + ")";
 }
 
 void QBusScheduler::ShowMessage(const QString& text) {
@@ -63,6 +32,12 @@ void QBusScheduler::ShowMessage(const QString& text) {
         m_Message(text);
     }
 }
+
+int QBusScheduler::ReplyTimeout() const {
+    return m_pLink ? m_pLink->ReplyTimeout() : QSerialLink::ReplyTimeoutMs;
+}
+
+// --- the request in flight
 
 QInverter* QBusScheduler::CurrentInverter() const {
     if (!m_pCurrent || !m_pCurrentList || !m_pCurrentInverter) {
@@ -82,9 +57,10 @@ void QBusScheduler::ForgetCurrent() {
 }
 
 void QBusScheduler::SendCurrent() {
-    m_pCurrent->ResetReceive();
-    WriteFrame(m_pCurrent->TxBuffer(), m_pCurrent->TxLength());
-    m_SendTime = SystemClock::CurrentTime();
+    m_Codec.ExpectReply(m_pCurrent->Request());
+    m_SendTime = m_Clock().time();
+    // Last: a link that cannot write closes, and the mission is let go then.
+    WriteFrame(m_pCurrent->Request());
 }
 
 void QBusScheduler::RemoveInverter(QInverter* inverter) {
@@ -114,45 +90,30 @@ void QBusScheduler::SetMissionDoing(QMissionModel* mission) {
 }
 
 void QBusScheduler::OnCommunicateTimer() {
-    if (!m_pSerial && !m_pTcpClient && !m_pGprsConn) {
+    if (!m_pLink || !m_pLink->CanCarry()) {
         return;
     }
+    const QTime now = m_Clock().time();
     if (m_pCurrent && m_bWaiting) {
-        if (SystemClock::MsecsBetween(m_SendTime, SystemClock::CurrentTime()) <= m_nReplyTimeout) {
+        if (SystemClock::MsecsBetween(m_SendTime, now) <= m_pLink->ReplyTimeout()) {
             return;
         }
-        if (!m_pCurrentList) {
-            // A probe that got no answer: the search hears of it and goes on.
-            delete m_pCurrent;
-            ForgetCurrent();
-            if (m_Search) {
-                m_Search(nullptr);
-            }
-        } else {
-            QInverter* inverter = CurrentInverter();
-            if (!inverter) {
-                ForgetCurrent(); // its owner let go of it meanwhile
-            } else if (inverter->IsDeletePending()) {
-                RemoveInverter(inverter);
-                return;
-            } else if (inverter->AdvanceRetry()) {
-                inverter->SetCommState(CommOffline);
-                inverter->MissionList().ResetTimers();
-                ForgetCurrent();
-            } else {
-                SendCurrent();
-                return;
-            }
+        if (!CountFailure(true)) {
+            return;
         }
     }
     if (m_pCurrent) {
         return;
     }
-    QMissionModel* next = m_pPlant->NextMission();
+    ExpireOwedReplies(now);
+    QMissionModel* next =
+        m_Owed.isEmpty() ? m_pPlant->NextMission(now)
+                         : m_pPlant->NextMission(now, [this](const QMissionModel* m) { return IsHeld(m); });
     if (!next) {
         return;
     }
     m_pCurrent = next;
+    m_nTimedOut = 0;
     if (next->Code() == MissionCodeSearch || !next->Owner()) {
         m_pCurrentList = nullptr;
         m_pCurrentInverter = nullptr;
@@ -161,21 +122,97 @@ void QBusScheduler::OnCommunicateTimer() {
         m_pCurrentInverter = m_pCurrentList->Inverter();
     }
     next->SetBusy(true);
-    SendCurrent();
+    m_bWaiting = true;
     if (m_pCurrentInverter && m_pCurrentInverter->CommState() == CommOffline) {
         m_pCurrentInverter->SetCommState(CommConnecting);
     }
-    m_bWaiting = true;
+    SendCurrent();
 }
 
-void QBusScheduler::HandleCompleteReply(bool checkCrc) {
+bool QBusScheduler::CountFailure(bool timedOut) {
     if (!m_pCurrentList) {
+        // A probe that got no answer: the search hears of it and goes on.
         QMissionModel* probe = m_pCurrent;
         ForgetCurrent();
-        if (m_Search) {
-            m_Search(probe);
-        }
         delete probe;
+        if (m_Search) {
+            m_Search(nullptr);
+        }
+        return true;
+    }
+    QInverter* inverter = CurrentInverter();
+    if (!inverter) {
+        ForgetCurrent(); // its owner let go of it meanwhile
+        return true;
+    }
+    if (inverter->IsDeletePending()) {
+        RemoveInverter(inverter);
+        return false;
+    }
+    if (inverter->AdvanceRetry()) {
+        inverter->SetCommState(CommOffline);
+        inverter->MissionList().ResetTimers(m_Clock().time());
+        ForgetCurrent();
+        return true;
+    }
+    // A garbled reply was the device's answer; a silent attempt may still be answered late.
+    m_nTimedOut += timedOut ? 1 : 0;
+    SendCurrent();
+    return false;
+}
+
+void QBusScheduler::AbandonCurrent() {
+    if (!m_pCurrent) {
+        return;
+    }
+    if (!m_pCurrentList) {
+        CountFailure(true);
+        return;
+    }
+    QInverter* inverter = CurrentInverter();
+    QMissionModel* mission = m_pCurrent;
+    ForgetCurrent();
+    if (!inverter) {
+        return;
+    }
+    if (inverter->IsDeletePending()) {
+        RemoveInverter(inverter);
+        return;
+    }
+    // Its reply cannot come on another connection: it is sent again when due
+    // instead of being waited for to the end of its time-out.
+    mission->SetBusy(false);
+}
+
+void QBusScheduler::OnBytesArrived(const QByteArray& bytes) {
+    if (!m_Owed.isEmpty()) {
+        CountOwedReplies(bytes);
+    }
+    if (!m_pCurrent || !m_bWaiting) {
+        return; // nothing in flight: nobody's reply
+    }
+    switch (m_Codec.AppendReply(bytes)) {
+    case RtuReplyState::Complete:
+        TakeReply();
+        break;
+    case RtuReplyState::Rejected:
+        // Mended: on the serial line a garbled reply was decoded as it stood.
+        CountFailure(false);
+        break;
+    case RtuReplyState::NeedMore:
+        break;
+    }
+}
+
+void QBusScheduler::TakeReply() {
+    QMissionModel* mission = m_pCurrent;
+    if (!m_pCurrentList) {
+        ForgetCurrent();
+        mission->AcceptReply(m_Codec.Reply());
+        if (m_Search) {
+            m_Search(mission);
+        }
+        delete mission;
         return;
     }
     QInverter* inverter = CurrentInverter();
@@ -187,149 +224,87 @@ void QBusScheduler::HandleCompleteReply(bool checkCrc) {
         RemoveInverter(inverter);
         return;
     }
-    if (checkCrc && !m_pCurrent->CheckCrc()) {
-        // A garbled reply counts like a missing one, but is asked for again at once.
-        if (inverter->AdvanceRetry()) {
-            inverter->SetCommState(CommOffline);
-            inverter->MissionList().ResetTimers();
-            ForgetCurrent();
-        } else {
-            SendCurrent();
-        }
-        return;
-    }
-    QMissionModel* mission = m_pCurrent;
     QMissionList* list = m_pCurrentList;
     ForgetCurrent();
+    if (!mission->AcceptReply(m_Codec.Reply())) {
+        return; // cannot happen: the codec checked it against the same request
+    }
+    if (m_nTimedOut > 0) {
+        OweReplies(mission->Request(), m_nTimedOut);
+    }
     inverter->ResetRetry();
-    list->FinishMission(mission);
+    emit ReplyAccepted(mission);
+    list->FinishMission(mission, m_Clock().time());
     if (inverter->CommState() == CommConnecting) {
         inverter->SetCommState(CommOnline);
     }
 }
 
-void QBusScheduler::slotCOM_readData() {
-    if (!m_pSerial) {
-        return;
-    }
-    const QByteArray bytes = m_pSerial->readAll();
-    if (!m_pCurrent || bytes.isEmpty()) {
-        return;
-    }
-    if (m_pCurrent->AppendReply(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size())) {
-        HandleCompleteReply(false);
+void QBusScheduler::WriteFrame(const QByteArray& frame) {
+    emit FrameWritten(frame);
+    if (m_pLink) {
+        m_pLink->Write(frame);
     }
 }
 
-void QBusScheduler::slotTCPClient_readData() {
-    const bool fromGprs = m_pGprsConn != nullptr;
-    QTcpSocket* source = fromGprs ? m_pGprsConn : m_pTcpClient;
-    if (!source) {
+// --- the link
+
+void QBusScheduler::UseLink(QBusLink* link) {
+    m_pLink = link;
+    connect(link, &QBusLink::BytesArrived, this, &QBusScheduler::OnBytesArrived);
+    connect(link, &QBusLink::Opened, this, &QBusScheduler::OnLinkOpened);
+    connect(link, &QBusLink::Closed, this, &QBusScheduler::OnLinkClosed);
+    connect(link, &QBusLink::StreamLost, this, &QBusScheduler::OnStreamLost);
+    connect(link, &QBusLink::Message, this, &QBusScheduler::ShowMessage);
+    connect(link, &QBusLink::StatusChanged, this, &QBusScheduler::StatusChanged);
+    connect(link, &QBusLink::MiniStatusChanged, this, &QBusScheduler::MiniStatusChanged);
+    connect(link, &QBusLink::ActionChanged, this, &QBusScheduler::ConnectActionChanged);
+}
+
+void QBusScheduler::ReleaseLink() {
+    if (!m_pLink) {
         return;
     }
-    const QByteArray bytes = source->readAll();
-    if (bytes.isEmpty()) {
-        // Nothing to read although the socket said so: the peer has gone.
-        if (fromGprs) {
-            CloseGprsLink();
-        } else {
-            CloseTcpLink();
+    QBusLink* link = m_pLink;
+    link->Close();
+    link->disconnect(this);
+    m_pLink = nullptr;
+    link->deleteLater();
+}
+
+void QBusScheduler::OpenLink(int kind, bool showErrors, bool enableListsOnOpen) {
+    if (!m_pLink || m_pLink->Kind() != kind) {
+        QBusLink* link = QBusLink::Create(kind, m_pPlant->Settings(), m_nGprsPort, this);
+        if (!link) {
+            return;
         }
-        return;
+        // Mended: the link of the kind used before stayed open beside the new
+        // one, and a modem's socket could be read instead of the converter.
+        ReleaseLink();
+        UseLink(link);
     }
-    if (!m_pCurrent) {
-        return;
+    m_bEnableListsOnOpen = enableListsOnOpen;
+    m_pLink->Open(showErrors);
+}
+
+void QBusScheduler::CloseLink(int kind) {
+    if (!m_pLink) {
+        // Closing before anything was opened still shows the closed link and
+        // takes every inverter off the bus.
+        if (QBusLink* link = QBusLink::Create(kind, m_pPlant->Settings(), m_nGprsPort, this)) {
+            UseLink(link);
+        }
     }
-    if (m_pCurrent->AppendReply(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size())) {
-        HandleCompleteReply(true);
+    if (m_pLink && m_pLink->Kind() == kind) {
+        m_pLink->Close();
     }
 }
 
-void QBusScheduler::WriteFrame(const uchar* bytes, int length) {
-    emit FrameWritten(QByteArray(reinterpret_cast<const char*>(bytes), length));
-    switch (m_pPlant->Settings().CommunicationType()) {
-    case LinkSerial:
-        if (m_pSerial) {
-            m_pSerial->write(reinterpret_cast<const char*>(bytes), length);
-        }
-        break;
-    case LinkTcpClient:
-        if (m_pTcpClient && m_pTcpClient->write(reinterpret_cast<const char*>(bytes), length) != length) {
-            CloseTcpLink();
-        }
-        break;
-    case LinkGprs:
-        if (m_pGprsConn && m_pGprsConn->write(reinterpret_cast<const char*>(bytes), length) != length) {
-            CloseGprsLink();
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void QBusScheduler::AllInvertersOffline() {
-    m_pPlant->TakeBusOffline();
-}
-
-void QBusScheduler::OpenConfiguredLink() {
-    switch (m_pPlant->Settings().CommunicationType()) {
-    case LinkSerial:
-        OpenSerialLink();
-        break;
-    case LinkTcpClient:
-        OpenTcpLink(true);
-        break;
-    case LinkGprs:
-        OpenGprsLink();
-        break;
-    default:
-        break;
-    }
-}
-
-void QBusScheduler::Connect() {
-    switch (m_pPlant->Settings().CommunicationType()) {
-    case LinkSerial:
-        if (m_pSerial && m_pSerial->isOpen()) {
-            CloseSerialLink();
-        } else {
-            CloseTcpLink();
-            CloseGprsLink();
-            OpenSerialLink();
-        }
-        break;
-    case LinkTcpClient:
-        if (m_pTcpClient) {
-            CloseTcpLink();
-        } else {
-            CloseSerialLink();
-            CloseTcpLink();
-            OpenTcpLink(true);
-        }
-        break;
-    case LinkGprs:
-        if (m_pGprsServer) {
-            CloseGprsLink();
-        } else {
-            CloseTcpLink();
-            CloseSerialLink();
-            OpenGprsLink();
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void QBusScheduler::OnAutoConnectTimer() {
-    if (m_bLinkOpen || m_pPlant->Settings().CommunicationType() != LinkTcpClient) {
+void QBusScheduler::OnLinkOpened() {
+    if (!m_bEnableListsOnOpen) {
         return;
     }
-    OpenTcpLink(false);
-    if (!m_bLinkOpen) {
-        return;
-    }
+    m_bEnableListsOnOpen = false;
     for (QInverter* inverter : m_pPlant->Inverters()) {
         if (inverter->Address() >= 0 && inverter->Address() <= 254) {
             inverter->MissionList().SetEnabled(true);
@@ -337,192 +312,136 @@ void QBusScheduler::OnAutoConnectTimer() {
     }
 }
 
-// --- serial link
+void QBusScheduler::OnLinkClosed() {
+    OnStreamLost();
+    AllInvertersOffline();
+}
 
-void QBusScheduler::OpenSerialLink() {
-    CloseSerialLink();
-    m_nReplyTimeout = SerialTimeout;
-    tagPortSettings settings; // 9600 8N1, no flow control: the inverters' fixed line
-    settings.Timeout_Millisec = 500;
-    const int com = m_pPlant->Settings().ComNumber();
-    auto* port = new QWin_Serial(com, settings, QSerialBase::EventDriven,
-                                 m_pPlant->GetSystemValue(QStringLiteral("Com_device")));
-    if (!port->open()) {
-        delete port;
-        m_bLinkOpen = false;
-        ShowMessage(QCoreApplication::translate("MainWindow", "Open the serial port failure!"));
+void QBusScheduler::OnStreamLost() {
+    m_Owed.clear(); // nothing owed comes on a new connection
+    AbandonCurrent();
+}
+
+// --- replies owed to earlier attempts
+
+// Mended: the late answer to an earlier attempt completed the next request
+// that looked the same, and was decoded as that request's data.
+void QBusScheduler::OweReplies(const QByteArray& request, int count) {
+    OwedReplies owed;
+    owed.request = request;
+    owed.count = count;
+    owed.since = m_Clock().time();
+    owed.codec.ExpectReply(request);
+    m_Owed.append(owed);
+}
+
+void QBusScheduler::CountOwedReplies(const QByteArray& bytes) {
+    for (auto it = m_Owed.begin(); it != m_Owed.end();) {
+        if (it->codec.AppendReply(bytes) == RtuReplyState::Complete) {
+            if (--it->count == 0) {
+                it = m_Owed.erase(it);
+                continue;
+            }
+            it->codec.ExpectReply(it->request);
+        }
+        ++it;
+    }
+}
+
+void QBusScheduler::ExpireOwedReplies(const QTime& now) {
+    // A device late enough to miss the time-out once may be as late with the
+    // repeat: its reply is waited for over two time-outs.
+    const int limit = 2 * ReplyTimeout();
+    m_Owed.erase(std::remove_if(m_Owed.begin(), m_Owed.end(),
+                                [&](const OwedReplies& owed) {
+                                    return SystemClock::MsecsBetween(owed.since, now) > limit;
+                                }),
+                 m_Owed.end());
+}
+
+bool QBusScheduler::IsHeld(const QMissionModel* mission) const {
+    for (const OwedReplies& owed : m_Owed) {
+        if (RtuFrameCodec::RepliesAlike(owed.request, mission->Request())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void QBusScheduler::AllInvertersOffline() {
+    m_pPlant->TakeBusOffline();
+}
+
+void QBusScheduler::ReadLink() {
+    if (m_pLink) {
+        m_pLink->ReadAvailable();
+    }
+}
+
+void QBusScheduler::CheckLink() {
+    if (m_pLink) {
+        m_pLink->CheckState();
+    }
+}
+
+void QBusScheduler::OpenConfiguredLink() {
+    OpenLink(m_pPlant->Settings().CommunicationType(), true);
+}
+
+void QBusScheduler::Connect() {
+    const int kind = m_pPlant->Settings().CommunicationType();
+    if (m_pLink && m_pLink->Kind() == kind && m_pLink->IsActive()) {
+        m_pLink->Close();
         return;
     }
-    m_pSerial = port;
-    connect(m_pSerial, &QWin_Serial::readyRead, this, &QBusScheduler::slotCOM_readData);
-    ShowLinkTexts([this, name = m_pSerial->SerialName()] {
-        SetStatus(name + QCoreApplication::translate("MainWindow", "(9600,8,0,1) is open!"), true);
-        SetAction(QCoreApplication::translate("MainWindow", "Close the serial port"));
-    });
-    m_bLinkOpen = true;
+    OpenLink(kind, true);
+}
+
+void QBusScheduler::OnAutoConnectTimer() {
+    if (IsLinkOpen() || m_pPlant->Settings().CommunicationType() != LinkTcpClient) {
+        return;
+    }
+    if (m_pLink && m_pLink->Kind() == LinkTcpClient && m_pLink->IsActive()) {
+        return; // an attempt is still under way
+    }
+    // After a reconnect every inverter on the bus is polled again.
+    OpenLink(LinkTcpClient, false, true);
+}
+
+void QBusScheduler::OpenSerialLink() {
+    OpenLink(LinkSerial, true);
 }
 
 void QBusScheduler::CloseSerialLink() {
-    if (m_pSerial) {
-        m_pSerial->disconnect(this);
-        m_pSerial->close();
-        m_pSerial->deleteLater();
-        m_pSerial = nullptr;
-    }
-    const QSystemSettings& s = m_pPlant->Settings();
-    ShowLinkTexts([this, port = QString::asprintf("Com%d (%d,8,0,1)", s.ComNumber(), s.BaudRate())] {
-        SetStatus(port + QCoreApplication::translate("MainWindow", "is closed!"), false);
-        SetAction(QCoreApplication::translate("MainWindow", "Open the serial port"));
-    });
-    m_bLinkOpen = false;
-    AllInvertersOffline();
+    CloseLink(LinkSerial);
 }
-
-// --- TCP client to an Ethernet converter
 
 void QBusScheduler::OpenTcpLink(bool showErrors) {
-    CloseTcpLink();
-    m_nReplyTimeout = TcpTimeout;
-    m_pTcpClient = new QTcpSocket(this);
-    connect(m_pTcpClient, &QTcpSocket::connected, this, &QBusScheduler::slotTCP_connect);
-    connect(m_pTcpClient, &QTcpSocket::disconnected, this, &QBusScheduler::slotTCPClient_disconnect);
-    connect(m_pTcpClient, &QTcpSocket::readyRead, this, &QBusScheduler::slotTCPClient_readData);
-    const QSystemSettings& s = m_pPlant->Settings();
-    m_pTcpClient->connectToHost(s.IPAddress(), quint16(s.IPNumber()), QIODevice::ReadWrite);
-    if (!m_pTcpClient->waitForConnected(1000)) {
-        CloseTcpLink();
-        if (showErrors) {
-            ShowMessage(QCoreApplication::translate("MainWindow", "Failed to connect to server!"));
-        }
-    }
-}
-
-void QBusScheduler::slotTCP_connect() {
-    ShowLinkTexts([this, server = ServerText()] {
-        SetStatus(server + QCoreApplication::translate("MainWindow", "On-line!"), true);
-        SetAction(QCoreApplication::translate("MainWindow", "Disconnect"));
-    });
-    m_bLinkOpen = true;
-}
-
-void QBusScheduler::slotTCPClient_disconnect() {
-    if (m_pTcpClient) {
-        LinkLost();
-    }
+    OpenLink(LinkTcpClient, showErrors);
 }
 
 void QBusScheduler::CloseTcpLink() {
-    if (m_pTcpClient) {
-        QTcpSocket* socket = m_pTcpClient;
-        m_pTcpClient = nullptr;
-        socket->disconnect(this);
-        socket->abort();
-        socket->deleteLater();
-    }
-    LinkLost();
+    CloseLink(LinkTcpClient);
 }
-
-void QBusScheduler::LinkLost() {
-    ShowLinkTexts([this, server = ServerText()] {
-        SetStatus(server + QCoreApplication::translate("MainWindow", "not online!"), false);
-        SetAction(QCoreApplication::translate("MainWindow", "Connect to server"));
-    });
-    m_bLinkOpen = false;
-    AllInvertersOffline();
-}
-
-// --- GPRS server a modem connects in to
 
 void QBusScheduler::OpenGprsLink() {
-    if (m_pGprsServer) {
-        return;
-    }
-    auto* server = new QTcpServer(this);
-    if (!server->listen(QHostAddress::Any, quint16(m_nGprsPort))) {
-        delete server;
-        ShowMessage(QCoreApplication::translate("MainWindow", "Open GPRS server failed!"));
-        return;
-    }
-    m_pGprsServer = server;
-    connect(m_pGprsServer, &QTcpServer::newConnection, this, &QBusScheduler::slotTCPServer_connect);
-    ShowLinkTexts([this] {
-        SetStatus(QCoreApplication::translate("MainWindow", "waiting"), false);
-        SetAction(QCoreApplication::translate("MainWindow", "Close GPRS server"));
-    });
-    m_bAccepting = true;
-    m_bLinkOpen = true;
-    m_nWaitingCounter = 0;
-}
-
-void QBusScheduler::slotTCPServer_connect() {
-    if (!m_pGprsServer || !m_bAccepting) {
-        return;
-    }
-    m_nReplyTimeout = GprsTimeout;
-    m_bAccepting = false;
-    QTcpSocket* conn = m_pGprsServer->nextPendingConnection();
-    if (!conn) {
-        return;
-    }
-    m_pGprsConn = conn;
-    const quint32 ip = conn->peerAddress().toIPv4Address();
-    const QString peer = QString::asprintf("%d.%d.%d.%d:%d", (ip >> 24) & 0xFF, (ip >> 16) & 0xFF,
-                                           (ip >> 8) & 0xFF, ip & 0xFF, conn->peerPort());
-    ShowLinkTexts([this, peer] { SetStatus("GPRS(" + peer + ")!", true); });
-    connect(m_pGprsConn, &QTcpSocket::readyRead, this, &QBusScheduler::slotTCPClient_readData);
-    connect(m_pGprsConn, &QTcpSocket::disconnected, this, &QBusScheduler::slotTCPServer_disconnect);
-}
-
-void QBusScheduler::slotTCPServer_disconnect() {
-    // The modem went away: let go of its socket and wait for it to call again.
-    if (m_pGprsConn) {
-        m_pGprsConn->disconnect(this);
-        m_pGprsConn->deleteLater();
-        m_pGprsConn = nullptr;
-    }
-    ShowLinkTexts([this] {
-        SetStatus(QCoreApplication::translate("MainWindow", "waiting"), false,
-                  QCoreApplication::translate("MainWindow", "waiting!"));
-    });
-    m_bAccepting = true;
+    OpenLink(LinkGprs, true);
 }
 
 void QBusScheduler::CloseGprsLink() {
-    if (m_pGprsConn) {
-        m_pGprsConn->disconnect(this);
-        m_pGprsConn->abort();
-        m_pGprsConn->deleteLater();
-        m_pGprsConn = nullptr;
-    }
-    if (m_pGprsServer) {
-        m_pGprsServer->close();
-        m_pGprsServer->deleteLater();
-        m_pGprsServer = nullptr;
-    }
-    ShowLinkTexts([this, number = m_pPlant->GetSystemValue(QStringLiteral("GPRS_Number"))] {
-        SetStatus(QCoreApplication::translate("MainWindow", "GPRS server") + "(" + number + ")" +
-                      QCoreApplication::translate("MainWindow", "is closed!"),
-                  false);
-        SetAction(QCoreApplication::translate("MainWindow", "Open server"));
-    });
-    m_bLinkOpen = false;
-    m_bAccepting = false;
-    AllInvertersOffline();
+    CloseLink(LinkGprs);
 }
 
 void QBusScheduler::OnWaitingAnimation() {
-    if (!m_pGprsServer || !m_bAccepting) {
-        return;
+    if (m_pLink) {
+        m_pLink->OnWaitingTick();
     }
-    static const char* const dots[] = {" .", " ..", " ...", " ....", " ....."};
-    QString text = QCoreApplication::translate("MainWindow", "waiting");
-    if (m_nWaitingCounter >= 25) {
-        m_nWaitingCounter = 0;
-    } else {
-        text += QLatin1String(dots[m_nWaitingCounter / 5]);
+}
+
+void QBusScheduler::RetranslateTexts() {
+    if (m_pLink) {
+        m_pLink->RetranslateTexts();
     }
-    SetStatus(text, false);
-    ++m_nWaitingCounter;
 }
 
 // --- link settings
@@ -535,7 +454,7 @@ void QBusScheduler::ApplyCommunicate(const CommunicateChoice& choice) {
         m_pPlant->SetSystemValue(QStringLiteral("Baud_rate"), QString::number(choice.m_nBaudRate), true);
         if (choice.m_nKind == LinkSerial) {
             m_pPlant->SetSystemValue(kindKey, QStringLiteral("0"), true);
-            OpenSerialLink();
+            OpenLink(LinkSerial, true);
         }
     }
     if (choice.m_strIPAddress != s.IPAddress() || choice.m_nIPNumber != s.IPNumber()) {
@@ -543,38 +462,20 @@ void QBusScheduler::ApplyCommunicate(const CommunicateChoice& choice) {
         m_pPlant->SetSystemValue(QStringLiteral("IP_number"), QString::number(choice.m_nIPNumber), true);
         if (choice.m_nKind == LinkTcpClient) {
             m_pPlant->SetSystemValue(kindKey, QStringLiteral("1"), true);
-            OpenTcpLink(true);
+            OpenLink(LinkTcpClient, true);
         }
     }
     if (choice.m_nGprsNumber != m_pPlant->GetSystemValue(QStringLiteral("GPRS_Number")).toInt()) {
         m_pPlant->SetSystemValue(QStringLiteral("GPRS_Number"), QString::number(choice.m_nGprsNumber), true);
         if (choice.m_nKind == LinkGprs) {
             m_pPlant->SetSystemValue(kindKey, QStringLiteral("3"), true);
-            CloseGprsLink();
-            OpenGprsLink();
+            CloseLink(LinkGprs);
+            OpenLink(LinkGprs, true);
         }
     }
     if (choice.m_nKind != s.CommunicationType()) {
         m_pPlant->SetSystemValue(kindKey, QString::number(choice.m_nKind), true);
-        switch (choice.m_nKind) {
-        case LinkSerial:
-            CloseTcpLink();
-            CloseGprsLink();
-            OpenSerialLink();
-            break;
-        case LinkTcpClient:
-            CloseSerialLink();
-            CloseGprsLink();
-            OpenTcpLink(true);
-            break;
-        case LinkGprs:
-            CloseSerialLink();
-            CloseTcpLink();
-            CloseGprsLink();
-            OpenGprsLink();
-            break;
-        default:
-            break;
-        }
+        CloseLink(choice.m_nKind);
+        OpenLink(choice.m_nKind, true);
     }
 }

@@ -1,24 +1,17 @@
 #pragma once
 
+#include "QBusLink.h"
+#include "RtuFrameCodec.h"
+
+#include <QDateTime>
 #include <QObject>
-#include <QPointer>
-#include <QTime>
+#include <QTimer>
 #include <functional>
 
 class QInverter;
 class QMissionList;
 class QMissionModel;
 class QSystemModel;
-class QTcpServer;
-class QTcpSocket;
-class QWin_Serial;
-
-// Link kinds, the values of "CommunicationType".
-enum LinkKind {
-    LinkSerial = 0,
-    LinkTcpClient = 1,
-    LinkGprs = 3,
-};
 
 // What the link settings dialog returns.
 struct CommunicateChoice {
@@ -30,29 +23,37 @@ struct CommunicateChoice {
     int m_nGprsNumber = 0;
 };
 
-// The bus master: owns the one active link (serial port, TCP client to an
-// Ethernet converter, or a TCP server a GPRS modem connects in to) and the one
-// request in flight. A 20 ms tick sends the next due mission, watches the reply
-// time-out and repeats a silent request three times before the inverter goes
-// offline. Status texts and the connect action's text are reported by signals;
+// The bus master: holds the one link in use and the one request in flight.
+// Its 20 ms tick sends the next due mission, watches the reply time-out and
+// repeats an unanswered request three times before the inverter goes offline.
+// The link only carries bytes; the codec finds the reply to the request in
+// flight among them, and only a reply that answers it reaches the plant's
+// reply handler. Time comes from the clock it is given. Status texts and the
+// connect action's text come from the link and are passed on by signals;
 // messages for the user go through a callback the window provides.
 class QBusScheduler : public QObject {
     Q_OBJECT
 public:
     using SearchCallback = std::function<void(QMissionModel*)>;
     using MessageCallback = std::function<void(const QString&)>;
+    using Clock = std::function<QDateTime()>;
 
-    static constexpr int SerialTimeout = 1000;
-    static constexpr int TcpTimeout = 1000;
-    static constexpr int GprsTimeout = 50000;
+    static constexpr int TickInterval = 20;
     static constexpr int DefaultGprsPort = 10000;
 
-    explicit QBusScheduler(QSystemModel* plant, QObject* parent = nullptr);
+    // The program gives SystemClock::Now; a test a clock it moves by hand.
+    QBusScheduler(QSystemModel* plant, Clock clock, QObject* parent = nullptr);
     ~QBusScheduler() override;
+
+    // Starts and stops the 20 ms tick.
+    void Start() { m_Tick.start(); }
+    void Stop() { m_Tick.stop(); }
+    QTimer* Timer() { return &m_Tick; }
 
     void SetMessageCallback(MessageCallback callback) { m_Message = std::move(callback); }
     void SetSearchCallback(SearchCallback callback) { m_Search = std::move(callback); }
-    // The GPRS server listens on this port (10000; tests pick a free one).
+    // The GPRS server listens on this port (10000; tests pick a free one), from
+    // the next GPRS link on.
     void SetGprsPort(int port) { m_nGprsPort = port; }
     int GprsPort() const { return m_nGprsPort; }
 
@@ -72,37 +73,32 @@ public:
     // Removes an inverter now, or marks it for removal when its mission is in flight.
     void DeleteInverter(QInverter* inverter);
 
+    // Opening a link of one kind closes the link of any other kind first.
     void OpenSerialLink();
     void CloseSerialLink();
     void OpenTcpLink(bool showErrors);
     void CloseTcpLink();
     void OpenGprsLink();
     void CloseGprsLink();
-    void WriteFrame(const uchar* bytes, int length);
+    void WriteFrame(const QByteArray& frame);
+    // Bytes may be waiting on the link / its connection may have changed.
+    void ReadLink();
+    void CheckLink();
 
+    QBusLink* Link() const { return m_pLink; }
     QMissionModel* CurrentMission() const { return m_pCurrent; }
     bool IsWaiting() const { return m_bWaiting; }
-    bool IsLinkOpen() const { return m_bLinkOpen; }
-    bool IsAccepting() const { return m_bAccepting; }
-    int ReplyTimeout() const { return m_nReplyTimeout; }
-    QString StatusText() const { return m_strStatus; }
-    bool StatusConnected() const { return m_bStatusConnected; }
-    QString MiniStatusText() const { return m_strMiniStatus; }
-    QString ConnectActionText() const { return m_strAction; }
-    QWin_Serial* SerialPort() const { return m_pSerial; }
-    QTcpSocket* TcpClient() const { return m_pTcpClient; }
-    QTcpServer* GprsServer() const { return m_pGprsServer; }
-    QTcpSocket* GprsConnection() const { return m_pGprsConn; }
+    bool IsLinkOpen() const { return m_pLink && m_pLink->IsOpen(); }
+    bool IsAccepting() const { return m_pLink && m_pLink->IsAccepting(); }
+    int ReplyTimeout() const;
+    QString StatusText() const { return m_pLink ? m_pLink->StatusText() : QString(); }
+    bool StatusConnected() const { return m_pLink && m_pLink->StatusConnected(); }
+    QString MiniStatusText() const { return m_pLink ? m_pLink->MiniStatusText() : QString(); }
+    QString ConnectActionText() const { return m_pLink ? m_pLink->ActionText() : QString(); }
 
 public slots:
     void OnCommunicateTimer();
     void OnAutoConnectTimer();
-    void slotCOM_readData();
-    void slotTCPClient_readData();
-    void slotTCP_connect();
-    void slotTCPClient_disconnect();
-    void slotTCPServer_connect();
-    void slotTCPServer_disconnect();
 
 signals:
     // The home page's status line.
@@ -113,50 +109,65 @@ signals:
     void ConnectActionChanged(const QString& text);
     // Every frame written on the link (monitoring and tests).
     void FrameWritten(const QByteArray& frame);
+    // A reply accepted for an inverter's mission, just before it is decoded.
+    void ReplyAccepted(QMissionModel* mission);
 
 private:
-    enum ReplyRoute { RouteNone, RouteDone, RouteResend };
+    // Makes the link of this kind the one in use (closing one of another kind) and opens it.
+    void OpenLink(int kind, bool showErrors, bool enableListsOnOpen = false);
+    void CloseLink(int kind);
+    void UseLink(QBusLink* link);
+    void ReleaseLink();
+    void OnLinkOpened();
+    void OnLinkClosed();
+    void OnStreamLost();
+    void OnBytesArrived(const QByteArray& bytes);
 
-    void SetStatus(const QString& text, bool connected, const QString& miniText);
-    void SetStatus(const QString& text, bool connected) { SetStatus(text, connected, text); }
-    void SetAction(const QString& text);
-    void ShowLinkTexts(std::function<void()> texts);
-    QString ServerText() const;
     void ShowMessage(const QString& text);
     void AllInvertersOffline();
-    void LinkLost();
     // The inverter of the mission in flight, or none for a probe or when its
     // owner has let go of the mission in the meantime.
     QInverter* CurrentInverter() const;
     void ForgetCurrent();
     void SendCurrent();
     void RemoveInverter(QInverter* inverter);
-    // A complete reply on any link; crcChecked tells whether a bad CRC counts as no reply.
-    void HandleCompleteReply(bool checkCrc);
+    void TakeReply();
+    // No reply in time, or a garbled one: the request is repeated until the
+    // retries are used up. True when the next mission may go out at once.
+    bool CountFailure(bool timedOut);
+    // The link lost the stream the request went out on: no answer will come.
+    void AbandonCurrent();
+
+    // A device that missed the time-out answers the repeats too, in order: the
+    // replies still owed for a request already answered hold back every
+    // request whose reply would look the same, until they came or are too old.
+    struct OwedReplies {
+        QByteArray request;
+        int count = 0;
+        QTime since;
+        RtuFrameCodec codec;
+    };
+    void OweReplies(const QByteArray& request, int count);
+    void CountOwedReplies(const QByteArray& bytes);
+    void ExpireOwedReplies(const QTime& now);
+    bool IsHeld(const QMissionModel* mission) const;
 
     QSystemModel* m_pPlant;
-    QWin_Serial* m_pSerial = nullptr;
-    QTcpSocket* m_pTcpClient = nullptr;
-    QTcpServer* m_pGprsServer = nullptr;
-    QTcpSocket* m_pGprsConn = nullptr;
+    Clock m_Clock;
+    QTimer m_Tick;
+    QBusLink* m_pLink = nullptr;
+    RtuFrameCodec m_Codec;
 
     QMissionModel* m_pCurrent = nullptr;
     QMissionList* m_pCurrentList = nullptr; // owner of the current mission when it was sent
     QInverter* m_pCurrentInverter = nullptr;
     QTime m_SendTime;
     bool m_bWaiting = false;
-    int m_nReplyTimeout = SerialTimeout;
-    bool m_bLinkOpen = false;
-    bool m_bAccepting = false;
-    int m_nWaitingCounter = 0;
+    int m_nTimedOut = 0; // attempts of the request in flight that got no reply in time
+    QList<OwedReplies> m_Owed;
+    bool m_bEnableListsOnOpen = false;
     int m_nGprsPort = DefaultGprsPort;
 
     SearchCallback m_Search;
     MessageCallback m_Message;
-
-    QString m_strStatus;
-    bool m_bStatusConnected = false;
-    QString m_strMiniStatus;
-    QString m_strAction;
-    std::function<void()> m_LinkTexts;
 };

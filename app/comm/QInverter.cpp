@@ -641,22 +641,17 @@ void QInverter::SetClock(int date, int time) {
 
 // ---------------------------------------------------------------- reply decoding
 
-void QInverter::HandleReply(QMissionModel* mission, QInverter* inverter) {
-    if (!mission || !inverter) {
+void QInverter::DecodeReply(const QMissionModel* mission) {
+    if (!mission || mission->IsErrorReply()) {
         return;
     }
     const int function = mission->ReplyFunction();
     const int code = mission->Code();
-    if (function != 0x03 && function != 0x10) {
-        QPlantEvents::Instance().PostReplyError(mission->RxBuffer()[2]);
-        return;
-    }
     if (code == CodeLogon) {
-        inverter->SetItem(kLogonItem, 2);
+        SetItem(kLogonItem, 2);
     } else if (code == CodeLogoff) {
-        inverter->SetItem(kLogonItem, 1);
+        SetItem(kLogonItem, 1);
     }
-    QReplyHook::Call(mission);
     if (code == MissionCodeSetSuccess) {
         QPlantEvents::Instance().PostSetSuccess();
         return;
@@ -665,12 +660,12 @@ void QInverter::HandleReply(QMissionModel* mission, QInverter* inverter) {
         (code >= CodeSetUserLabel && code <= CodeSetPassword)) {
         if (function == 0x10) {
             QPlantEvents::Instance().PostSetSuccess();
-            inverter->LogEvent(EventSettingWritten + code, QString());
+            LogEvent(EventSettingWritten + code, QString());
         }
         return;
     }
-    if (function == 0x03 && inverter->DecodeRead(mission)) {
-        inverter->Tell([&](QInverterListener& l) { l.OnReplyDecoded(*inverter, code); });
+    if (function == 0x03 && DecodeRead(mission)) {
+        Tell([&](QInverterListener& l) { l.OnReplyDecoded(*this, code); });
     }
 }
 

@@ -152,9 +152,9 @@ public:
     void SetClock(int date, int time);
 
     // --- reply decoding
-    // The reply handler: error replies post the error event; accepted replies go
-    // through the reply hook, then are decoded by mission code.
-    static void HandleReply(QMissionModel* mission, QInverter* inverter);
+    // An accepted normal reply to one of this inverter's missions, decoded by
+    // mission code (the plant's reply handler calls it after the reply hook).
+    void DecodeReply(const QMissionModel* mission);
 
     // The translated name of an operating status 0..5 ("Unknown" beyond).
     static QString StatusName(int status);

@@ -3,13 +3,6 @@
 #include "QMissionModel.h"
 #include "SystemClock.h"
 
-namespace {
-ReplyHandler& Handler() {
-    static ReplyHandler handler;
-    return handler;
-}
-} // namespace
-
 QMissionList::QMissionList(QInverter* inverter) : m_pInverter(inverter) {}
 
 QMissionList::~QMissionList() {
@@ -49,15 +42,14 @@ void QMissionList::SetShortPeriods(int ms) {
     }
 }
 
-void QMissionList::ResetTimers() {
-    const QTime now = SystemClock::CurrentTime();
+void QMissionList::ResetTimers(const QTime& now) {
     for (QMissionModel* mission : m_Missions) {
         mission->SetLastTime(now);
         mission->SetBusy(false);
     }
 }
 
-QMissionModel* QMissionList::PickDue(const QTime& now) const {
+QMissionModel* QMissionList::PickDue(const QTime& now, const MissionHold& held) const {
     if (!m_bEnabled) {
         return nullptr;
     }
@@ -67,7 +59,7 @@ QMissionModel* QMissionList::PickDue(const QTime& now) const {
     QMissionModel* candidate = nullptr;
     int candidateOverdue = 0;
     for (QMissionModel* mission : m_Missions) {
-        if (!mission->IsDue(now)) {
+        if (!mission->IsDue(now) || (held && held(mission))) {
             continue;
         }
         const int overdue = mission->Overdue(now);
@@ -83,12 +75,12 @@ QMissionModel* QMissionList::PickDue(const QTime& now) const {
     return candidate;
 }
 
-void QMissionList::FinishMission(QMissionModel* mission) {
+void QMissionList::FinishMission(QMissionModel* mission, const QTime& now) {
     if (!mission) {
         return;
     }
-    if (Handler()) {
-        Handler()(mission, m_pInverter);
+    if (m_ReplyHandler) {
+        m_ReplyHandler(mission, m_pInverter);
     }
     if (mission->IsOneShot()) {
         // The handler may already have let go of it (an inverter rebuilding its
@@ -98,20 +90,12 @@ void QMissionList::FinishMission(QMissionModel* mission) {
         }
     } else {
         mission->SetBusy(false);
-        mission->SetLastTime(SystemClock::CurrentTime());
+        mission->SetLastTime(now);
     }
 }
 
 bool QMissionList::Contains(const QMissionModel* mission) const {
     return m_Missions.contains(const_cast<QMissionModel*>(mission));
-}
-
-void QMissionList::SetReplyHandler(ReplyHandler handler) {
-    Handler() = std::move(handler);
-}
-
-const ReplyHandler& QMissionList::GetReplyHandler() {
-    return Handler();
 }
 
 namespace {

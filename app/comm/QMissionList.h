@@ -9,7 +9,10 @@ class QInverter;
 class QMissionModel;
 
 // Called with every completed and accepted reply and the inverter it belongs to.
+// The plant installs its own in every list it takes in.
 using ReplyHandler = std::function<void(QMissionModel*, QInverter*)>;
+// Missions that may not go out now although due (see QBusScheduler).
+using MissionHold = std::function<bool(const QMissionModel*)>;
 
 // The missions of one inverter: its repeating polls and any one-shot missions
 // queued for it. Owns them.
@@ -33,17 +36,19 @@ public:
     int FastPeriod() const { return m_nFastPeriod; }
 
     // Every mission idle again, last sent now.
-    void ResetTimers();
+    void ResetTimers() { ResetTimers(SystemClock::CurrentTime()); }
+    void ResetTimers(const QTime& now);
 
     // The due mission of highest kind; among equal kinds the most overdue, the
     // earlier in list order when equally overdue. A due one-shot write is taken
     // at once. None while disabled.
     QMissionModel* PickDue() const { return PickDue(SystemClock::CurrentTime()); }
-    QMissionModel* PickDue(const QTime& now) const;
+    QMissionModel* PickDue(const QTime& now, const MissionHold& held = nullptr) const;
 
     // Hands the mission to the reply handler, then re-arms a repeating mission
-    // or deletes a one-shot one.
-    void FinishMission(QMissionModel* mission);
+    // (last time = now) or deletes a one-shot one.
+    void FinishMission(QMissionModel* mission) { FinishMission(mission, SystemClock::CurrentTime()); }
+    void FinishMission(QMissionModel* mission, const QTime& now);
 
     // The poll list and the identity reads of an inverter at this address.
     void BuildPollMissions(int address);
@@ -54,11 +59,12 @@ public:
     QInverter* Inverter() const { return m_pInverter; }
     void SetInverter(QInverter* inverter) { m_pInverter = inverter; }
 
-    static void SetReplyHandler(ReplyHandler handler);
-    static const ReplyHandler& GetReplyHandler();
+    void SetReplyHandler(ReplyHandler handler) { m_ReplyHandler = std::move(handler); }
+    const ReplyHandler& GetReplyHandler() const { return m_ReplyHandler; }
 
 private:
     QList<QMissionModel*> m_Missions;
+    ReplyHandler m_ReplyHandler;
     QInverter* m_pInverter = nullptr;
     unsigned char m_bEnabled = 0;
     int m_nFastPeriod = 0;

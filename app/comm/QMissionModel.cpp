@@ -1,12 +1,11 @@
 #include "QMissionModel.h"
 
-#include "Crc.h"
+#include "RtuFrameCodec.h"
 #include "SystemClock.h"
 
 #include <cstring>
 
 QMissionModel::QMissionModel() {
-    std::memset(m_TxBuf, 0, sizeof m_TxBuf);
     std::memset(m_RxBuf, 0, sizeof m_RxBuf);
 }
 
@@ -14,32 +13,16 @@ bool QMissionModel::BuildFrame(int reg, int address, int count, int kind, const 
     if (kind < MissionPollRead || kind > MissionOnceWrite || count < 1 || count > MaxRegisters) {
         return false;
     }
-    const bool write = (kind == MissionPollWrite || kind == MissionOnceWrite);
-    uchar* f = m_TxBuf;
-    f[0] = uchar(address % 256);
-    f[1] = write ? 0x10 : 0x03;
-    f[2] = uchar(reg / 256);
-    f[3] = uchar(reg & 0xFF);
-    f[4] = 0x00;
-    f[5] = uchar(count);
-    int len = 6;
-    if (write) {
-        f[6] = uchar(2 * count);
-        if (data) {
-            std::memcpy(f + 7, data, size_t(2 * count));
-        } else {
-            std::memset(f + 7, 0, size_t(2 * count));
-        }
-        len = 7 + 2 * count;
+    const quint8 slave = quint8(address % 256);
+    if (kind == MissionPollWrite || kind == MissionOnceWrite) {
+        const QByteArray values =
+            data ? QByteArray(reinterpret_cast<const char*>(data), 2 * count) : QByteArray(2 * count, '\0');
+        m_Request = RtuFrameCodec::WriteRequest(slave, quint16(reg), values);
+    } else {
+        m_Request = RtuFrameCodec::ReadRequest(slave, quint16(reg), quint16(count));
     }
-    const quint16 crc = CalcCrc(f, len);
-    f[len] = uchar(crc >> 8);
-    f[len + 1] = uchar(crc & 0xFF);
-    f[len + 2] = 0x00; // kept behind the frame, never sent
-    m_nTxLen = len + 2;
-    m_nExpectLen = write ? 8 : 5 + 2 * count;
+    m_nExpectLen = RtuFrameCodec::ReplyLength(m_Request);
     m_nKind = kind;
-    m_nReceived = 0;
     m_LastTime = QTime(0, 0, 0, 0);
     if (IsOneShot()) {
         m_nPeriod = 10000;
@@ -47,28 +30,14 @@ bool QMissionModel::BuildFrame(int reg, int address, int count, int kind, const 
     return true;
 }
 
-bool QMissionModel::AppendReply(const uchar* bytes, int length) {
-    if (!bytes || length <= 0) {
+bool QMissionModel::AcceptReply(const QByteArray& reply) {
+    if (RtuFrameCodec::CheckReply(m_Request, reply) != RtuReplyState::Complete) {
         return false;
     }
-    const int room = BufferSize - m_nReceived;
-    const int take = length < room ? length : room;
-    if (take > 0) {
-        std::memcpy(m_RxBuf + m_nReceived, bytes, size_t(take));
-        m_nReceived += take;
-    }
-    bool complete = m_nReceived >= m_nExpectLen;
-    if (!complete && m_nReceived == 5 && (m_RxBuf[1] == 0x83 || m_RxBuf[1] == 0x90)) {
-        complete = true;
-    }
-    if (complete) {
-        m_nReceived = 0;
-    }
-    return complete;
-}
-
-bool QMissionModel::CheckCrc() const {
-    return CheckReplyCrc(m_RxBuf, m_nExpectLen);
+    m_nReplyLen = int(reply.size());
+    std::memcpy(m_RxBuf, reply.constData(), size_t(m_nReplyLen));
+    std::memset(m_RxBuf + m_nReplyLen, 0, size_t(BufferSize - m_nReplyLen));
+    return true;
 }
 
 void QMissionModel::SetPeriod(int ms) {

@@ -2,6 +2,7 @@
 
 #include "SystemClock.h"
 
+#include <QByteArray>
 #include <QTime>
 
 class QMissionList;
@@ -19,8 +20,11 @@ enum MissionCode {
     MissionCodeSearch = 4096,     // a bus search probe, owned by no inverter
 };
 
-// One request to one inverter: its frame, what a complete reply looks like,
-// how often it repeats, and the code by which its answer is decoded.
+// One request to one inverter and its scheduling: the request frame, how
+// often it repeats, whether it is in flight, and the code by which its answer
+// is decoded. The wire format is RtuFrameCodec's; the bytes of a reply are
+// gathered by whoever carries the request (the bus scheduler) and handed over
+// whole once they are accepted.
 class QMissionModel {
 public:
     static constexpr int BufferSize = 256;
@@ -34,16 +38,9 @@ public:
     // outside 1..20. data holds 2 * count bytes for a write.
     bool BuildFrame(int reg, int address, int count, int kind, const uchar* data = nullptr);
 
-    // Appends received bytes; true once the reply is complete (expected length
-    // reached, or a 5-byte error reply). The fill count then goes back to 0 and
-    // the bytes stay for decoding.
-    bool AppendReply(const uchar* bytes, int length);
-    // Forgets a partial reply; done whenever the request is (re)sent, so bytes
-    // of an earlier unanswered attempt never mix with the new reply.
-    void ResetReceive() { m_nReceived = 0; }
-
-    // The reply's CRC is right (used for replies that came over TCP).
-    bool CheckCrc() const;
+    // Keeps a reply for decoding, if it answers this request (RtuFrameCodec::
+    // CheckReply); anything else is refused and the last reply stays.
+    bool AcceptReply(const QByteArray& reply);
 
     void SetCode(int code) { m_nCode = code; }
     void SetOwner(QMissionList* owner) { m_pOwner = owner; }
@@ -66,31 +63,35 @@ public:
     QTime LastTime() const { return m_LastTime; }
     QMissionList* Owner() const { return m_pOwner; }
 
-    const uchar* TxBuffer() const { return m_TxBuf; }
-    int TxLength() const { return m_nTxLen; }
+    const QByteArray& Request() const { return m_Request; }
+    // The request as sent; a zero byte follows it, never sent.
+    const uchar* TxBuffer() const { return reinterpret_cast<const uchar*>(m_Request.constData()); }
+    int TxLength() const { return int(m_Request.size()); }
+    // The last accepted reply, in a buffer of BufferSize bytes (zeros behind it).
     const uchar* RxBuffer() const { return m_RxBuf; }
+    int ReplyLength() const { return m_nReplyLen; }
     int ExpectedLength() const { return m_nExpectLen; }
-    int Received() const { return m_nReceived; }
     // Reply function byte (0x03, 0x10, or an error code with bit 7 set).
     int ReplyFunction() const { return m_RxBuf[1]; }
     bool IsErrorReply() const { return m_RxBuf[1] != 0x03 && m_RxBuf[1] != 0x10; }
     // Data bytes of a normal read reply start at offset 3.
     const uchar* ReplyData() const { return m_RxBuf + 3; }
     // Slave address the request was sent to.
-    int Address() const { return m_TxBuf[0]; }
-    int Register() const { return m_TxBuf[2] * 256 + m_TxBuf[3]; }
-    int RegisterCount() const { return m_TxBuf[5]; }
+    int Address() const { return TxByte(0); }
+    int Register() const { return TxByte(2) * 256 + TxByte(3); }
+    int RegisterCount() const { return TxByte(5); }
 
 private:
+    int TxByte(int i) const { return i < m_Request.size() ? quint8(m_Request.at(i)) : 0; }
+
     int m_nBusy = 0;
     int m_nCode = 32;
     int m_nKind = MissionPollRead;
-    uchar m_TxBuf[BufferSize];
+    QByteArray m_Request;
     uchar m_RxBuf[BufferSize];
-    int m_nTxLen = 0;
+    int m_nReplyLen = 0;
     int m_nExpectLen = 0;
     int m_nPeriod = 2000;
-    int m_nReceived = 0;
     QTime m_LastTime;
     QMissionList* m_pOwner = nullptr;
 };

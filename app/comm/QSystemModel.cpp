@@ -5,7 +5,7 @@
 #include "QInverter.h"
 #include "QInverterListener.h"
 #include "QMissionModel.h"
-#include "SystemClock.h"
+#include "ReplyErrors.h"
 
 QSystemModel::QSystemModel() = default;
 
@@ -175,11 +175,15 @@ void QSystemModel::SetInverterAddedHandler(std::function<void(QInverter*)> handl
 void QSystemModel::AddMissionList(QMissionList* list) {
     if (list && !m_MissionLists.contains(list)) {
         m_MissionLists.append(list);
+        list->SetReplyHandler(
+            [this](QMissionModel* mission, QInverter* inverter) { HandleReply(mission, inverter); });
     }
 }
 
 void QSystemModel::RemoveMissionList(QMissionList* list) {
-    m_MissionLists.removeAll(list);
+    if (m_MissionLists.removeAll(list) > 0) {
+        list->SetReplyHandler(nullptr);
+    }
 }
 
 void QSystemModel::SetSearchMission(QMissionModel* mission) {
@@ -189,7 +193,7 @@ void QSystemModel::SetSearchMission(QMissionModel* mission) {
     m_pSearchMission = mission;
 }
 
-QMissionModel* QSystemModel::NextMission() {
+QMissionModel* QSystemModel::NextMission(const QTime& now, const MissionHold& held) {
     if (m_pSearchMission) {
         QMissionModel* search = m_pSearchMission;
         m_pSearchMission = nullptr;
@@ -197,9 +201,8 @@ QMissionModel* QSystemModel::NextMission() {
     }
     QMissionModel* best = nullptr;
     int bestOverdue = 0;
-    const QTime now = SystemClock::CurrentTime(); // once: reading the clock costs more than the comparisons
     for (QMissionList* list : m_MissionLists) {
-        QMissionModel* candidate = list->PickDue(now);
+        QMissionModel* candidate = list->PickDue(now, held);
         if (!candidate) {
             continue;
         }
@@ -213,8 +216,16 @@ QMissionModel* QSystemModel::NextMission() {
     return best;
 }
 
-void QSystemModel::SetReplyHandler(ReplyHandler handler) {
-    QMissionList::SetReplyHandler(std::move(handler));
+void QSystemModel::HandleReply(QMissionModel* mission, QInverter* inverter) {
+    if (!mission || !inverter) {
+        return;
+    }
+    if (mission->IsErrorReply()) {
+        QPlantEvents::Instance().PostReplyError(mission->RxBuffer()[2]);
+        return;
+    }
+    QReplyHook::Call(mission);
+    inverter->DecodeReply(mission);
 }
 
 void QSystemModel::SetSystemValue(const QString& key, const QString& value, bool save) {

@@ -2,6 +2,7 @@
 
 #include "QMissionList.h"
 #include "QSystemSettings.h"
+#include "SystemClock.h"
 
 #include <QList>
 #include <functional>
@@ -89,6 +90,7 @@ public:
     void SetUserLevel(int level) { m_nUserLevel = level; }
 
     // Missions.
+    // Takes a list into the scheduling and gives it the plant's reply handler.
     void AddMissionList(QMissionList* list);
     void RemoveMissionList(QMissionList* list);
     const QList<QMissionList*>& MissionLists() const { return m_MissionLists; }
@@ -98,8 +100,13 @@ public:
     QMissionModel* SearchMission() const { return m_pSearchMission; }
     // The search probe first; then the due mission of highest kind, the most
     // overdue among equal kinds, the earlier list among equal overdue times.
-    QMissionModel* NextMission();
-    void SetReplyHandler(ReplyHandler handler);
+    QMissionModel* NextMission() { return NextMission(SystemClock::CurrentTime()); }
+    // Missions held back are passed over as if they were not due.
+    QMissionModel* NextMission(const QTime& now, const MissionHold& held = nullptr);
+    // The reply handler of every list in the plant: an error reply posts its
+    // code for the main window; a normal reply goes to the reply hook (a
+    // maintenance dialog waiting for it), then to the inverter's decoding.
+    void HandleReply(QMissionModel* mission, QInverter* inverter);
 
     // Settings.
     QSystemSettings& Settings() { return m_Settings; }

@@ -22,7 +22,6 @@ QHeadlessRunner::QHeadlessRunner(QIODevice* out, QObject* parent)
         m_Printer.Print(QStringLiteral("mail not sent (%1), kept to try again: %2")
                             .arg(QEventPrinter::MailOutcome(outcome), subject));
     });
-    connect(&m_CommunicateTimer, &QTimer::timeout, m_Runtime.Bus(), &QBusScheduler::OnCommunicateTimer);
     connect(&m_AutoConnectTimer, &QTimer::timeout, m_Runtime.Bus(), &QBusScheduler::OnAutoConnectTimer);
 }
 
@@ -42,7 +41,7 @@ void QHeadlessRunner::Start() {
     m_Runtime.OpenLink();
     m_Runtime.LoadInverters();
     m_Runtime.StartRecording();
-    m_CommunicateTimer.start(CommunicateInterval);
+    m_Runtime.Bus()->Start();
     m_AutoConnectTimer.start(AutoConnectInterval);
     m_bRunning = true;
 }
@@ -67,7 +66,7 @@ void QHeadlessRunner::Stop(const QString& why) {
         return;
     }
     m_bRunning = false;
-    m_CommunicateTimer.stop();
+    m_Runtime.Bus()->Stop();
     m_AutoConnectTimer.stop();
     if (!why.isEmpty()) {
         m_Printer.Print(QStringLiteral("stopping: ") + why);

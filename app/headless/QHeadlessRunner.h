@@ -10,13 +10,12 @@ class QIODevice;
 
 // The plant without a window: the working plant of the window (settings,
 // inverters, bus scheduler with its link, recorder) on the same data
-// directory and files, polled by its own 20 ms scheduler tick and 10 s
+// directory and files, polled by the scheduler's own 20 ms tick and a 10 s
 // reconnect, with every event printed as a line. The headless entry point
 // owns one for the life of the event loop.
 class QHeadlessRunner : public QObject {
     Q_OBJECT
 public:
-    static constexpr int CommunicateInterval = 20;
     static constexpr int AutoConnectInterval = 10000;
 
     explicit QHeadlessRunner(QIODevice* out, QObject* parent = nullptr);
@@ -36,7 +35,6 @@ private:
 
     QPlantRuntime m_Runtime;
     QEventPrinter m_Printer;
-    QTimer m_CommunicateTimer;
     QTimer m_AutoConnectTimer;
     bool m_bRunning = false;
 };

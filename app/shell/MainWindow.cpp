@@ -128,13 +128,11 @@ MainWindow::MainWindow(QWidget* parent)
     m_Runtime.StartRecording();
 
     m_pFlashTimer = new QTimer(this);
-    m_pCommunicateTimer = new QTimer(this);
     m_pAutoConnectTimer = new QTimer(this);
     connect(m_pFlashTimer, &QTimer::timeout, this, &MainWindow::OnFlashTimer);
-    connect(m_pCommunicateTimer, &QTimer::timeout, this, &MainWindow::OnCommunicateTimer);
     connect(m_pAutoConnectTimer, &QTimer::timeout, this, &MainWindow::OnAutoConnectTimer);
     m_pFlashTimer->start(FlashInterval);
-    m_pCommunicateTimer->start(CommunicateInterval);
+    m_pBus->Start();
     m_pAutoConnectTimer->start(AutoConnectInterval);
 
     Retranslate();
@@ -154,10 +152,9 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() {
     m_pFlashTimer->stop();
-    m_pCommunicateTimer->stop();
+    m_pBus->Stop();
     m_pAutoConnectTimer->stop();
     delete m_pFlashTimer;
-    delete m_pCommunicateTimer;
     delete m_pAutoConnectTimer;
     // inverter.dat and system.dat rewritten; the bus goes before the pages it reports to.
     m_Runtime.Shutdown();
@@ -452,14 +449,16 @@ void MainWindow::showtitle() {
 
 void MainWindow::OnFlashTimer() {
     showtitle();
-    if (m_pBus->GprsServer() && m_pBus->IsAccepting()) {
-        m_pBus->OnWaitingAnimation();
-    }
+    m_pBus->OnWaitingAnimation();
     // The logout box holds only this timer while it is open; recording runs on its own.
     if (m_System.UserLevel() == 1 && QUserActivity::IdleCheck() &&
         QUserActivity::IdleSeconds() > IdleLogoutSeconds) {
         m_pPage1->LogonCore();
     }
+}
+
+QTimer* MainWindow::CommunicateTimer() const {
+    return m_pBus->Timer();
 }
 
 void MainWindow::OnCommunicateTimer() {
@@ -479,27 +478,27 @@ void MainWindow::Connect() {
 }
 
 void MainWindow::slotCOM_readData() {
-    m_pBus->slotCOM_readData();
+    m_pBus->ReadLink();
 }
 
 void MainWindow::slotTCP_connect() {
-    m_pBus->slotTCP_connect();
+    m_pBus->CheckLink();
 }
 
 void MainWindow::slotTCPClient_disconnect() {
-    m_pBus->slotTCPClient_disconnect();
+    m_pBus->CheckLink();
 }
 
 void MainWindow::slotTCPClient_readData() {
-    m_pBus->slotTCPClient_readData();
+    m_pBus->ReadLink();
 }
 
 void MainWindow::slotTCPServer_connect() {
-    m_pBus->slotTCPServer_connect();
+    m_pBus->CheckLink();
 }
 
 void MainWindow::slotTCPServer_disconnect() {
-    m_pBus->slotTCPServer_disconnect();
+    m_pBus->CheckLink();
 }
 
 void MainWindow::SaveTotal(QInverter* inverter, int mode) {

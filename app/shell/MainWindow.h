@@ -25,9 +25,9 @@ class QStackedWidget;
 class QTimer;
 
 // The one top-level window. It owns the working plant (plant, bus scheduler
-// with its link, recorder), the three pages and the mini window, and shows
-// them: the 20 ms flash timer (title line, GPRS waiting, idle logout), the
-// 20 ms scheduler tick and the 10 s reconnect. It writes no records: the
+// with its link and its own 20 ms tick, recorder), the three pages and the
+// mini window, and shows them: the 20 ms flash timer (title line, GPRS
+// waiting, idle logout) and the 10 s reconnect. It writes no records: the
 // recorder does, on its own timer.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -52,7 +52,7 @@ public:
     Page3* InformationPage() const { return m_pPage3; }
     MiniWindow* Mini() const { return m_pMiniWindow; }
     QTimer* FlashTimer() const { return m_pFlashTimer; }
-    QTimer* CommunicateTimer() const { return m_pCommunicateTimer; }
+    QTimer* CommunicateTimer() const;
     QTimer* AutoConnectTimer() const { return m_pAutoConnectTimer; }
     QList<QAction*> Actions() const { return m_Actions; }
     QAction* FindAction(const QString& sourceText) const;
@@ -175,7 +175,6 @@ private:
     QAction* m_pConnectAction = nullptr;
 
     QTimer* m_pFlashTimer = nullptr;
-    QTimer* m_pCommunicateTimer = nullptr;
     QTimer* m_pAutoConnectTimer = nullptr;
 
     QDateTime m_LogonMoment;

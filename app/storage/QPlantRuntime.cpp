@@ -3,16 +3,16 @@
 #include "QBusScheduler.h"
 #include "QInverter.h"
 #include "QInverterListFile.h"
+#include "SystemClock.h"
 
 QPlantRuntime::QPlantRuntime() {
     m_Plant.Settings().SetStore(&m_SystemFile);
-    m_Plant.SetReplyHandler(&QInverter::HandleReply);
     m_pRecorder = std::make_unique<QInverterRecorder>(m_Plant);
     m_pPublisher = std::make_unique<QPlantPublisher>(m_Plant);
     m_pMailQueue =
         std::make_unique<QAlertQueue>([this] { return QMailRecord::FromSettings(m_Plant.Settings()); });
     m_pAlerts = std::make_unique<QAlertMonitor>(m_Plant, *m_pMailQueue);
-    m_pBus = std::make_unique<QBusScheduler>(&m_Plant);
+    m_pBus = std::make_unique<QBusScheduler>(&m_Plant, &SystemClock::Now);
     m_pAlerts->Watch(m_pBus.get());
 }
 

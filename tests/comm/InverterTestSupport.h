@@ -79,7 +79,7 @@ inline QByteArray ErrorReply(const QMissionModel& mission, int function, int cod
 }
 
 inline bool Feed(QMissionModel& mission, const QByteArray& frame) {
-    return mission.AppendReply(reinterpret_cast<const uchar*>(frame.constData()), frame.size());
+    return mission.AcceptReply(frame);
 }
 
 // The first mission of the inverter's list with this code, or none.

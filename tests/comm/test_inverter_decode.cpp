@@ -1,6 +1,6 @@
-// Replies travelling the way the scheduler hands them over: a frame appended
-// to a mission of the inverter's own list, then FinishMission with the
-// inverter's reply handler installed.
+// Replies travelling the way the scheduler hands them over: a frame accepted
+// by a mission of the inverter's own list, then FinishMission with the plant's
+// reply handler installed.
 
 #include "InverterTestSupport.h"
 
@@ -10,6 +10,7 @@
 #include "QFaultTable.h"
 #include "QInverter.h"
 #include "QMissionList.h"
+#include "QSystemModel.h"
 #include "ReplyErrors.h"
 #include "SystemClock.h"
 
@@ -70,7 +71,6 @@ private slots:
     void initTestCase() {
         QVERIFY(m_Dir.isValid());
         DataPaths::SetDataDir(m_Dir.path());
-        QMissionList::SetReplyHandler(&QInverter::HandleReply);
         QPlantEvents::Instance().SetTarget(&m_Events);
         QReplyHook::SetHook([this](QMissionModel* m, int target) { m_Hooked.append({m->Code(), target}); });
     }
@@ -84,7 +84,6 @@ private slots:
     }
     void cleanupTestCase() {
         SystemClock::UseSystem();
-        QMissionList::SetReplyHandler(nullptr);
         QReplyHook::SetHook(nullptr);
     }
 
@@ -471,7 +470,7 @@ private slots:
             write.BuildFrame(0x1400, 14, 1, MissionOnceWrite, value);
             write.SetCode(code);
             QVERIFY(Feed(write, WriteAck(write)));
-            QInverter::HandleReply(&write, &u.inverter);
+            u.recorded.plant.HandleReply(&write, &u.inverter);
         }
         m_Events.Drain();
         QCOMPARE(m_Events.m_Types.size(), 12);
@@ -485,7 +484,7 @@ private slots:
         raw.BuildFrame(0x1250, 14, 1, MissionOnceWrite, bytes);
         raw.SetCode(MissionCodeSetSuccess);
         QVERIFY(Feed(raw, WriteAck(raw)));
-        QInverter::HandleReply(&raw, &u.inverter);
+        u.recorded.plant.HandleReply(&raw, &u.inverter);
         m_Events.Drain();
         QCOMPARE(m_Events.m_Types, QList<int>({EventSetSuccess}));
     }
@@ -565,14 +564,14 @@ private slots:
         partial.BuildFrame(0x169E, 18, 2, MissionOnceRead);
         partial.SetCode(14);
         QVERIFY(Feed(partial, ReadReply(partial, {{0x169E, 1}, {0x169F, 2}})));
-        QInverter::HandleReply(&partial, &u.inverter);
+        u.recorded.plant.HandleReply(&partial, &u.inverter);
         QCOMPARE(u.inverter.ItemValue(8), 4242);
         for (int code : {1, 9, 10, 11, 12, 13, 15, 16, 8480, 8484, 8488, 70015}) {
             QMissionModel tiny;
             tiny.BuildFrame(0x1000, 18, 1, MissionOnceRead);
             tiny.SetCode(code);
             QVERIFY(Feed(tiny, ReadReply(tiny, {{0x1000, 0xFFFF}})));
-            QInverter::HandleReply(&tiny, &u.inverter);
+            u.recorded.plant.HandleReply(&tiny, &u.inverter);
         }
         QCOMPARE(u.inverter.ItemValue(26), 0);
         QCOMPARE(u.inverter.ItemValue(30), 0);
@@ -581,8 +580,8 @@ private slots:
         QCOMPARE(u.inverter.StatItem(0).m_nValue, 0);
         QVERIFY(u.inverter.ProductionDate().isEmpty());
         QVERIFY(!u.inverter.HasActiveFault());
-        QInverter::HandleReply(nullptr, &u.inverter);
-        QInverter::HandleReply(&partial, nullptr);
+        u.recorded.plant.HandleReply(nullptr, &u.inverter);
+        u.recorded.plant.HandleReply(&partial, nullptr);
     }
 
     // --- communication state

@@ -27,10 +27,7 @@ class TestMissions : public QObject {
     Q_OBJECT
 private slots:
     void init() { SystemClock::SetFixed(At(12, 0, 0)); }
-    void cleanup() {
-        SystemClock::UseSystem();
-        QMissionList::SetReplyHandler(nullptr);
-    }
+    void cleanup() { SystemClock::UseSystem(); }
 
     void dueOnlyAfterMoreThanAPeriod() {
         QMissionModel m;
@@ -230,7 +227,7 @@ private slots:
     void finishDeletesOneShotsAndRearmsPolls() {
         QMissionList list;
         QList<int> handled;
-        QMissionList::SetReplyHandler([&](QMissionModel* m, QInverter*) { handled.append(m->Code()); });
+        list.SetReplyHandler([&](QMissionModel* m, QInverter*) { handled.append(m->Code()); });
         auto* poll = Mission(MissionPollRead, 9);
         auto* once = Mission(MissionOnceRead, 8448);
         list.AddMission(poll);
@@ -249,6 +246,14 @@ private slots:
         QCOMPARE(list.Missions().size(), 1);
         QVERIFY(!list.Contains(once));
         QCOMPARE(handled, (QList<int>{9, 8448}));
+
+        // A plant gives every list it schedules its own handler, and takes it back.
+        QSystemModel plant;
+        QMissionList taken;
+        plant.AddMissionList(&taken);
+        QVERIFY(taken.GetReplyHandler());
+        plant.RemoveMissionList(&taken);
+        QVERIFY(!taken.GetReplyHandler());
     }
 
     void resetTimersMakesEveryMissionIdleFromNow() {

@@ -46,10 +46,7 @@ private slots:
         DataPaths::SetDataDir(m_Dir.path());
     }
     void init() { SystemClock::SetFixed(QDateTime(QDate(2026, 6, 15), QTime(10, 0))); }
-    void cleanupTestCase() {
-        SystemClock::UseSystem();
-        QMissionList::SetReplyHandler(nullptr);
-    }
+    void cleanupTestCase() { SystemClock::UseSystem(); }
 
     void joiningThePlant() {
         QSystemModel plant;
@@ -145,8 +142,7 @@ private slots:
         plant.AddInverter(a);
         plant.AddInverter(b);
         QVERIFY(!plant.HasActiveFault());
-        // A status reply with a known fault word in the third slot of B.
-        QMissionList::SetReplyHandler(&QInverter::HandleReply);
+        // A status reply with a known fault word in the third slot of B, through the plant's handler.
         QMissionModel* status = FindMission(*b, 12);
         QVERIFY(Feed(*status, ReadReply(*status, {{0x1672, 0xE006}, {0x167C, 4}})));
         b->MissionList().FinishMission(status);
@@ -154,7 +150,6 @@ private slots:
         QVERIFY(Feed(*status, ReadReply(*status, {{0x167C, 2}})));
         b->MissionList().FinishMission(status);
         QVERIFY(!plant.HasActiveFault());
-        QMissionList::SetReplyHandler(nullptr);
     }
 
     void sumsCountWhatCommunicates_data() {

@@ -1,3 +1,5 @@
+#include "../common/ManualClock.h"
+#include "../common/PtyPair.h"
 #include "../common/WireCrc.h"
 #include "DataPaths.h"
 #include "QBusScheduler.h"
@@ -7,9 +9,7 @@
 #include "QWin_Serial.h"
 #include "SystemClock.h"
 
-#include <QProcess>
 #include <QSerialPort>
-#include <QStandardPaths>
 #include <QtTest>
 
 // The scheduler on a real serial line: one end of a socat pseudo-terminal pair
@@ -17,7 +17,7 @@
 class TestSerialLink : public QObject {
     Q_OBJECT
     QTemporaryDir m_Dir;
-    QProcess m_Socat;
+    PtyPair m_Line;
     QString m_strProgramEnd;
     QString m_strBusEnd;
 
@@ -25,20 +25,16 @@ class TestSerialLink : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable("socat").isEmpty()) {
+        if (!PtyPair::Available()) {
             QSKIP("socat is not installed (scripts/setup installs it)");
         }
-        m_strProgramEnd = m_Dir.filePath("ttyProgram");
-        m_strBusEnd = m_Dir.filePath("ttyBus");
-        m_Socat.start("socat", {"PTY,link=" + m_strProgramEnd + ",raw,echo=0",
-                                "PTY,link=" + m_strBusEnd + ",raw,echo=0"});
-        QVERIFY(m_Socat.waitForStarted());
-        QTRY_VERIFY(QFile::exists(m_strProgramEnd) && QFile::exists(m_strBusEnd));
+        QVERIFY(m_Line.Start(m_Dir.path()));
+        m_strProgramEnd = m_Line.MasterEnd();
+        m_strBusEnd = m_Line.SlaveEnd();
         DataPaths::SetDataDir(m_Dir.path());
     }
     void cleanupTestCase() {
-        m_Socat.terminate();
-        m_Socat.waitForFinished(2000);
+        m_Line.Stop();
         SystemClock::UseSystem();
     }
 
@@ -50,14 +46,14 @@ private slots:
 #endif
     }
 
-    void pollsOverTheLineAndTakesRepliesWithoutCrcCheck() {
-        SystemClock::SetFixed(QDateTime(QDate(2026, 6, 15), QTime(12, 0)));
+    void pollsOverTheLineAndChecksTheCrc() {
+        ManualClock clock;
         QSystemModel plant;
         plant.SetSystemValue("CommunicationType", "0", false);
         plant.SetSystemValue("Com_device", m_strProgramEnd, false);
         int handled = 0;
-        plant.SetReplyHandler([&handled](QMissionModel*, QInverter*) { ++handled; });
-        QBusScheduler bus(&plant);
+        QBusScheduler bus(&plant, clock.Func());
+        connect(&bus, &QBusScheduler::ReplyAccepted, this, [&handled] { ++handled; });
         QStringList messages;
         bus.SetMessageCallback([&messages](const QString& m) { messages.append(m); });
         bus.OpenSerialLink();
@@ -74,16 +70,27 @@ private slots:
         bus485.setPortName(m_strBusEnd);
         QVERIFY(bus485.open(QIODevice::ReadWrite));
 
-        SystemClock::Advance(20);
+        clock.Advance(20);
         bus.OnCommunicateTimer();
         QTRY_VERIFY(bus485.bytesAvailable() >= 8);
         const QByteArray request = bus485.readAll();
         QCOMPARE(request.size(), 8);
         QCOMPARE(uchar(request[0]), uchar(5));
-        // A reply with a wrong CRC: the serial link takes it as it is.
+        // A reply in two pieces with a wrong CRC, as noise on the line leaves it:
+        // refused, and the request goes out again at once.
         const int n = uchar(request[5]);
-        QByteArray reply = WithCrc(request.left(2) + char(2 * n) + QByteArray(2 * n, '\x11'));
-        reply[reply.size() - 1] = char(~reply[reply.size() - 1]);
+        const QByteArray reply = WithCrc(request.left(2) + char(2 * n) + QByteArray(2 * n, '\x11'));
+        QByteArray garbled = reply;
+        garbled[7] = char(garbled[7] ^ 0x04);
+        bus485.write(garbled.left(5));
+        bus485.waitForBytesWritten(500);
+        QTest::qWait(30);
+        bus485.write(garbled.mid(5));
+        bus485.waitForBytesWritten(500);
+        QTRY_VERIFY(bus485.bytesAvailable() >= 8);
+        QCOMPARE(bus485.readAll(), request);
+        QCOMPARE(handled, 0);
+        QCOMPARE(inverter->RetryCount(), 1);
         bus485.write(reply.left(5));
         bus485.waitForBytesWritten(500);
         QTest::qWait(30);
@@ -93,11 +100,11 @@ private slots:
         QCOMPARE(inverter->CommState(), int(CommOnline));
 
         bus.Connect(); // kind 0 with the port open: only closes it
-        QVERIFY(!bus.SerialPort());
+        QVERIFY(!bus.Link()->IsActive());
         QCOMPARE(inverter->CommState(), int(CommOffline));
         QVERIFY(!inverter->MissionList().IsEnabled());
         bus.Connect(); // and opens it again; the inverter stays offline until connected by the user
-        QVERIFY(bus.SerialPort());
+        QVERIFY(bus.Link()->IsActive());
         QVERIFY(!inverter->MissionList().IsEnabled());
     }
 };

@@ -33,7 +33,6 @@ struct Rig {
     }
     ~Rig() {
         publisher.reset();
-        QMissionList::SetReplyHandler(nullptr);
     }
 
     void Configure(int port, const QString& user = QString(), const QString& password = QString(),

@@ -77,7 +77,6 @@ public:
     ~RunningPlant() {
         m_Tick.stop();
         m_Runtime.Shutdown();
-        QMissionList::SetReplyHandler(nullptr);
     }
     QPlantRuntime& Runtime() { return m_Runtime; }
     QInverter* Inverter(int address) { return m_Runtime.Plant().FindByAddress(address); }

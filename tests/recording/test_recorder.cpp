@@ -75,7 +75,6 @@ class TestRecorder : public QObject {
     QString Path(const QString& relative) const { return m_pDir->filePath(relative); }
 
 private slots:
-    void initTestCase() { QMissionList::SetReplyHandler(&QInverter::HandleReply); }
     void init() {
         m_pDir = std::make_unique<QTemporaryDir>();
         DataPaths::SetDataDir(m_pDir->path());
@@ -87,7 +86,6 @@ private slots:
         SystemClock::UseSystem();
         m_pDir.reset();
     }
-    void cleanupTestCase() { QMissionList::SetReplyHandler(nullptr); }
 
     // ------------------------------------------------------------ generation history
 
@@ -323,7 +321,7 @@ private slots:
         QInverter* analog = m_pPlant->Join(QStringLiteral("Signal"), 255);
         QCOMPARE(analog->CommState(), int(CommOnline));
         roof->SetCommState(CommOnline);
-        QBusScheduler bus(&m_pPlant->plant);
+        QBusScheduler bus(&m_pPlant->plant, &SystemClock::Now);
         bus.CloseTcpLink(); // the converter went away
         QCOMPARE(roof->CommState(), int(CommOffline));
         QCOMPARE(analog->CommState(), int(CommOnline));

@@ -44,7 +44,6 @@ class TestRecordingSim : public QObject {
     std::unique_ptr<QTemporaryDir> m_pDir;
     std::unique_ptr<RecordedPlant> m_pPlant;
     std::unique_ptr<QBusScheduler> m_pBus;
-    std::unique_ptr<QTimer> m_pTick;
     QList<QByteArray> m_Frames;
 
     void Connect(int port) {
@@ -52,12 +51,12 @@ class TestRecordingSim : public QObject {
         m_pPlant->plant.SetSystemValue("IPAddress", "127.0.0.1", false);
         m_pPlant->plant.SetSystemValue("IP_number", QString::number(port), false);
         m_pBus->OpenConfiguredLink();
-        QVERIFY(m_pBus->IsLinkOpen());
+        QTRY_VERIFY(m_pBus->IsLinkOpen());
         // Opening a link closes the one before, which stops every list.
         for (QInverter* inverter : m_pPlant->plant.Inverters()) {
             inverter->MissionList().SetEnabled(true);
         }
-        m_pTick->start();
+        m_pBus->Start();
     }
     int Count(int function, int reg) const {
         return int(std::count_if(m_Frames.begin(), m_Frames.end(),
@@ -70,21 +69,15 @@ private slots:
         m_pDir = std::make_unique<QTemporaryDir>();
         DataPaths::SetDataDir(m_pDir->path());
         m_pPlant = std::make_unique<RecordedPlant>();
-        m_pPlant->plant.SetReplyHandler(&QInverter::HandleReply);
-        m_pBus = std::make_unique<QBusScheduler>(&m_pPlant->plant);
+        m_pBus = std::make_unique<QBusScheduler>(&m_pPlant->plant, &SystemClock::Now);
         m_Frames.clear();
         connect(m_pBus.get(), &QBusScheduler::FrameWritten, this,
                 [this](const QByteArray& frame) { m_Frames.append(frame); });
-        m_pTick = std::make_unique<QTimer>();
-        m_pTick->setInterval(20);
-        connect(m_pTick.get(), &QTimer::timeout, m_pBus.get(), &QBusScheduler::OnCommunicateTimer);
     }
     void cleanup() {
-        m_pTick.reset();
         m_pBus.reset();
         m_pPlant.reset();
         m_pDir.reset();
-        QMissionList::SetReplyHandler(nullptr);
     }
 
     void historySurvivesAnInverterWithoutStatistics() {
@@ -132,7 +125,7 @@ private slots:
         SimProcess answering;
         QVERIFY(answering.Start({"--tcp-port", QString::number(port), "--inverter", "1:Tivra PA5KS"}));
         m_pBus->OnAutoConnectTimer();
-        QVERIFY(m_pBus->IsLinkOpen());
+        QTRY_VERIFY(m_pBus->IsLinkOpen());
         QTRY_COMPARE_WITH_TIMEOUT(roof->CommState(), int(CommOnline), 10000);
         const int polls = m_Frames.size();
         QTRY_VERIFY_WITH_TIMEOUT(m_Frames.size() > polls + 20, 10000);

@@ -3,6 +3,7 @@
 // Helpers of the simulator tests: frames built from the protocol's tables with
 // a CRC of our own, the simulator as a child process, and a TCP master.
 
+#include "../common/PtyPair.h"
 #include "../common/WireCrc.h"
 
 #include <QCoreApplication>
@@ -201,43 +202,7 @@ private:
 };
 
 // A pseudo-terminal pair from socat; the two ends appear as links in a temporary directory.
-class PtyPair {
-public:
-    ~PtyPair() {
-        if (m_socat.state() != QProcess::NotRunning) {
-            m_socat.terminate();
-            m_socat.waitForFinished(3000);
-        }
-    }
-
-    static bool Available() { return !QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty(); }
-
-    bool Start(const QString& directory) {
-        m_a = QDir(directory).filePath(QStringLiteral("master"));
-        m_b = QDir(directory).filePath(QStringLiteral("slave"));
-        m_socat.start(QStringLiteral("socat"), {QStringLiteral("PTY,link=%1,raw,echo=0").arg(m_a),
-                                                QStringLiteral("PTY,link=%1,raw,echo=0").arg(m_b)});
-        if (!m_socat.waitForStarted(3000)) {
-            return false;
-        }
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 5000) {
-            if (QFileInfo::exists(m_a) && QFileInfo::exists(m_b)) {
-                return true;
-            }
-            QTest::qWait(20);
-        }
-        return false;
-    }
-
-    QString MasterEnd() const { return m_a; }
-    QString SlaveEnd() const { return m_b; }
-
-private:
-    QProcess m_socat;
-    QString m_a;
-    QString m_b;
-};
+// The socat line of the link tests, also here.
+using ::PtyPair;
 
 } // namespace SimTest

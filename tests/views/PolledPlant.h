@@ -1,7 +1,7 @@
 #pragma once
 
 // The working plant (settings, recorder, bus scheduler) polled over a TCP link
-// from the real 20 ms timer, as the main window polls it: the settings point
+// on the scheduler's own 20 ms tick, as the main window polls it: the settings point
 // the link at a simulator on loopback.
 
 #include "QBusScheduler.h"
@@ -9,7 +9,7 @@
 #include "QMissionList.h"
 #include "QPlantRuntime.h"
 
-#include <QTimer>
+#include <QTest>
 
 namespace viewstest {
 
@@ -20,13 +20,10 @@ public:
         plant.SetSystemValue(QStringLiteral("CommunicationType"), QStringLiteral("1"), false);
         plant.SetSystemValue(QStringLiteral("IPAddress"), QStringLiteral("127.0.0.1"), false);
         plant.SetSystemValue(QStringLiteral("IP_number"), QString::number(port), false);
-        m_Tick.setInterval(20);
-        QObject::connect(&m_Tick, &QTimer::timeout, Bus(), &QBusScheduler::OnCommunicateTimer);
     }
     ~PolledPlant() {
-        m_Tick.stop();
+        Bus()->Stop();
         Bus()->CloseTcpLink();
-        QMissionList::SetReplyHandler(nullptr);
     }
 
     QSystemModel& Plant() { return m_Runtime.Plant(); }
@@ -36,21 +33,20 @@ public:
     // did not open.
     bool Start() {
         m_Runtime.OpenLink();
-        if (!Bus()->IsLinkOpen()) {
+        if (!QTest::qWaitFor([this] { return Bus()->IsLinkOpen(); }, 5000)) {
             return false;
         }
         for (QInverter* inverter : Plant().Inverters()) {
             inverter->MissionList().SetEnabled(true);
         }
-        m_Tick.start();
+        Bus()->Start();
         return true;
     }
     // No new request goes out; the one in flight may still be answered.
-    void Stop() { m_Tick.stop(); }
+    void Stop() { Bus()->Stop(); }
 
 private:
     QPlantRuntime m_Runtime;
-    QTimer m_Tick;
 };
 
 } // namespace viewstest

@@ -27,9 +27,11 @@ QList<ReplyPiece> ReplyShaper::Shape(const QByteArray& reply, int requestLength)
         return {};
     }
     QByteArray bytes = reply;
-    if (Chance(m_corruptRate) && bytes.size() >= 2) {
-        bytes[bytes.size() - 1] = char(bytes.at(bytes.size() - 1) ^ 0xFF);
-        bytes[bytes.size() - 2] = char(bytes.at(bytes.size() - 2) ^ 0x5A);
+    if (Chance(m_corruptRate) && bytes.size() >= 5) {
+        // Noise on the line hits one byte behind the function code; the CRC
+        // still belongs to the reply as it was, so it no longer matches.
+        const int at = 2 + int(m_random.bounded(int(bytes.size()) - 4));
+        bytes[at] = char(bytes.at(at) ^ (1 + int(m_random.bounded(255))));
     }
     int delay = WireTimeMs(requestLength + int(bytes.size()));
     if (Chance(m_lateRate)) {

@@ -13,8 +13,8 @@ struct ReplyPiece {
     QByteArray bytes;
 };
 
-// The troubles of a real bus, applied to the replies: lost replies, wrong
-// CRCs, late replies, replies in pieces and the time the bytes take on the wire.
+// The troubles of a real bus, applied to the replies: lost replies, bytes hit
+// by noise (the CRC then no longer matches), late replies, replies in pieces and the time the bytes take on the wire.
 class ReplyShaper {
 public:
     static const int kSplitGapMs = 15;

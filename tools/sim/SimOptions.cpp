@@ -423,7 +423,8 @@ Faults and bus trouble:
                            (illegal data address); repeatable. E.g.
                            --refuse 1:16F2-1747 withholds the statistics.
   --drop-rate P            share of replies not sent (0 to 1).
-  --corrupt-rate P         share of replies sent with a wrong CRC.
+  --corrupt-rate P         share of replies with a byte hit by noise on the
+                           way (their CRC no longer matches).
   --late-rate P            share of replies sent late, by --late-ms MS
                            (default 1500).
   --split                  replies sent in pieces with small gaps.
