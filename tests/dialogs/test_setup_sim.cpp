@@ -22,11 +22,26 @@
 
 using namespace dialogstest;
 
+namespace {
+// A plant on the simulator's TCP port; serialDevice is the serial line offered next to it.
+void WriteTcpSystemFile(const viewstest::DataDir& data, int port, const QString& serialDevice = QString()) {
+    QFile system(data.File(QStringLiteral("system.dat")));
+    QVERIFY(system.open(QIODevice::WriteOnly));
+    for (const auto& entry : QList<QPair<QByteArray, QByteArray>>{{"CommunicationType", "1"},
+                                                                  {"IPAddress", "127.0.0.1"},
+                                                                  {"IP_number", QByteArray::number(port)},
+                                                                  {"Com_device", serialDevice.toUtf8()}}) {
+        system.write(entry.first + "?\x02?" + entry.second + "?\x03?");
+    }
+}
+} // namespace
+
 class TestSetupSim : public QObject {
     Q_OBJECT
 
 private slots:
     void searchAddAndMoveTheLink();
+    void searchKnowsThePlantsInverters();
 };
 
 void TestSetupSim::searchAddAndMoveTheLink() {
@@ -47,16 +62,7 @@ void TestSetupSim::searchAddAndMoveTheLink() {
     QVERIFY(sim.Start({"--inverter", "3:Tivra PA10KT", "--inverter", "5:Tivra PM3KS", "--seed", "11",
                        "--start", "2026-06-15 11:00:00", "--tcp-port", "0", "--serial", simEnd},
                       2));
-    QFile system(data.File(QStringLiteral("system.dat")));
-    QVERIFY(system.open(QIODevice::WriteOnly));
-    for (const auto& entry :
-         QList<QPair<QByteArray, QByteArray>>{{"CommunicationType", "1"},
-                                              {"IPAddress", "127.0.0.1"},
-                                              {"IP_number", QByteArray::number(sim.TcpPort())},
-                                              {"Com_device", programEnd.toUtf8()}}) {
-        system.write(entry.first + "?\x02?" + entry.second + "?\x03?");
-    }
-    system.close();
+    WriteTcpSystemFile(data, sim.TcpPort(), programEnd);
 
     MainWindow window;
     QTRY_VERIFY(window.Bus()->IsLinkOpen()); // connecting runs on after the start-up
@@ -134,6 +140,49 @@ void TestSetupSim::searchAddAndMoveTheLink() {
     sim.Stop();
     socat.terminate();
     socat.waitForFinished(2000);
+}
+
+void TestSetupSim::searchKnowsThePlantsInverters() {
+    viewstest::DataDir data;
+    viewstest::Messages messages;
+    SimProcess sim;
+    QVERIFY(sim.Start({"--inverter", "3:Tivra PA10KT", "--inverter", "5:Tivra PM3KS", "--seed", "11",
+                       "--start", "2026-06-15 11:00:00", "--tcp-port", "0"}));
+    WriteTcpSystemFile(data, sim.TcpPort());
+    QFile list(data.File(QStringLiteral("inverter.dat")));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("East?\x01??\x01?Tivra PA10KT?\x01?3?\x01?3?\x02?");
+    list.close();
+
+    MainWindow window;
+    QCOMPARE(window.System().InverterCount(), 1);
+    QStringList rows;
+    QStringList told;
+    WhenModal<QFindInverterDlg>([&](QFindInverterDlg& dialog) {
+        Type(&dialog, "lineEdit", QStringLiteral("3"));
+        Type(&dialog, "lineEdit_2", QStringLiteral("5"));
+        Click(&dialog, "pushButton");
+        QTRY_VERIFY_WITH_TIMEOUT(Child<QPushButton>(&dialog, "pushButton")->isEnabled(), 30000);
+        QInverterPane* pane = dialog.Pane();
+        for (int i = 0; i < pane->Count(); ++i) {
+            const QFindInverterItem* item = pane->Item(i);
+            rows.append(QStringLiteral("%1 %2 %3 %4")
+                            .arg(item->Address())
+                            .arg(item->Model(), item->Name(), item->IsAddable() ? "addable" : "known"));
+        }
+        // A name the plant has is refused and the row stays addable.
+        QFindInverterItem* found = pane->ItemFor(5);
+        QVERIFY(found);
+        found->findChild<QLineEdit*>(QStringLiteral("lineEdit"))->setText(QStringLiteral("East"));
+        found->findChild<QPushButton*>(QStringLiteral("pushButton"))->click();
+        told = messages.Texts();
+        QVERIFY(found->IsAddable());
+        QCOMPARE(window.System().InverterCount(), 1);
+    });
+    window.Search();
+    QCOMPARE(rows, QStringList({"3 Tivra PA10KT East known", "5 Tivra PM3KS  addable"}));
+    QCOMPARE(told, QStringList{QStringLiteral("Add Inverter Fialed! Name or address have been used!")});
+    sim.Stop();
 }
 
 QTEST_MAIN(TestSetupSim)
