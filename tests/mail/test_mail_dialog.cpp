@@ -57,30 +57,37 @@ QString MakeFile(const QTemporaryDir& dir, const QString& name, int size) {
 }
 
 // Records the progress bar's values from the moment the progress dialog opens,
-// and closes a progress dialog that would otherwise stay open for ever.
-struct ProgressWatch {
+// and closes a progress dialog that would otherwise stay open for ever. The
+// bar is watched from the dialog's show, before its event loop runs: the
+// first value may be delivered by that loop's very first round.
+struct ProgressWatch : QObject {
     QList<int> values;
     bool opened = false;
     QTimer poll;
     QElapsedTimer open;
+    QE_Mail* dialog;
 
-    explicit ProgressWatch(QE_Mail* dialog, int closeAfterMs = 20000) {
+    explicit ProgressWatch(QE_Mail* mail, int closeAfterMs = 20000) : dialog(mail) {
+        qApp->installEventFilter(this);
         poll.setInterval(0);
-        QObject::connect(&poll, &QTimer::timeout, [this, dialog, closeAfterMs] {
+        QObject::connect(&poll, &QTimer::timeout, [this, closeAfterMs] {
             QProgressDlg* progress = dialog->ProgressDlg();
-            if (!progress) {
-                return;
-            }
-            if (!opened) {
-                opened = true;
-                open.start();
-                QObject::connect(progress->Bar(), &QProgressBar::valueChanged,
-                                 [this](int v) { values << v; });
-            } else if (open.elapsed() > closeAfterMs) {
+            if (progress && opened && open.elapsed() > closeAfterMs) {
                 progress->close();
             }
         });
         poll.start();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QProgressDlg* progress = dialog->ProgressDlg();
+        if (!opened && event->type() == QEvent::Show && progress && watched == progress) {
+            opened = true;
+            open.start();
+            QObject::connect(progress->Bar(), &QProgressBar::valueChanged, this,
+                             [this](int v) { values << v; });
+        }
+        return false;
     }
 };
 
