@@ -155,6 +155,7 @@ void TestSetupSim::searchKnowsThePlantsInverters() {
     list.close();
 
     MainWindow window;
+    QTRY_VERIFY(window.Bus()->IsLinkOpen()); // connecting runs on after the start-up
     QCOMPARE(window.System().InverterCount(), 1);
     QStringList rows;
     QStringList told;
