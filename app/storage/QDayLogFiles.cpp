@@ -101,9 +101,8 @@ QByteArray DateWords(const QDate& date) {
 }
 
 // The date hour.dat was stamped with, or an invalid date when there is no usable file.
-QDate HourFileDate(const QString& path) {
-    QByteArray bytes;
-    if (!BinaryFile::ReadAll(path, &bytes) || bytes.size() != HourFileSize) {
+QDate HourFileDate(const QByteArray& bytes) {
+    if (bytes.size() != HourFileSize) {
         return QDate();
     }
     return QDate(BinaryFile::Int32At(bytes, 0), BinaryFile::Int32At(bytes, 4), BinaryFile::Int32At(bytes, 8));
@@ -174,7 +173,10 @@ void QDayLogFiles::UpdateHourFile(QInverter& inverter, QHourReadings& hours, con
     }
     // The slots hold the day hour.dat was last stamped with; after midnight they
     // start empty instead of showing yesterday's readings as today's.
-    const QDate stamped = HourFileDate(HourFilePath(inverter));
+    const QString path = HourFilePath(inverter);
+    QByteArray stored;
+    BinaryFile::ReadAll(path, &stored);
+    const QDate stamped = HourFileDate(stored);
     if (stamped.isValid() && stamped != today) {
         hours.Clear();
     }
@@ -192,7 +194,11 @@ void QDayLogFiles::UpdateHourFile(QInverter& inverter, QHourReadings& hours, con
     for (qint32 last : hours.m_nLast) {
         BinaryFile::AppendInt32(bytes, last);
     }
-    BinaryFile::WriteAtomically(HourFilePath(inverter), bytes);
+    // Every reading of today's energy comes here, several a minute: the file is
+    // rewritten (and synced) only when the energy or the day moved on.
+    if (bytes != stored) {
+        BinaryFile::WriteAtomically(path, bytes);
+    }
 }
 
 void QDayLogFiles::LoadHourFile(const QInverter& inverter, QHourReadings& hours, const QDate& today) {

@@ -181,6 +181,7 @@ void QGenerationStore::SaveTotal(QInverter* inverter, int mode, const QReceivedS
     if (!ReadExisting(path, &bytes)) {
         return;
     }
+    const QByteArray stored = bytes;
     if (bytes.size() < MagicSize + 1) {
         bytes = Magic;
     }
@@ -227,7 +228,9 @@ void QGenerationStore::SaveTotal(QInverter* inverter, int mode, const QReceivedS
             }
         }
     }
-    if (!BinaryFile::WriteAtomically(path, bytes)) {
+    // The totals are read every few seconds and mostly unchanged: rewriting (and
+    // syncing) the whole plant's file for each of them is what would cost.
+    if (bytes != stored && !BinaryFile::WriteAtomically(path, bytes)) {
         return;
     }
     UpdateGenerationFile(mode, inverter, received, today);
@@ -251,14 +254,13 @@ void QGenerationStore::UpdateGenerationFile(int mode, QInverter* inverter, const
     if (!ReadExisting(path, &bytes)) {
         return;
     }
-    bool changed = false;
+    const QByteArray stored = bytes;
     if (bytes.size() < GenerationFileSize) {
         const bool headless = bytes.size() < MagicSize;
         bytes.append(GenerationFileSize - bytes.size(), '\xFF');
         if (headless) {
             bytes.replace(0, MagicSize, Magic);
         }
-        changed = true;
     }
     if (mode >= 0) {
         // A slot is written only from a value received: at start-up the tables
@@ -279,9 +281,8 @@ void QGenerationStore::UpdateGenerationFile(int mode, QInverter* inverter, const
                 BinaryFile::PutInt32(bytes, DaySlotBase + 4 * slot, StatValue(*inverter, FirstDayStat + i));
             }
         }
-        changed = true;
     }
-    if (changed) {
+    if (bytes != stored) {
         BinaryFile::WriteAtomically(path, bytes);
     }
 }

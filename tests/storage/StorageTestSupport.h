@@ -5,6 +5,7 @@
 // the code under test.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,6 +64,19 @@ inline bool WriteFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// Marks a file as written long ago, so that a test can tell whether it was written again.
+inline const QDateTime& LongAgo() {
+    static const QDateTime moment(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
+    return moment;
+}
+inline bool MarkLongAgo(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(LongAgo(), QFileDevice::FileModificationTime);
+}
+inline bool WrittenSinceMarked(const QString& path) {
+    return QFileInfo(path).lastModified() != LongAgo();
 }
 
 inline QByteArray RandomBytes(int count, quint32 seed) {

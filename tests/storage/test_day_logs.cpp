@@ -232,6 +232,37 @@ private slots:
         QCOMPARE(m_pPlant->Hours(inverter).m_nFirst[13], -1);
     }
 
+    // Today's energy is read several times a minute: the file is written again only
+    // when what it holds would change.
+    void hourFileIsRewrittenOnlyWhenItChanges_data() {
+        QTest::addColumn<qint32>("energy");
+        QTest::addColumn<qint64>("laterMs");
+        QTest::addColumn<bool>("rewritten");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("same reading")
+            << 1234 << qint64(20000) << false << HourFile(2015, 3, 15, {{13, {1234, 1234}}});
+        QTest::newRow("energy moved")
+            << 1240 << qint64(20000) << true << HourFile(2015, 3, 15, {{13, {1234, 1240}}});
+        QTest::newRow("next hour") << 1234 << qint64(3600000) << true
+                                   << HourFile(2015, 3, 15, {{13, {1234, 1234}}, {14, {1234, 1234}}});
+        QTest::newRow("next day") << 1234 << qint64(86400000) << true
+                                  << HourFile(2015, 3, 16, {{13, {1234, 1234}}});
+    }
+    void hourFileIsRewrittenOnlyWhenItChanges() {
+        QFETCH(qint32, energy);
+        QFETCH(qint64, laterMs);
+        QFETCH(bool, rewritten);
+        QFETCH(QByteArray, expected);
+        const QString path = m_pDir->path() + "/Roof east/hour.dat";
+        QInverter* inverter = NewInverter();
+        Energy(inverter, 1234);
+        QVERIFY(MarkLongAgo(path));
+        SystemClock::Advance(laterMs);
+        Energy(inverter, energy);
+        QCOMPARE(WrittenSinceMarked(path), rewritten);
+        QCOMPARE(ReadFile(path), expected);
+    }
+
     void hourFileOfWrongSizeOrDateIsIgnored_data() {
         QTest::addColumn<QByteArray>("content");
         const QByteArray good = HourFile(2015, 3, 15, {{4, {10, 20}}});

@@ -175,6 +175,53 @@ private slots:
         QCOMPARE(I32At(bytes, 14 + 148 + 8 * 31), StatsDateWord(2015, 2, 12));
     }
 
+    // Totals and statistics are read again every few seconds, mostly unchanged: the
+    // plant's total.dat and the year's generation.dat are written only when a value
+    // they hold moved.
+    void filesAreRewrittenOnlyWhenTheyChange_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("statItem");
+        QTest::addColumn<bool>("totalRewritten");
+        QTest::addColumn<bool>("yearRewritten");
+        QTest::newRow("totals, nothing new") << 0 << -1 << -1 << false << false;
+        QTest::newRow("total energy") << 0 << 17 << -1 << true << false;
+        QTest::newRow("year energy") << 0 << 23 << -1 << true << true;
+        QTest::newRow("months, nothing new") << 1 << -1 << -1 << false << false;
+        QTest::newRow("this month") << 1 << -1 << 0 << true << true;
+        QTest::newRow("days, nothing new") << 2 << -1 << -1 << false << false;
+        QTest::newRow("today") << 2 << -1 << 12 << true << true;
+    }
+    void filesAreRewrittenOnlyWhenTheyChange() {
+        QFETCH(int, mode);
+        QFETCH(int, item);
+        QFETCH(int, statItem);
+        QFETCH(bool, totalRewritten);
+        QFETCH(bool, yearRewritten);
+        auto inverter = NewInverter("Roof", 3);
+        inverter->SetItem(17, 123456);
+        inverter->SetItem(23, 5000);
+        inverter->SetItem(28, (15 << 16) | (3 << 8) | 15);
+        for (int i = 0; i < 44; ++i) {
+            inverter->SetStatItem(i, 100 + i);
+        }
+        QGenerationStore::SaveTotal(inverter.get(), mode);
+        QVERIFY(MarkLongAgo(TotalPath()));
+        QVERIFY(MarkLongAgo(YearPath("Roof", 2015)));
+        if (item >= 0) {
+            inverter->SetItem(item, 999);
+        }
+        if (statItem >= 0) {
+            inverter->SetStatItem(statItem, 999);
+        }
+        QGenerationStore::SaveTotal(inverter.get(), mode);
+        QCOMPARE(WrittenSinceMarked(TotalPath()), totalRewritten);
+        QCOMPARE(WrittenSinceMarked(YearPath("Roof", 2015)), yearRewritten);
+        if (totalRewritten) {
+            QVERIFY(ReadFile(TotalPath()).contains(Bytes().I32(999).Data()));
+        }
+    }
+
     void shortOrDamagedTotalFilesStayInStep() {
         // Shorter than 15 bytes: started afresh.
         QVERIFY(WriteFile(TotalPath(), "KOVA_DATA_FIL"));
