@@ -441,6 +441,8 @@ QString MainWindow::TitleText() const {
 }
 
 void MainWindow::showtitle() {
+    m_nTitleSeconds = m_LogonMoment.secsTo(SystemClock::Now());
+    m_nTitleLevel = m_System.UserLevel();
     const QString text = TitleText();
     if (m_pLogonTime->text() != text) {
         m_pLogonTime->setText(text);
@@ -448,7 +450,11 @@ void MainWindow::showtitle() {
 }
 
 void MainWindow::OnFlashTimer() {
-    showtitle();
+    // The title line shows whole seconds: most ticks would build the same text again.
+    if (m_LogonMoment.secsTo(SystemClock::Now()) != m_nTitleSeconds ||
+        m_System.UserLevel() != m_nTitleLevel) {
+        showtitle();
+    }
     m_pBus->OnWaitingAnimation();
     // The logout box holds only this timer while it is open; recording runs on its own.
     if (m_System.UserLevel() == 1 && QUserActivity::IdleCheck() &&

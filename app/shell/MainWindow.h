@@ -185,6 +185,8 @@ private:
     QString m_strHour;
     QString m_strMin;
     QString m_strSec;
+    qint64 m_nTitleSeconds = -1; // what the title line shows
+    int m_nTitleLevel = -1;
 
     bool m_bMaximized = false;
     bool m_bDragging = false;

@@ -3,6 +3,7 @@
 #include "QInverter.h"
 #include "QSystemModel.h"
 #include "SystemClock.h"
+#include "WidgetUpdates.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -129,7 +130,12 @@ MiniWindow::MiniWindow(QWidget* parent) : BaseDlg(parent), m_pTimer(new QTimer(t
     connect(m_pPin, &QPushButton::clicked, this, &MiniWindow::on_pushButton_clicked);
     connect(m_pDataBtn, &QPushButton::clicked, this, &MiniWindow::on_pushButton_3_clicked);
     connect(m_pBenefitBtn, &QPushButton::clicked, this, &MiniWindow::on_pushButton_2_clicked);
-    connect(m_pTimer, &QTimer::timeout, this, &MiniWindow::FlashTimer);
+    connect(m_pTimer, &QTimer::timeout, this, [this] {
+        // Nobody sees a hidden panel: it is brought up to date as it is shown.
+        if (isVisible()) {
+            FlashTimer();
+        }
+    });
 
     ApplyPinStyle();
     SetLight(QLatin1String(LightGreen));
@@ -174,12 +180,15 @@ void MiniWindow::Retranslate() {
 }
 
 void MiniWindow::SetLight(const QString& image) {
+    if (image == m_strLight) {
+        return;
+    }
     m_strLight = image;
     m_pLight->setStyleSheet(QStringLiteral("border-image: url(%1);").arg(image));
 }
 
 void MiniWindow::SetStatusText(const QString& text, bool ok) {
-    m_pStatus->setText(text);
+    SetTextIfChanged(m_pStatus, text);
     SetLight(QLatin1String(ok ? LightGreen : LightRed));
 }
 
@@ -189,28 +198,33 @@ void MiniWindow::FlashTimer() {
     }
     const QPlantSums sums = m_pSystem->PlantSums();
     const double total = double(sums.m_nTotal);
-    m_pInput->setText(QString::number(sums.m_nInput));
-    m_pOutput->setText(QString::number(sums.m_nOutput));
-    m_pSingle->setText(QString::number(sums.m_nSingle));
-    m_pThree->setText(QString::number(sums.m_nThree));
-    m_pToday->setText(QString::asprintf("%0.2f", sums.m_nToday / 100.0));
-    m_pTotal->setText(QString::asprintf("%0.2f", total / 100.0));
-    m_pCo2->setText(QString::asprintf("%0.2f", total * 0.997 / 100.0));
-    m_pBenefit->setText(QString::asprintf("%0.2f", total * m_pSystem->Settings().Price() / 10000.0));
-    m_pUnit->setText(m_pSystem->GetSystemValue(QStringLiteral("CurrencyUnit")));
+    SetTextIfChanged(m_pInput, QString::number(sums.m_nInput));
+    SetTextIfChanged(m_pOutput, QString::number(sums.m_nOutput));
+    SetTextIfChanged(m_pSingle, QString::number(sums.m_nSingle));
+    SetTextIfChanged(m_pThree, QString::number(sums.m_nThree));
+    SetTextIfChanged(m_pToday, QString::asprintf("%0.2f", sums.m_nToday / 100.0));
+    SetTextIfChanged(m_pTotal, QString::asprintf("%0.2f", total / 100.0));
+    SetTextIfChanged(m_pCo2, QString::asprintf("%0.2f", total * 0.997 / 100.0));
+    SetTextIfChanged(m_pBenefit, QString::asprintf("%0.2f", total * m_pSystem->Settings().Price() / 10000.0));
+    SetTextIfChanged(m_pUnit, m_pSystem->GetSystemValue(QStringLiteral("CurrencyUnit")));
 
     if (m_pSystem->HasActiveFault()) {
         SetLight(QLatin1String(LightRed));
-        m_pStatus->setText(tr("System failure!"));
+        SetTextIfChanged(m_pStatus, tr("System failure!"));
     } else {
         SetLight(QLatin1String(LightGreen));
-        m_pStatus->setText(tr("System uptime!"));
+        SetTextIfChanged(m_pStatus, tr("System uptime!"));
     }
     const QDateTime now = SystemClock::Now();
-    m_pClock->setText(QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", now.date().year(),
-                                        now.date().month(), now.date().day(), now.time().hour(),
-                                        now.time().minute(), now.time().second()));
-    m_pUser->setText(m_pSystem->UserLevel() != 0 ? tr("Administrator") : tr("Guest"));
+    SetTextIfChanged(m_pClock, QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", now.date().year(),
+                                                 now.date().month(), now.date().day(), now.time().hour(),
+                                                 now.time().minute(), now.time().second()));
+    SetTextIfChanged(m_pUser, m_pSystem->UserLevel() != 0 ? tr("Administrator") : tr("Guest"));
+}
+
+void MiniWindow::showEvent(QShowEvent* event) {
+    BaseDlg::showEvent(event);
+    FlashTimer();
 }
 
 QString MiniWindow::Value(const QString& name) const {

@@ -44,6 +44,7 @@ public slots:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QLabel* AddRow(QWidget* pane, int row, QLabel** caption, const QString& unit = QString());

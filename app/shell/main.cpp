@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QTextStream>
@@ -61,6 +62,14 @@ int main(int argc, char* argv[]) {
     if (options.WantsVersion()) {
         QTextStream(stdout) << "Tivra Wattsight " << StartupOptions::Version << Qt::endl;
         return 0;
+    }
+
+    // While TZ is unset the C library looks at /etc/localtime again on every
+    // conversion to local time, several hundred times a second here. Naming the
+    // zone file reads it once; a zone changed while the program runs is taken at
+    // the next start. Before any thread starts: the environment is not thread-safe.
+    if (qEnvironmentVariableIsEmpty("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime"))) {
+        qputenv("TZ", ":/etc/localtime");
     }
 
     // A simulated plant whose days pass in minutes (bench/soak) gives the program its clock.

@@ -8,6 +8,7 @@
 #include "QSystemModel.h"
 #include "QUserActivity.h"
 #include "TimeWidget.h"
+#include "WidgetUpdates.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -451,8 +452,13 @@ void Page1::SyncOutputInverters() {
     m_pOutputList->SyncWithPlant();
 }
 
+void Page1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    OnFlashTimer();
+}
+
 void Page1::OnFlashTimer() {
-    if (!m_pSystem) {
+    if (!m_pSystem || IsHiddenInItsWindow(this)) {
         return;
     }
     const QPlantSums sums = m_pSystem->PlantSums();

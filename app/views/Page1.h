@@ -66,6 +66,9 @@ private slots:
     void on_LogonBtn_clicked();
     void OnFlashTimer();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildForm();
     QWidget* BuildLogonCard();

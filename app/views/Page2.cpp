@@ -14,6 +14,7 @@
 #include "QtMyTree.h"
 #include "QtMyTreeItem.h"
 #include "SystemClock.h"
+#include "WidgetUpdates.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -271,24 +272,44 @@ QString Page2::DataTimeText() const {
 }
 
 void Page2::OnFlashTimer() {
+    // The real-time trend takes its point of the minute whether or not it is on screen.
+    m_pPage21->RefreshTrend();
+    RefreshShown();
+}
+
+void Page2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    RefreshShown();
+}
+
+void Page2::RefreshShown() {
+    if (IsHiddenInItsWindow(this)) {
+        return;
+    }
     const QDateTime now = SystemClock::Now();
     const QDate date = now.date();
     const QTime time = now.time();
     const QString current =
         tr("Current time:") + QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", date.year(), date.month(),
                                                 date.day(), time.hour(), time.minute(), time.second());
-    if (m_pTimeLabel->text() != current) {
-        m_pTimeLabel->setText(current);
+    SetTextIfChanged(m_pTimeLabel, current);
+    // Only the tab on top is refreshed; another one is brought up to date as it comes up.
+    if (!IsHiddenInItsWindow(m_pPage21)) {
+        m_pPage21->RefreshValues();
     }
-    m_pPage21->Refresh();
-    m_pPage22->Refresh();
-    m_pPage25->Refresh();
-    const QString data = tr("Data Time:") + DataTimeText();
-    if (m_pDataTime->text() != data) {
-        m_pDataTime->setText(data);
+    if (!IsHiddenInItsWindow(m_pPage22)) {
+        m_pPage22->Refresh();
     }
-    m_pPage23->Refresh();
-    m_pPage24->Refresh();
+    if (!IsHiddenInItsWindow(m_pPage25)) {
+        m_pPage25->Refresh();
+    }
+    SetTextIfChanged(m_pDataTime, tr("Data Time:") + DataTimeText());
+    if (!IsHiddenInItsWindow(m_pPage23)) {
+        m_pPage23->Refresh();
+    }
+    if (!IsHiddenInItsWindow(m_pPage24)) {
+        m_pPage24->Refresh();
+    }
 }
 
 void Page2::ShowTab(int index) {
@@ -296,6 +317,7 @@ void Page2::ShowTab(int index) {
     for (int i = 0; i < TabCount; ++i) {
         m_pTabButtons[i]->setEnabled(i != index);
     }
+    RefreshShown();
 }
 
 void Page2::on_page21btn_clicked() {

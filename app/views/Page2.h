@@ -54,6 +54,9 @@ public:
 
     bool event(QEvent* event) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void OnFlashTimer();
     void on_page21btn_clicked();
@@ -65,6 +68,8 @@ private slots:
 private:
     void BuildForm();
     void ShowTab(int index);
+    // The header and the tab on screen; nothing while the page is hidden.
+    void RefreshShown();
     QtMyTreeItem* CreateEntry(QInverter* inverter);
     QtMyTreeItem* EntryOf(const QInverter* inverter) const;
     QInverter* InverterOf(qintptr entry) const;

@@ -398,6 +398,17 @@ void Page21::ShowReset() {
 }
 
 void Page21::Refresh() {
+    RefreshValues();
+    RefreshTrend();
+}
+
+void Page21::RefreshTrend() {
+    if (m_pInverter && m_pInverter->CommState() == CommOnline) {
+        AddTrendPointOncePerMinute();
+    }
+}
+
+void Page21::RefreshValues() {
     if (!m_pInverter || m_pInverter->CommState() != CommOnline) {
         ShowReset();
         return;
@@ -426,8 +437,6 @@ void Page21::Refresh() {
             SetValue("W_Current", Tenths(inv.ItemValue(16)));
         }
     }
-
-    AddTrendPointOncePerMinute();
 
     int state = inv.ItemValue(32);
     if (state < 0 || state > 5) {

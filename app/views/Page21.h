@@ -37,8 +37,12 @@ public:
     QLabel* CaptionLabel(const QString& name) const;
 
 public slots:
-    // Driven by the browser's 200 ms timer.
+    // Driven by the browser's 200 ms timer: the values and the trend.
     void Refresh();
+    // The values on the tab, which the browser refreshes only while they are shown.
+    void RefreshValues();
+    // The trend's point of the minute, taken whether or not the tab is shown.
+    void RefreshTrend();
 
 private slots:
     void on_radioButton_clicked();

@@ -159,6 +159,11 @@ void Page23::Refresh() {
     }
 }
 
+void Page23::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Rebuild();
+}
+
 void Page23::Rebuild() {
     if (m_pInverter) {
         m_TotalRecord = QTotalFileReader::Record(m_pInverter->Address());

@@ -59,6 +59,10 @@ public slots:
     void on_pushButton_3_clicked();
     void on_pushButton_4_clicked();
 
+protected:
+    // Not rebuilt while hidden: brought up to date as it comes up.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildForm();
     void ShowView(int view);

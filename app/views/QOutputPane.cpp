@@ -4,6 +4,7 @@
 #include "QOutputTrend.h"
 #include "QSystemModel.h"
 #include "SkinScrollBars.h"
+#include "SystemClock.h"
 
 #include <QScrollBar>
 #include <QTimer>
@@ -88,8 +89,11 @@ void QOutputPane::Retranslate() {
 }
 
 void QOutputPane::OnTimer() {
+    // One look at the clock for every curve of the pane.
+    const QTime now = SystemClock::CurrentTime();
+    const int minute = now.hour() * 60 + now.minute();
     for (QOutputTrend* item : std::as_const(m_Items)) {
-        item->TakeCurrentSample();
+        item->TakeSample(minute);
     }
 }
 

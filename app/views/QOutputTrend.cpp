@@ -60,15 +60,23 @@ void QOutputTrend::SetStartHour(int hour) {
 }
 
 void QOutputTrend::TakeCurrentSample() {
-    if (m_pInverter) {
-        const QTime now = SystemClock::CurrentTime();
-        const int minute = now.hour() * 60 + now.minute();
-        const int index = minute - m_nStartHour * 60;
-        if (index >= 0 && index < SampleCount) {
-            m_Samples[index] = m_pInverter->MinuteValue(1, minute);
-        }
+    const QTime now = SystemClock::CurrentTime();
+    TakeSample(now.hour() * 60 + now.minute());
+}
+
+void QOutputTrend::TakeSample(int minuteOfDay) {
+    if (!m_pInverter) {
+        return;
     }
-    update();
+    const int index = minuteOfDay - m_nStartHour * 60;
+    if (index < 0 || index >= SampleCount) {
+        return;
+    }
+    const qint32 sample = m_pInverter->MinuteValue(1, minuteOfDay);
+    if (m_Samples[index] != sample) {
+        m_Samples[index] = sample;
+        update();
+    }
 }
 
 void QOutputTrend::Retranslate() {

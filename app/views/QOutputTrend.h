@@ -26,6 +26,9 @@ public:
     int StartHour() const { return m_nStartHour; }
     // Stores the current minute's output power and repaints (run once a second).
     void TakeCurrentSample();
+    // Stores the output power of the given minute of the day; repaints only when
+    // the curve changed.
+    void TakeSample(int minuteOfDay);
     void Retranslate();
 
     qint32 Sample(int index) const;

@@ -28,6 +28,8 @@ private slots:
     void emptyPlant();
     void sumsAndBenefits();
     void faultTurnsLightRed();
+    void panelFollowsThePlantOnceShown_data();
+    void panelFollowsThePlantOnceShown();
     void pinTwiceRestoresStayOnTop();
     void panesShowOneAtATime();
     void closeShowsMainWindow_data();
@@ -121,6 +123,36 @@ void TestMiniWindow::faultTurnsLightRed() {
     mini.FlashTimer();
     QCOMPARE(mini.Value("status"), QStringLiteral("System failure!"));
     QCOMPARE(mini.LightImage(), QStringLiteral(":/skin/light_r.png"));
+}
+
+void TestMiniWindow::panelFollowsThePlantOnceShown_data() {
+    QTest::addColumn<bool>("shownFirst");
+    QTest::newRow("shown, then the plant changes") << true;
+    QTest::newRow("the plant changes, then shown") << false;
+}
+
+void TestMiniWindow::panelFollowsThePlantOnceShown() {
+    QFETCH(bool, shownFirst);
+    QInverter* a = NewInverter(QStringLiteral("A"), QStringLiteral("Tivra PA5KS"), 1);
+    QVERIFY(m_pPlant->AddInverter(a));
+    a->SetCommState(CommOnline);
+    MiniWindow mini;
+    mini.SetSystemModel(m_pPlant);
+    if (shownFirst) {
+        mini.show();
+    }
+    a->SetItem(0, 1500);
+    QItemRecord fault;
+    fault.Write(0xE006);
+    a->UpdateFaultSlot(0, fault);
+    if (!shownFirst) {
+        mini.show(); // up to date as it comes up, before its timer runs
+        QCOMPARE(mini.Value("input"), QStringLiteral("1500"));
+        QCOMPARE(mini.LightImage(), QStringLiteral(":/skin/light_r.png"));
+    }
+    QTRY_COMPARE(mini.Value("input"), QStringLiteral("1500"));
+    QTRY_COMPARE(mini.LightImage(), QStringLiteral(":/skin/light_r.png"));
+    QCOMPARE(mini.Value("status"), QStringLiteral("System failure!"));
 }
 
 void TestMiniWindow::pinTwiceRestoresStayOnTop() {

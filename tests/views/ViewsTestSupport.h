@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QStackedWidget>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -117,5 +118,28 @@ inline void WhenModal(std::function<void(QWidget*)> action) {
         }
     });
 }
+
+// A shown window whose stack holds another page in front of the given one, as
+// the main window's stack does; BringUp puts the page on top. The page is handed
+// back (without a parent) at the end.
+class PageBehindAnother {
+public:
+    explicit PageBehindAnother(QWidget* page) : m_pPage(page) {
+        m_pStack = new QStackedWidget(&m_Window);
+        m_pStack->addWidget(new QWidget);
+        m_pStack->addWidget(page);
+        m_pStack->setCurrentIndex(0);
+        m_Window.resize(1000, 600);
+        m_pStack->resize(1000, 600);
+        m_Window.show();
+    }
+    ~PageBehindAnother() { m_pPage->setParent(nullptr); }
+    void BringUp() { m_pStack->setCurrentWidget(m_pPage); }
+
+private:
+    QWidget m_Window;
+    QStackedWidget* m_pStack = nullptr;
+    QWidget* m_pPage = nullptr;
+};
 
 } // namespace viewstest

@@ -6,6 +6,7 @@
 #include "Page25.h"
 #include "QEventLog.h"
 #include "QMyEvent.h"
+#include "QTrend.h"
 #include "QUserActivity.h"
 #include "QtMyTree.h"
 #include "QtMyTreeItem.h"
@@ -81,6 +82,8 @@ private slots:
     void dataTimeNeedsADateAbove65536();
     void tabButtonsDisableExactlyThePressedOne();
     void timerRefreshesTheTabs();
+    void tabsBehindAnotherPageWaitAndComeUpCurrent();
+    void trendTakesItsPointWhileThePageIsHidden();
 
     void guestGetsUserLevelNotEnough_data();
     void guestGetsUserLevelNotEnough();
@@ -270,6 +273,40 @@ void TestBrowser::timerRefreshesTheTabs() {
     a->SetCommState(CommOnline);
     a->SetItem(1, 4321);
     QTRY_COMPARE_WITH_TIMEOUT(Text(m_pPage->RealTimeTab(), "Output"), QStringLiteral("4321"), 2000);
+}
+
+void TestBrowser::tabsBehindAnotherPageWaitAndComeUpCurrent() {
+    QInverter* a = Add(QStringLiteral("A"), 1, QStringLiteral("Tivra PA5KS"));
+    a->SetCommState(CommOnline);
+    PageBehindAnother window(m_pPage.data());
+    a->SetItem(1, 4321);
+    QMetaObject::invokeMethod(m_pPage.data(), "OnFlashTimer");
+    QCOMPARE(Text(m_pPage->RealTimeTab(), "Output"), QStringLiteral("0")); // nobody sees it
+    window.BringUp();
+    QCOMPARE(Text(m_pPage->RealTimeTab(), "Output"), QStringLiteral("4321"));
+
+    // A fault while the real-time tab is on top: the status tab shows it as it comes up.
+    QItemRecord fault;
+    fault.Write(0xA001);
+    a->UpdateFaultSlot(0, fault);
+    m_pPage->findChild<QPushButton*>(QStringLiteral("page22btn"))->click();
+    QCOMPARE(Style(m_pPage->StatusTab(), "light1"), Page22::LightFault);
+}
+
+void TestBrowser::trendTakesItsPointWhileThePageIsHidden() {
+    SystemClock::SetFixed(QDateTime(QDate(2024, 6, 1), QTime(12, 0, 9, 100)));
+    QInverter* a = Add(QStringLiteral("A"), 1, QStringLiteral("Tivra PA5KS"));
+    a->SetCommState(CommOnline);
+    a->SetItem(0, 3000);
+    PageBehindAnother window(m_pPage.data());
+    const QTrend* trend = m_pPage->RealTimeTab()->Trend();
+    const int before = trend->m_Data[0].size();
+    for (int tick = 0; tick < 10; ++tick) { // across second 10, where the point of the minute is taken
+        QMetaObject::invokeMethod(m_pPage.data(), "OnFlashTimer");
+        SystemClock::Advance(200);
+    }
+    QCOMPARE(trend->m_Data[0].size(), before + 1);
+    QCOMPARE(trend->m_Data[0].last(), 3000);
 }
 
 void TestBrowser::guestGetsUserLevelNotEnough_data() {

@@ -60,6 +60,7 @@ private slots:
     }
 
     void startsAsGuest();
+    void pageBroughtUpShowsThePlantAsItIsNow();
     void emptyPlantShowsZeros();
     void sumsOverThePlant();
     void benefitsAndCo2ForOneThousandKilowattHours();
@@ -103,6 +104,22 @@ void TestHomePage::startsAsGuest() {
     QCOMPARE(LanguageCombo()->currentIndex(), -1);
     QCOMPARE(LanguageCombo()->itemText(1), QStringLiteral("简体中文"));
     QVERIFY(m_pPage->findChild<NameFrame*>(QStringLiteral("NameLabel"))->text().isEmpty());
+}
+
+void TestHomePage::pageBroughtUpShowsThePlantAsItIsNow() {
+    m_pPage->SetSystemModel(m_pPlant.data());
+    PageBehindAnother window(m_pPage.data());
+    QInverter* inverter = MakeInverter(QStringLiteral("A"), 1, QStringLiteral("Tivra PA5KS"));
+    m_pPlant->AddInverter(inverter);
+    inverter->SetCommState(CommOnline);
+    inverter->SetItem(0, 1500);
+    Tick();
+    QCOMPARE(Text(m_pPage.data(), "Input"), QStringLiteral("0")); // nobody sees it
+    window.BringUp();
+    QCOMPARE(Text(m_pPage.data(), "Input"), QStringLiteral("1500"));
+    inverter->SetItem(0, 1600);
+    Tick();
+    QCOMPARE(Text(m_pPage.data(), "Input"), QStringLiteral("1600"));
 }
 
 void TestHomePage::emptyPlantShowsZeros() {

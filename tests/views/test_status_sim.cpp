@@ -17,6 +17,7 @@
 #include "SimReplyLog.h"
 #include "ViewsTestSupport.h"
 
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QtTest>
 
@@ -90,6 +91,7 @@ void TestStatusSim::faultComesAndGoesOnTheStatusTab() {
     browser.AddInverterItem(box);
     browser.SelectInverter(box);
     browser.show();
+    browser.findChild<QPushButton*>(QStringLiteral("page22btn"))->click(); // only the tab on top follows
     Page22* status = browser.StatusTab();
     QVERIFY(polled.Start());
 
@@ -146,7 +148,7 @@ void TestStatusSim::faultComesAndGoesOnTheStatusTab() {
     QTRY_VERIFY_WITH_TIMEOUT(!polled.Bus()->IsWaiting(), 3000);
     QTest::qWait(300);
     log.Feed(sim.Process().readAllStandardError());
-    QMetaObject::invokeMethod(&browser, "OnFlashTimer");
+    browser.findChild<QPushButton*>(QStringLiteral("page25btn"))->click();
     const Page25* boxTab = browser.BoxTab();
     QCOMPARE(Text(boxTab, "value_SN"), RegisterText(log.Registers(kBoxAddress, 0x2100)));
     QCOMPARE(Text(boxTab, "value_Type"), QStringLiteral("Tivra Combiner Box 16/4"));
