@@ -130,18 +130,13 @@ MiniWindow::MiniWindow(QWidget* parent) : BaseDlg(parent), m_pTimer(new QTimer(t
     connect(m_pPin, &QPushButton::clicked, this, &MiniWindow::on_pushButton_clicked);
     connect(m_pDataBtn, &QPushButton::clicked, this, &MiniWindow::on_pushButton_3_clicked);
     connect(m_pBenefitBtn, &QPushButton::clicked, this, &MiniWindow::on_pushButton_2_clicked);
-    connect(m_pTimer, &QTimer::timeout, this, [this] {
-        // Nobody sees a hidden panel: it is brought up to date as it is shown.
-        if (isVisible()) {
-            FlashTimer();
-        }
-    });
+    // Runs while the panel is shown; it is brought up to date as it comes up.
+    connect(m_pTimer, &QTimer::timeout, this, &MiniWindow::FlashTimer);
 
     ApplyPinStyle();
     SetLight(QLatin1String(LightGreen));
     Retranslate();
     on_pushButton_3_clicked();
-    m_pTimer->start(RefreshInterval);
 }
 
 MiniWindow::~MiniWindow() = default;
@@ -225,6 +220,13 @@ void MiniWindow::FlashTimer() {
 void MiniWindow::showEvent(QShowEvent* event) {
     BaseDlg::showEvent(event);
     FlashTimer();
+    m_pTimer->start(RefreshInterval);
+}
+
+void MiniWindow::hideEvent(QHideEvent* event) {
+    // No wake-ups for a panel nobody sees.
+    m_pTimer->stop();
+    BaseDlg::hideEvent(event);
 }
 
 QString MiniWindow::Value(const QString& name) const {

@@ -45,6 +45,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QLabel* AddRow(QWidget* pane, int row, QLabel** caption, const QString& unit = QString());
