@@ -9,10 +9,10 @@
 class QIODevice;
 
 // The plant without a window: the working plant of the window (settings,
-// inverters, bus scheduler with its link, recorder) on the same data
-// directory and files, polled by the scheduler's own 20 ms tick and a 10 s
-// reconnect, with every event printed as a line. The headless entry point
-// owns one for the life of the event loop.
+// inverters, bus scheduler with its link, recorder, publisher) on the same
+// data directory and files, polled by the scheduler's own 20 ms tick and a
+// 10 s reconnect, with every event (the publisher's among them) printed as a
+// line. The headless entry point owns one for the life of the event loop.
 class QHeadlessRunner : public QObject {
     Q_OBJECT
 public:
