@@ -8,6 +8,7 @@
 #include "Page25.h"
 #include "QEventLog.h"
 #include "QInverter.h"
+#include "QInverterSetDlg.h"
 #include "QMyEvent.h"
 #include "QSystemModel.h"
 #include "QUserActivity.h"
@@ -24,11 +25,6 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#if __has_include("QInverterSetDlg.h")
-#include "QInverterSetDlg.h"
-#define WATTSIGHT_HAS_INVERTER_SET_DLG 1
-#endif
 
 namespace {
 const char* const kTabCaptions[Page2::TabCount] = {
@@ -390,6 +386,14 @@ bool Page2::event(QEvent* event) {
         return OnDelete(event, static_cast<QMyEvent*>(event)->m_nValue1);
     }
     if (type == EventInverterEdited) {
+        // The settings dialog names the inverter it changed; its entry shows the new name.
+        auto* edited = dynamic_cast<QMyEvent*>(event);
+        QInverter* inverter = edited ? reinterpret_cast<QInverter*>(edited->m_nValue1) : nullptr;
+        if (inverter && m_pSystem && m_pSystem->Inverters().contains(inverter)) {
+            if (QtMyTreeItem* item = EntryOf(inverter)) {
+                item->SetItemText(inverter->Name());
+            }
+        }
         SelectInverter(m_pCurrent);
         return m_pMainWindow ? QCoreApplication::sendEvent(m_pMainWindow, event) : true;
     }
@@ -438,14 +442,10 @@ bool Page2::OnEdit(qintptr entry) {
 }
 
 void Page2::RunInverterSettings(QInverter* inverter) {
-#ifdef WATTSIGHT_HAS_INVERTER_SET_DLG
     QInverterSetDlg dialog(this);
+    dialog.SetSystemModel(m_pSystem);
     dialog.SetCurrentInverter(inverter);
     dialog.exec();
-#else
-    // The settings dialog joins the program with the maintenance dialogs.
-    Q_UNUSED(inverter);
-#endif
 }
 
 bool Page2::OnDelete(QEvent* event, qintptr entry) {

@@ -1912,6 +1912,204 @@
     </message>
 </context>
 <context>
+    <name>QAllFaultDlg</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Fault code</source>
+        <translation>故障代码</translation>
+    </message>
+    <message>
+        <source>Time to failure</source>
+        <translation>故障时间</translation>
+    </message>
+    <message>
+        <source>Detail code</source>
+        <translation>详细代码</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>QDataDlg</name>
+    <message>
+        <source>Hangzhou, China</source>
+        <translation>中国杭州</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨日</translation>
+    </message>
+    <message>
+        <source>7Day</source>
+        <translation>近7天</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>本月</translation>
+    </message>
+    <message>
+        <source>30Day</source>
+        <translation>近30天</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>本年</translation>
+    </message>
+    <message>
+        <source>T1</source>
+        <translation>时段T1</translation>
+    </message>
+    <message>
+        <source>T2</source>
+        <translation>时段T2</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>Man day</source>
+        <translation>生产日期</translation>
+    </message>
+    <message>
+        <source>Man place</source>
+        <translation>生产地</translation>
+    </message>
+    <message>
+        <source>485 addr</source>
+        <translation>485地址</translation>
+    </message>
+    <message>
+        <source>LED language</source>
+        <translation>显示语言</translation>
+    </message>
+    <message>
+        <source>Cash name</source>
+        <translation>货币</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>电价</translation>
+    </message>
+    <message>
+        <source>User label</source>
+        <translation>用户标签</translation>
+    </message>
+    <message>
+        <source>Period T1</source>
+        <translation>时段T1</translation>
+    </message>
+    <message>
+        <source>Period T2</source>
+        <translation>时段T2</translation>
+    </message>
+    <message>
+        <source>ppk Today</source>
+        <translation>今日峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk 7Day</source>
+        <translation>7天峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk 30Day</source>
+        <translation>30天峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk Month</source>
+        <translation>本月峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk Year</source>
+        <translation>本年峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk History</source>
+        <translation>历史峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk T1</source>
+        <translation>T1峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk T2</source>
+        <translation>T2峰值功率</translation>
+    </message>
+    <message>
+        <source>Work time</source>
+        <translation>工作时间</translation>
+    </message>
+    <message>
+        <source>Grid time</source>
+        <translation>并网时间</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>发电量</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>收益</translation>
+    </message>
+    <message>
+        <source>Co2</source>
+        <translation>CO2减排</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <source>Other items</source>
+        <translation>其他项目</translation>
+    </message>
+    <message>
+        <source>Read All</source>
+        <translation>全部读取</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
     <name>QE_Mail</name>
     <message>
         <source>Dialog</source>
@@ -2528,10 +2726,287 @@
     </message>
 </context>
 <context>
+    <name>QInverterLogonDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>PassWord: </source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The password must be a number from 0 to 65535!</source>
+        <translation>密码必须是0到65535之间的数字！</translation>
+    </message>
+</context>
+<context>
     <name>QInverterRecorder</name>
     <message>
         <source>the fault record could not be appended</source>
         <translation>无法追加故障记录</translation>
+    </message>
+</context>
+<context>
+    <name>QInverterSetDlg</name>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>德语</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>法语</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>意大利语</translation>
+    </message>
+    <message>
+        <source>CNY</source>
+        <translation>人民币</translation>
+    </message>
+    <message>
+        <source>USD</source>
+        <translation>美元</translation>
+    </message>
+    <message>
+        <source>GBP</source>
+        <translation>英镑</translation>
+    </message>
+    <message>
+        <source>EUR</source>
+        <translation>欧元</translation>
+    </message>
+    <message>
+        <source>AUD</source>
+        <translation>澳元</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>逆变器</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation>维护</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>逆变器名称：</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation>本机时间</translation>
+    </message>
+    <message>
+        <source>Inverter time:</source>
+        <translation>逆变器时间：</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>语言：</translation>
+    </message>
+    <message>
+        <source>Monetary unit:</source>
+        <translation>货币单位：</translation>
+    </message>
+    <message>
+        <source>Price:</source>
+        <translation>电价：</translation>
+    </message>
+    <message>
+        <source>User label:</source>
+        <translation>用户标签：</translation>
+    </message>
+    <message>
+        <source>Max output power(%):</source>
+        <translation>最大输出功率(%)：</translation>
+    </message>
+    <message>
+        <source>Logon state:</source>
+        <translation>登录状态：</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Set password</source>
+        <translation>设置密码</translation>
+    </message>
+    <message>
+        <source>Set T1</source>
+        <translation>设置T1</translation>
+    </message>
+    <message>
+        <source>All data</source>
+        <translation>全部数据</translation>
+    </message>
+    <message>
+        <source>All fault</source>
+        <translation>全部故障</translation>
+    </message>
+    <message>
+        <source>Pro-point</source>
+        <translation>保护点</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>ON/OFF</source>
+        <translation>开/关机</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>Clear-stati</source>
+        <translation>清除统计</translation>
+    </message>
+    <message>
+        <source>Fac-Reset</source>
+        <translation>恢复出厂</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Logged in</source>
+        <translation>已登录</translation>
+    </message>
+    <message>
+        <source>No login</source>
+        <translation>未登录</translation>
+    </message>
+    <message>
+        <source>No password</source>
+        <translation>无密码</translation>
+    </message>
+    <message>
+        <source>The inverter is offline!</source>
+        <translation>逆变器离线！</translation>
+    </message>
+    <message>
+        <source>You need to enter the password of the inverter!</source>
+        <translation>请先输入逆变器的密码！</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>逆变器名称不能为空！</translation>
+    </message>
+    <message>
+        <source>The name is used by another inverter!</source>
+        <translation>该名称已被其他逆变器使用！</translation>
+    </message>
+    <message>
+        <source>The files of the inverter cannot move to this name!</source>
+        <translation>逆变器的文件无法移到该名称下！</translation>
+    </message>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>保存成功！</translation>
+    </message>
+    <message>
+        <source>Failed to set the price!</source>
+        <translation>电价设置失败！</translation>
+    </message>
+    <message>
+        <source>Failed to set the max output power!</source>
+        <translation>最大输出功率设置失败！</translation>
+    </message>
+    <message>
+        <source>Switch on the inverter %1? It starts feeding into the grid.</source>
+        <translation>开启逆变器%1？它将开始向电网送电。</translation>
+    </message>
+    <message>
+        <source>Switch off the inverter %1? It stops feeding into the grid.</source>
+        <translation>关闭逆变器%1？它将停止向电网送电。</translation>
+    </message>
+    <message>
+        <source>Restart the inverter %1? It stops feeding in until its self-test is over.</source>
+        <translation>重启逆变器%1？自检结束前它将停止送电。</translation>
+    </message>
+    <message>
+        <source>Reset the inverter %1 to its factory settings? Its settings, password and clock are lost.</source>
+        <translation>将逆变器%1恢复出厂设置？其设置、密码和时钟将丢失。</translation>
+    </message>
+    <message>
+        <source>Clear the statistics of the inverter %1? Its daily, monthly and peak values are erased.</source>
+        <translation>清除逆变器%1的统计？其每日、每月和峰值数据将被删除。</translation>
+    </message>
+</context>
+<context>
+    <name>QMaintenanceDlg</name>
+    <message>
+        <source>Inverter %1, address %2</source>
+        <translation>逆变器%1，地址%2</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>CSV File(*.csv)</source>
+        <translation>CSV文件(*.csv)</translation>
+    </message>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>保存成功！</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>保存失败！</translation>
     </message>
 </context>
 <context>
@@ -2661,6 +3136,89 @@
     </message>
 </context>
 <context>
+    <name>QProtectPoint</name>
+    <message>
+        <source>Undervoltage protection1</source>
+        <translation>欠压保护1</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection1 delay</source>
+        <translation>欠压保护1延时</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection2</source>
+        <translation>欠压保护2</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection2 delay</source>
+        <translation>欠压保护2延时</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection1</source>
+        <translation>过压保护1</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection1 delay</source>
+        <translation>过压保护1延时</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection2</source>
+        <translation>过压保护2</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection2 delay</source>
+        <translation>过压保护2延时</translation>
+    </message>
+    <message>
+        <source>Under frequency protection1</source>
+        <translation>欠频保护1</translation>
+    </message>
+    <message>
+        <source>Under frequency protection1 delay</source>
+        <translation>欠频保护1延时</translation>
+    </message>
+    <message>
+        <source>Under frequency protection2</source>
+        <translation>欠频保护2</translation>
+    </message>
+    <message>
+        <source>Under frequency protection2 delay</source>
+        <translation>欠频保护2延时</translation>
+    </message>
+    <message>
+        <source>Over frequency protection1</source>
+        <translation>过频保护1</translation>
+    </message>
+    <message>
+        <source>Over frequency protection1 delay</source>
+        <translation>过频保护1延时</translation>
+    </message>
+    <message>
+        <source>Over frequency protection2</source>
+        <translation>过频保护2</translation>
+    </message>
+    <message>
+        <source>Over frequency protection2 delay</source>
+        <translation>过频保护2延时</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+</context>
+<context>
     <name>QPublishSettings</name>
     <message>
         <source>The topic prefix is empty.</source>
@@ -2677,6 +3235,44 @@
     <message>
         <source>The topic prefix is too long.</source>
         <translation>主题前缀过长。</translation>
+    </message>
+</context>
+<context>
+    <name>QReadDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Return(hex):</source>
+        <translation>返回(十六进制)：</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+</context>
+<context>
+    <name>QRegisterDlg</name>
+    <message>
+        <source>Address(hex):</source>
+        <translation>地址(十六进制)：</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>长度：</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Address illegal</source>
+        <translation>地址非法</translation>
+    </message>
+    <message>
+        <source>Length must be between 20 and1</source>
+        <translation>长度必须在1到20之间</translation>
     </message>
 </context>
 <context>
@@ -2830,6 +3426,68 @@
     <message>
         <source>The port number must be from 1 to 65535!</source>
         <translation>端口号必须在1到65535之间！</translation>
+    </message>
+</context>
+<context>
+    <name>QSetInverterPassDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>New key:</source>
+        <translation>新密码：</translation>
+    </message>
+    <message>
+        <source>Confirm key:</source>
+        <translation>确认密码：</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>New password can not be empty!</source>
+        <translation>新密码不能为空！</translation>
+    </message>
+    <message>
+        <source>Two entered passwords do not match!</source>
+        <translation>两次输入的密码不一致！</translation>
+    </message>
+    <message>
+        <source>The password must be a number from 0 to 65535!</source>
+        <translation>密码必须是0到65535之间的数字！</translation>
+    </message>
+</context>
+<context>
+    <name>QSetInverterTdlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Start time:</source>
+        <translation>开始时间：</translation>
+    </message>
+    <message>
+        <source>End time:</source>
+        <translation>结束时间：</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Time setting error!</source>
+        <translation>时间设置错误！</translation>
     </message>
 </context>
 <context>
@@ -3066,6 +3724,37 @@
     <message>
         <source>20 hours</source>
         <translation>20小时</translation>
+    </message>
+</context>
+<context>
+    <name>QWriteDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Send Buffer(hex):</source>
+        <translation>发送数据(十六进制)：</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Data cannot be empty</source>
+        <translation>数据不能为空</translation>
+    </message>
+    <message>
+        <source>Insufficient data will be padded with 0</source>
+        <translation>数据不足，将以0补齐</translation>
+    </message>
+    <message>
+        <source>Excess data will be discarded</source>
+        <translation>多余的数据将被丢弃</translation>
+    </message>
+    <message>
+        <source>Write %1 registers from %2 of the inverter %3?</source>
+        <translation>向逆变器%3写入从%2开始的%1个寄存器？</translation>
     </message>
 </context>
 <context>

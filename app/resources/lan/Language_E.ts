@@ -1911,6 +1911,204 @@
     </message>
 </context>
 <context>
+    <name>QAllFaultDlg</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Fault code</source>
+        <translation>Fault code</translation>
+    </message>
+    <message>
+        <source>Time to failure</source>
+        <translation>Time to failure</translation>
+    </message>
+    <message>
+        <source>Detail code</source>
+        <translation>Detail code</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>QDataDlg</name>
+    <message>
+        <source>Hangzhou, China</source>
+        <translation>Hangzhou, China</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unknow</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Yesterday</translation>
+    </message>
+    <message>
+        <source>7Day</source>
+        <translation>7Day</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>30Day</source>
+        <translation>30Day</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>T1</source>
+        <translation>T1</translation>
+    </message>
+    <message>
+        <source>T2</source>
+        <translation>T2</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Man day</source>
+        <translation>Man day</translation>
+    </message>
+    <message>
+        <source>Man place</source>
+        <translation>Man place</translation>
+    </message>
+    <message>
+        <source>485 addr</source>
+        <translation>485 addr</translation>
+    </message>
+    <message>
+        <source>LED language</source>
+        <translation>LED language</translation>
+    </message>
+    <message>
+        <source>Cash name</source>
+        <translation>Cash name</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>User label</source>
+        <translation>User label</translation>
+    </message>
+    <message>
+        <source>Period T1</source>
+        <translation>Period T1</translation>
+    </message>
+    <message>
+        <source>Period T2</source>
+        <translation>Period T2</translation>
+    </message>
+    <message>
+        <source>ppk Today</source>
+        <translation>ppk Today</translation>
+    </message>
+    <message>
+        <source>ppk 7Day</source>
+        <translation>ppk 7Day</translation>
+    </message>
+    <message>
+        <source>ppk 30Day</source>
+        <translation>ppk 30Day</translation>
+    </message>
+    <message>
+        <source>ppk Month</source>
+        <translation>ppk Month</translation>
+    </message>
+    <message>
+        <source>ppk Year</source>
+        <translation>ppk Year</translation>
+    </message>
+    <message>
+        <source>ppk History</source>
+        <translation>ppk History</translation>
+    </message>
+    <message>
+        <source>ppk T1</source>
+        <translation>ppk T1</translation>
+    </message>
+    <message>
+        <source>ppk T2</source>
+        <translation>ppk T2</translation>
+    </message>
+    <message>
+        <source>Work time</source>
+        <translation>Work time</translation>
+    </message>
+    <message>
+        <source>Grid time</source>
+        <translation>Grid time</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energy</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>Co2</source>
+        <translation>Co2</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistic</translation>
+    </message>
+    <message>
+        <source>Other items</source>
+        <translation>Other items</translation>
+    </message>
+    <message>
+        <source>Read All</source>
+        <translation>Read All</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>QE_Mail</name>
     <message>
         <source>Dialog</source>
@@ -2527,10 +2725,287 @@
     </message>
 </context>
 <context>
+    <name>QInverterLogonDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>PassWord: </source>
+        <translation>PassWord: </translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The password must be a number from 0 to 65535!</source>
+        <translation>The password must be a number from 0 to 65535!</translation>
+    </message>
+</context>
+<context>
     <name>QInverterRecorder</name>
     <message>
         <source>the fault record could not be appended</source>
         <translation>the fault record could not be appended</translation>
+    </message>
+</context>
+<context>
+    <name>QInverterSetDlg</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>CNY</source>
+        <translation>CNY</translation>
+    </message>
+    <message>
+        <source>USD</source>
+        <translation>USD</translation>
+    </message>
+    <message>
+        <source>GBP</source>
+        <translation>GBP</translation>
+    </message>
+    <message>
+        <source>EUR</source>
+        <translation>EUR</translation>
+    </message>
+    <message>
+        <source>AUD</source>
+        <translation>AUD</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation>Maintenance</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>Inverter Name:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation>Local Time</translation>
+    </message>
+    <message>
+        <source>Inverter time:</source>
+        <translation>Inverter time:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Monetary unit:</source>
+        <translation>Monetary unit:</translation>
+    </message>
+    <message>
+        <source>Price:</source>
+        <translation>Price:</translation>
+    </message>
+    <message>
+        <source>User label:</source>
+        <translation>User label:</translation>
+    </message>
+    <message>
+        <source>Max output power(%):</source>
+        <translation>Max output power(%):</translation>
+    </message>
+    <message>
+        <source>Logon state:</source>
+        <translation>Logon state:</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>Logon</translation>
+    </message>
+    <message>
+        <source>Set password</source>
+        <translation>Set password</translation>
+    </message>
+    <message>
+        <source>Set T1</source>
+        <translation>Set T1</translation>
+    </message>
+    <message>
+        <source>All data</source>
+        <translation>All data</translation>
+    </message>
+    <message>
+        <source>All fault</source>
+        <translation>All fault</translation>
+    </message>
+    <message>
+        <source>Pro-point</source>
+        <translation>Pro-point</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>ON/OFF</source>
+        <translation>ON/OFF</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Clear-stati</source>
+        <translation>Clear-stati</translation>
+    </message>
+    <message>
+        <source>Fac-Reset</source>
+        <translation>Fac-Reset</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>Logged in</source>
+        <translation>Logged in</translation>
+    </message>
+    <message>
+        <source>No login</source>
+        <translation>No login</translation>
+    </message>
+    <message>
+        <source>No password</source>
+        <translation>No password</translation>
+    </message>
+    <message>
+        <source>The inverter is offline!</source>
+        <translation>The inverter is offline!</translation>
+    </message>
+    <message>
+        <source>You need to enter the password of the inverter!</source>
+        <translation>You need to enter the password of the inverter!</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>Inverter name cannot be empty!</translation>
+    </message>
+    <message>
+        <source>The name is used by another inverter!</source>
+        <translation>The name is used by another inverter!</translation>
+    </message>
+    <message>
+        <source>The files of the inverter cannot move to this name!</source>
+        <translation>The files of the inverter cannot move to this name!</translation>
+    </message>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>Successfully saved!</translation>
+    </message>
+    <message>
+        <source>Failed to set the price!</source>
+        <translation>Failed to set the price!</translation>
+    </message>
+    <message>
+        <source>Failed to set the max output power!</source>
+        <translation>Failed to set the max output power!</translation>
+    </message>
+    <message>
+        <source>Switch on the inverter %1? It starts feeding into the grid.</source>
+        <translation>Switch on the inverter %1? It starts feeding into the grid.</translation>
+    </message>
+    <message>
+        <source>Switch off the inverter %1? It stops feeding into the grid.</source>
+        <translation>Switch off the inverter %1? It stops feeding into the grid.</translation>
+    </message>
+    <message>
+        <source>Restart the inverter %1? It stops feeding in until its self-test is over.</source>
+        <translation>Restart the inverter %1? It stops feeding in until its self-test is over.</translation>
+    </message>
+    <message>
+        <source>Reset the inverter %1 to its factory settings? Its settings, password and clock are lost.</source>
+        <translation>Reset the inverter %1 to its factory settings? Its settings, password and clock are lost.</translation>
+    </message>
+    <message>
+        <source>Clear the statistics of the inverter %1? Its daily, monthly and peak values are erased.</source>
+        <translation>Clear the statistics of the inverter %1? Its daily, monthly and peak values are erased.</translation>
+    </message>
+</context>
+<context>
+    <name>QMaintenanceDlg</name>
+    <message>
+        <source>Inverter %1, address %2</source>
+        <translation>Inverter %1, address %2</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>CSV File(*.csv)</source>
+        <translation>CSV File(*.csv)</translation>
+    </message>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>Successfully saved!</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Save failed!</translation>
     </message>
 </context>
 <context>
@@ -2660,6 +3135,89 @@
     </message>
 </context>
 <context>
+    <name>QProtectPoint</name>
+    <message>
+        <source>Undervoltage protection1</source>
+        <translation>Undervoltage protection1</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection1 delay</source>
+        <translation>Undervoltage protection1 delay</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection2</source>
+        <translation>Undervoltage protection2</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection2 delay</source>
+        <translation>Undervoltage protection2 delay</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection1</source>
+        <translation>Overvoltage protection1</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection1 delay</source>
+        <translation>Overvoltage protection1 delay</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection2</source>
+        <translation>Overvoltage protection2</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection2 delay</source>
+        <translation>Overvoltage protection2 delay</translation>
+    </message>
+    <message>
+        <source>Under frequency protection1</source>
+        <translation>Under frequency protection1</translation>
+    </message>
+    <message>
+        <source>Under frequency protection1 delay</source>
+        <translation>Under frequency protection1 delay</translation>
+    </message>
+    <message>
+        <source>Under frequency protection2</source>
+        <translation>Under frequency protection2</translation>
+    </message>
+    <message>
+        <source>Under frequency protection2 delay</source>
+        <translation>Under frequency protection2 delay</translation>
+    </message>
+    <message>
+        <source>Over frequency protection1</source>
+        <translation>Over frequency protection1</translation>
+    </message>
+    <message>
+        <source>Over frequency protection1 delay</source>
+        <translation>Over frequency protection1 delay</translation>
+    </message>
+    <message>
+        <source>Over frequency protection2</source>
+        <translation>Over frequency protection2</translation>
+    </message>
+    <message>
+        <source>Over frequency protection2 delay</source>
+        <translation>Over frequency protection2 delay</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
     <name>QPublishSettings</name>
     <message>
         <source>The topic prefix is empty.</source>
@@ -2676,6 +3234,44 @@
     <message>
         <source>The topic prefix is too long.</source>
         <translation>The topic prefix is too long.</translation>
+    </message>
+</context>
+<context>
+    <name>QReadDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Return(hex):</source>
+        <translation>Return(hex):</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+</context>
+<context>
+    <name>QRegisterDlg</name>
+    <message>
+        <source>Address(hex):</source>
+        <translation>Address(hex):</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Length:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Address illegal</source>
+        <translation>Address illegal</translation>
+    </message>
+    <message>
+        <source>Length must be between 20 and1</source>
+        <translation>Length must be between 20 and1</translation>
     </message>
 </context>
 <context>
@@ -2829,6 +3425,68 @@
     <message>
         <source>The port number must be from 1 to 65535!</source>
         <translation>The port number must be from 1 to 65535!</translation>
+    </message>
+</context>
+<context>
+    <name>QSetInverterPassDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>New key:</source>
+        <translation>New key:</translation>
+    </message>
+    <message>
+        <source>Confirm key:</source>
+        <translation>Confirm key:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>New password can not be empty!</source>
+        <translation>New password can not be empty!</translation>
+    </message>
+    <message>
+        <source>Two entered passwords do not match!</source>
+        <translation>Two entered passwords do not match!</translation>
+    </message>
+    <message>
+        <source>The password must be a number from 0 to 65535!</source>
+        <translation>The password must be a number from 0 to 65535!</translation>
+    </message>
+</context>
+<context>
+    <name>QSetInverterTdlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Start time:</source>
+        <translation>Start time:</translation>
+    </message>
+    <message>
+        <source>End time:</source>
+        <translation>End time:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Time setting error!</source>
+        <translation>Time setting error!</translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3723,37 @@
     <message>
         <source>20 hours</source>
         <translation>20 hours</translation>
+    </message>
+</context>
+<context>
+    <name>QWriteDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Send Buffer(hex):</source>
+        <translation>Send Buffer(hex):</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Data cannot be empty</source>
+        <translation>Data cannot be empty</translation>
+    </message>
+    <message>
+        <source>Insufficient data will be padded with 0</source>
+        <translation>Insufficient data will be padded with 0</translation>
+    </message>
+    <message>
+        <source>Excess data will be discarded</source>
+        <translation>Excess data will be discarded</translation>
+    </message>
+    <message>
+        <source>Write %1 registers from %2 of the inverter %3?</source>
+        <translation>Write %1 registers from %2 of the inverter %3?</translation>
     </message>
 </context>
 <context>

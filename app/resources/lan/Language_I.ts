@@ -1793,7 +1793,7 @@
     </message>
     <message>
         <source>Plant total: %1 kWh</source>
-        <translation>Totale dell'impianto: %1 kWh</translation>
+        <translation>Totale dell&apos;impianto: %1 kWh</translation>
     </message>
     <message>
         <source>Faults of the day:</source>
@@ -1817,11 +1817,11 @@
     </message>
     <message>
         <source>Held back in the last hour (at most one mail of a kind an hour):</source>
-        <translation>Trattenuti nell'ultima ora (al più un messaggio dello stesso tipo all'ora):</translation>
+        <translation>Trattenuti nell&apos;ultima ora (al più un messaggio dello stesso tipo all&apos;ora):</translation>
     </message>
     <message>
         <source>%1: alerts held back in the last hour (%2)</source>
-        <translation>%1: avvisi trattenuti nell'ultima ora (%2)</translation>
+        <translation>%1: avvisi trattenuti nell&apos;ultima ora (%2)</translation>
     </message>
     <message>
         <source>fault began: %1</source>
@@ -1900,15 +1900,213 @@
     </message>
     <message>
         <source>(From the plant&apos;s latitude and longitude.)</source>
-        <translation>(Dalla latitudine e longitudine dell'impianto.)</translation>
+        <translation>(Dalla latitudine e longitudine dell&apos;impianto.)</translation>
     </message>
     <message>
         <source>(From the sunrise time and 18:00: give the plant its latitude and longitude for the sun&apos;s times.)</source>
-        <translation>(Dall'ora dell'alba e dalle 18:00: indicare latitudine e longitudine dell'impianto per gli orari del sole.)</translation>
+        <translation>(Dall&apos;ora dell&apos;alba e dalle 18:00: indicare latitudine e longitudine dell&apos;impianto per gli orari del sole.)</translation>
     </message>
     <message>
         <source>Information is incomplete!</source>
         <translation>Informazioni incomplete!</translation>
+    </message>
+</context>
+<context>
+    <name>QAllFaultDlg</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Fault code</source>
+        <translation>Codice guasto</translation>
+    </message>
+    <message>
+        <source>Time to failure</source>
+        <translation>Ora del guasto</translation>
+    </message>
+    <message>
+        <source>Detail code</source>
+        <translation>Codice dettaglio</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leggi</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>QDataDlg</name>
+    <message>
+        <source>Hangzhou, China</source>
+        <translation>Hangzhou, Cina</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ieri</translation>
+    </message>
+    <message>
+        <source>7Day</source>
+        <translation>7 giorni</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mese</translation>
+    </message>
+    <message>
+        <source>30Day</source>
+        <translation>30 giorni</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>T1</source>
+        <translation>Periodo T1</translation>
+    </message>
+    <message>
+        <source>T2</source>
+        <translation>Periodo T2</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Man day</source>
+        <translation>Data di produzione</translation>
+    </message>
+    <message>
+        <source>Man place</source>
+        <translation>Luogo di produzione</translation>
+    </message>
+    <message>
+        <source>485 addr</source>
+        <translation>Indirizzo 485</translation>
+    </message>
+    <message>
+        <source>LED language</source>
+        <translation>Lingua display</translation>
+    </message>
+    <message>
+        <source>Cash name</source>
+        <translation>Valuta</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Prezzo</translation>
+    </message>
+    <message>
+        <source>User label</source>
+        <translation>Etichetta utente</translation>
+    </message>
+    <message>
+        <source>Period T1</source>
+        <translation>Periodo T1</translation>
+    </message>
+    <message>
+        <source>Period T2</source>
+        <translation>Periodo T2</translation>
+    </message>
+    <message>
+        <source>ppk Today</source>
+        <translation>Picco oggi</translation>
+    </message>
+    <message>
+        <source>ppk 7Day</source>
+        <translation>Picco 7 giorni</translation>
+    </message>
+    <message>
+        <source>ppk 30Day</source>
+        <translation>Picco 30 giorni</translation>
+    </message>
+    <message>
+        <source>ppk Month</source>
+        <translation>Picco mese</translation>
+    </message>
+    <message>
+        <source>ppk Year</source>
+        <translation>Picco anno</translation>
+    </message>
+    <message>
+        <source>ppk History</source>
+        <translation>Picco storico</translation>
+    </message>
+    <message>
+        <source>ppk T1</source>
+        <translation>Picco T1</translation>
+    </message>
+    <message>
+        <source>ppk T2</source>
+        <translation>Picco T2</translation>
+    </message>
+    <message>
+        <source>Work time</source>
+        <translation>Ore di lavoro</translation>
+    </message>
+    <message>
+        <source>Grid time</source>
+        <translation>Ore in rete</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Voce</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energia</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Ricavo</translation>
+    </message>
+    <message>
+        <source>Co2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenuto</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Other items</source>
+        <translation>Altre voci</translation>
+    </message>
+    <message>
+        <source>Read All</source>
+        <translation>Leggi tutto</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
     </message>
 </context>
 <context>
@@ -2528,10 +2726,287 @@
     </message>
 </context>
 <context>
+    <name>QInverterLogonDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>PassWord: </source>
+        <translation>Password: </translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The password must be a number from 0 to 65535!</source>
+        <translation>La password deve essere un numero da 0 a 65535!</translation>
+    </message>
+</context>
+<context>
     <name>QInverterRecorder</name>
     <message>
         <source>the fault record could not be appended</source>
         <translation>impossibile aggiungere il record del guasto</translation>
+    </message>
+</context>
+<context>
+    <name>QInverterSetDlg</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>CNY</source>
+        <translation>CNY</translation>
+    </message>
+    <message>
+        <source>USD</source>
+        <translation>USD</translation>
+    </message>
+    <message>
+        <source>GBP</source>
+        <translation>GBP</translation>
+    </message>
+    <message>
+        <source>EUR</source>
+        <translation>EUR</translation>
+    </message>
+    <message>
+        <source>AUD</source>
+        <translation>AUD</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation>Manutenzione</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>Nome inverter:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Posizione:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation>Ora locale</translation>
+    </message>
+    <message>
+        <source>Inverter time:</source>
+        <translation>Ora inverter:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Imposta</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Lingua:</translation>
+    </message>
+    <message>
+        <source>Monetary unit:</source>
+        <translation>Valuta:</translation>
+    </message>
+    <message>
+        <source>Price:</source>
+        <translation>Prezzo:</translation>
+    </message>
+    <message>
+        <source>User label:</source>
+        <translation>Etichetta utente:</translation>
+    </message>
+    <message>
+        <source>Max output power(%):</source>
+        <translation>Potenza max in uscita (%):</translation>
+    </message>
+    <message>
+        <source>Logon state:</source>
+        <translation>Stato accesso:</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>Accedi</translation>
+    </message>
+    <message>
+        <source>Set password</source>
+        <translation>Imposta password</translation>
+    </message>
+    <message>
+        <source>Set T1</source>
+        <translation>Imposta T1</translation>
+    </message>
+    <message>
+        <source>All data</source>
+        <translation>Tutti i dati</translation>
+    </message>
+    <message>
+        <source>All fault</source>
+        <translation>Tutti i guasti</translation>
+    </message>
+    <message>
+        <source>Pro-point</source>
+        <translation>Punti protez.</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leggi</translation>
+    </message>
+    <message>
+        <source>ON/OFF</source>
+        <translation>ON/OFF</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Riavvia</translation>
+    </message>
+    <message>
+        <source>Clear-stati</source>
+        <translation>Azzera stat.</translation>
+    </message>
+    <message>
+        <source>Fac-Reset</source>
+        <translation>Ripr. fabbrica</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Scrivi</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Comandi</translation>
+    </message>
+    <message>
+        <source>Logged in</source>
+        <translation>Accesso eseguito</translation>
+    </message>
+    <message>
+        <source>No login</source>
+        <translation>Accesso non eseguito</translation>
+    </message>
+    <message>
+        <source>No password</source>
+        <translation>Nessuna password</translation>
+    </message>
+    <message>
+        <source>The inverter is offline!</source>
+        <translation>L&apos;inverter è offline!</translation>
+    </message>
+    <message>
+        <source>You need to enter the password of the inverter!</source>
+        <translation>Occorre inserire la password dell&apos;inverter!</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>Il nome dell&apos;inverter non può essere vuoto!</translation>
+    </message>
+    <message>
+        <source>The name is used by another inverter!</source>
+        <translation>Il nome è già usato da un altro inverter!</translation>
+    </message>
+    <message>
+        <source>The files of the inverter cannot move to this name!</source>
+        <translation>I file dell&apos;inverter non possono passare a questo nome!</translation>
+    </message>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>Salvataggio riuscito!</translation>
+    </message>
+    <message>
+        <source>Failed to set the price!</source>
+        <translation>Impostazione del prezzo non riuscita!</translation>
+    </message>
+    <message>
+        <source>Failed to set the max output power!</source>
+        <translation>Impostazione della potenza massima non riuscita!</translation>
+    </message>
+    <message>
+        <source>Switch on the inverter %1? It starts feeding into the grid.</source>
+        <translation>Accendere l&apos;inverter %1? Inizierà a immettere in rete.</translation>
+    </message>
+    <message>
+        <source>Switch off the inverter %1? It stops feeding into the grid.</source>
+        <translation>Spegnere l&apos;inverter %1? Smetterà di immettere in rete.</translation>
+    </message>
+    <message>
+        <source>Restart the inverter %1? It stops feeding in until its self-test is over.</source>
+        <translation>Riavviare l&apos;inverter %1? Non immette in rete fino alla fine dell&apos;autotest.</translation>
+    </message>
+    <message>
+        <source>Reset the inverter %1 to its factory settings? Its settings, password and clock are lost.</source>
+        <translation>Ripristinare le impostazioni di fabbrica dell&apos;inverter %1? Impostazioni, password e orologio andranno persi.</translation>
+    </message>
+    <message>
+        <source>Clear the statistics of the inverter %1? Its daily, monthly and peak values are erased.</source>
+        <translation>Azzerare le statistiche dell&apos;inverter %1? I valori giornalieri, mensili e di picco saranno cancellati.</translation>
+    </message>
+</context>
+<context>
+    <name>QMaintenanceDlg</name>
+    <message>
+        <source>Inverter %1, address %2</source>
+        <translation>Inverter %1, indirizzo %2</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>CSV File(*.csv)</source>
+        <translation>File CSV(*.csv)</translation>
+    </message>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>Salvataggio riuscito!</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Salvataggio non riuscito!</translation>
     </message>
 </context>
 <context>
@@ -2661,6 +3136,89 @@
     </message>
 </context>
 <context>
+    <name>QProtectPoint</name>
+    <message>
+        <source>Undervoltage protection1</source>
+        <translation>Protezione sottotensione 1</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection1 delay</source>
+        <translation>Ritardo protezione sottotensione 1</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection2</source>
+        <translation>Protezione sottotensione 2</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection2 delay</source>
+        <translation>Ritardo protezione sottotensione 2</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection1</source>
+        <translation>Protezione sovratensione 1</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection1 delay</source>
+        <translation>Ritardo protezione sovratensione 1</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection2</source>
+        <translation>Protezione sovratensione 2</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection2 delay</source>
+        <translation>Ritardo protezione sovratensione 2</translation>
+    </message>
+    <message>
+        <source>Under frequency protection1</source>
+        <translation>Protezione sottofrequenza 1</translation>
+    </message>
+    <message>
+        <source>Under frequency protection1 delay</source>
+        <translation>Ritardo protezione sottofrequenza 1</translation>
+    </message>
+    <message>
+        <source>Under frequency protection2</source>
+        <translation>Protezione sottofrequenza 2</translation>
+    </message>
+    <message>
+        <source>Under frequency protection2 delay</source>
+        <translation>Ritardo protezione sottofrequenza 2</translation>
+    </message>
+    <message>
+        <source>Over frequency protection1</source>
+        <translation>Protezione sovrafrequenza 1</translation>
+    </message>
+    <message>
+        <source>Over frequency protection1 delay</source>
+        <translation>Ritardo protezione sovrafrequenza 1</translation>
+    </message>
+    <message>
+        <source>Over frequency protection2</source>
+        <translation>Protezione sovrafrequenza 2</translation>
+    </message>
+    <message>
+        <source>Over frequency protection2 delay</source>
+        <translation>Ritardo protezione sovrafrequenza 2</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+</context>
+<context>
     <name>QPublishSettings</name>
     <message>
         <source>The topic prefix is empty.</source>
@@ -2677,6 +3235,44 @@
     <message>
         <source>The topic prefix is too long.</source>
         <translation>Il prefisso degli argomenti è troppo lungo.</translation>
+    </message>
+</context>
+<context>
+    <name>QReadDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Return(hex):</source>
+        <translation>Risposta (hex):</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leggi</translation>
+    </message>
+</context>
+<context>
+    <name>QRegisterDlg</name>
+    <message>
+        <source>Address(hex):</source>
+        <translation>Indirizzo (hex):</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Lunghezza:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Address illegal</source>
+        <translation>Indirizzo non valido</translation>
+    </message>
+    <message>
+        <source>Length must be between 20 and1</source>
+        <translation>La lunghezza deve essere tra 1 e 20</translation>
     </message>
 </context>
 <context>
@@ -2830,6 +3426,68 @@
     <message>
         <source>The port number must be from 1 to 65535!</source>
         <translation>La porta deve essere tra 1 e 65535!</translation>
+    </message>
+</context>
+<context>
+    <name>QSetInverterPassDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>New key:</source>
+        <translation>Nuova password:</translation>
+    </message>
+    <message>
+        <source>Confirm key:</source>
+        <translation>Conferma password:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>New password can not be empty!</source>
+        <translation>La nuova password non può essere vuota!</translation>
+    </message>
+    <message>
+        <source>Two entered passwords do not match!</source>
+        <translation>Le due password inserite non coincidono!</translation>
+    </message>
+    <message>
+        <source>The password must be a number from 0 to 65535!</source>
+        <translation>La password deve essere un numero da 0 a 65535!</translation>
+    </message>
+</context>
+<context>
+    <name>QSetInverterTdlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Start time:</source>
+        <translation>Data di inizio:</translation>
+    </message>
+    <message>
+        <source>End time:</source>
+        <translation>Data di fine:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Time setting error!</source>
+        <translation>Errore di impostazione della data!</translation>
     </message>
 </context>
 <context>
@@ -3066,6 +3724,37 @@
     <message>
         <source>20 hours</source>
         <translation>20 ore</translation>
+    </message>
+</context>
+<context>
+    <name>QWriteDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Send Buffer(hex):</source>
+        <translation>Dati da inviare (hex):</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Scrivi</translation>
+    </message>
+    <message>
+        <source>Data cannot be empty</source>
+        <translation>I dati non possono essere vuoti</translation>
+    </message>
+    <message>
+        <source>Insufficient data will be padded with 0</source>
+        <translation>I dati mancanti saranno riempiti con 0</translation>
+    </message>
+    <message>
+        <source>Excess data will be discarded</source>
+        <translation>I dati in eccesso saranno scartati</translation>
+    </message>
+    <message>
+        <source>Write %1 registers from %2 of the inverter %3?</source>
+        <translation>Scrivere %1 registri da %2 dell&apos;inverter %3?</translation>
     </message>
 </context>
 <context>

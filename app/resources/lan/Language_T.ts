@@ -1912,6 +1912,204 @@
     </message>
 </context>
 <context>
+    <name>QAllFaultDlg</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>Fault code</source>
+        <translation>故障代碼</translation>
+    </message>
+    <message>
+        <source>Time to failure</source>
+        <translation>故障時間</translation>
+    </message>
+    <message>
+        <source>Detail code</source>
+        <translation>詳細代碼</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+</context>
+<context>
+    <name>QDataDlg</name>
+    <message>
+        <source>Hangzhou, China</source>
+        <translation>中國杭州</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨日</translation>
+    </message>
+    <message>
+        <source>7Day</source>
+        <translation>近7天</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>本月</translation>
+    </message>
+    <message>
+        <source>30Day</source>
+        <translation>近30天</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>本年</translation>
+    </message>
+    <message>
+        <source>T1</source>
+        <translation>時段T1</translation>
+    </message>
+    <message>
+        <source>T2</source>
+        <translation>時段T2</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>Man day</source>
+        <translation>生產日期</translation>
+    </message>
+    <message>
+        <source>Man place</source>
+        <translation>生產地</translation>
+    </message>
+    <message>
+        <source>485 addr</source>
+        <translation>485位址</translation>
+    </message>
+    <message>
+        <source>LED language</source>
+        <translation>顯示語言</translation>
+    </message>
+    <message>
+        <source>Cash name</source>
+        <translation>貨幣</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>電價</translation>
+    </message>
+    <message>
+        <source>User label</source>
+        <translation>使用者標籤</translation>
+    </message>
+    <message>
+        <source>Period T1</source>
+        <translation>時段T1</translation>
+    </message>
+    <message>
+        <source>Period T2</source>
+        <translation>時段T2</translation>
+    </message>
+    <message>
+        <source>ppk Today</source>
+        <translation>今日峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk 7Day</source>
+        <translation>7天峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk 30Day</source>
+        <translation>30天峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk Month</source>
+        <translation>本月峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk Year</source>
+        <translation>本年峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk History</source>
+        <translation>歷史峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk T1</source>
+        <translation>T1峰值功率</translation>
+    </message>
+    <message>
+        <source>ppk T2</source>
+        <translation>T2峰值功率</translation>
+    </message>
+    <message>
+        <source>Work time</source>
+        <translation>工作時間</translation>
+    </message>
+    <message>
+        <source>Grid time</source>
+        <translation>併網時間</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>發電量</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>收益</translation>
+    </message>
+    <message>
+        <source>Co2</source>
+        <translation>CO2減排</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>內容</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Other items</source>
+        <translation>其他項目</translation>
+    </message>
+    <message>
+        <source>Read All</source>
+        <translation>全部讀取</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+</context>
+<context>
     <name>QE_Mail</name>
     <message>
         <source>Dialog</source>
@@ -2528,10 +2726,287 @@
     </message>
 </context>
 <context>
+    <name>QInverterLogonDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>PassWord: </source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The password must be a number from 0 to 65535!</source>
+        <translation>密碼必須是0到65535之間的數字！</translation>
+    </message>
+</context>
+<context>
     <name>QInverterRecorder</name>
     <message>
         <source>the fault record could not be appended</source>
         <translation>無法追加故障記錄</translation>
+    </message>
+</context>
+<context>
+    <name>QInverterSetDlg</name>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>德語</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>法語</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>義大利語</translation>
+    </message>
+    <message>
+        <source>CNY</source>
+        <translation>人民幣</translation>
+    </message>
+    <message>
+        <source>USD</source>
+        <translation>美元</translation>
+    </message>
+    <message>
+        <source>GBP</source>
+        <translation>英鎊</translation>
+    </message>
+    <message>
+        <source>EUR</source>
+        <translation>歐元</translation>
+    </message>
+    <message>
+        <source>AUD</source>
+        <translation>澳元</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>逆變器</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation>維護</translation>
+    </message>
+    <message>
+        <source>Inverter Name:</source>
+        <translation>逆變器名稱：</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation>本機時間</translation>
+    </message>
+    <message>
+        <source>Inverter time:</source>
+        <translation>逆變器時間：</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>語言：</translation>
+    </message>
+    <message>
+        <source>Monetary unit:</source>
+        <translation>貨幣單位：</translation>
+    </message>
+    <message>
+        <source>Price:</source>
+        <translation>電價：</translation>
+    </message>
+    <message>
+        <source>User label:</source>
+        <translation>使用者標籤：</translation>
+    </message>
+    <message>
+        <source>Max output power(%):</source>
+        <translation>最大輸出功率(%)：</translation>
+    </message>
+    <message>
+        <source>Logon state:</source>
+        <translation>登入狀態：</translation>
+    </message>
+    <message>
+        <source>Logon</source>
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>Set password</source>
+        <translation>設定密碼</translation>
+    </message>
+    <message>
+        <source>Set T1</source>
+        <translation>設定T1</translation>
+    </message>
+    <message>
+        <source>All data</source>
+        <translation>全部資料</translation>
+    </message>
+    <message>
+        <source>All fault</source>
+        <translation>全部故障</translation>
+    </message>
+    <message>
+        <source>Pro-point</source>
+        <translation>保護點</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>ON/OFF</source>
+        <translation>開/關機</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>Clear-stati</source>
+        <translation>清除統計</translation>
+    </message>
+    <message>
+        <source>Fac-Reset</source>
+        <translation>恢復原廠</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>寫入</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>資訊</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Logged in</source>
+        <translation>已登入</translation>
+    </message>
+    <message>
+        <source>No login</source>
+        <translation>未登入</translation>
+    </message>
+    <message>
+        <source>No password</source>
+        <translation>無密碼</translation>
+    </message>
+    <message>
+        <source>The inverter is offline!</source>
+        <translation>逆變器離線！</translation>
+    </message>
+    <message>
+        <source>You need to enter the password of the inverter!</source>
+        <translation>請先輸入逆變器的密碼！</translation>
+    </message>
+    <message>
+        <source>Inverter name cannot be empty!</source>
+        <translation>逆變器名稱不能為空！</translation>
+    </message>
+    <message>
+        <source>The name is used by another inverter!</source>
+        <translation>該名稱已被其他逆變器使用！</translation>
+    </message>
+    <message>
+        <source>The files of the inverter cannot move to this name!</source>
+        <translation>逆變器的檔案無法移到該名稱下！</translation>
+    </message>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>儲存成功！</translation>
+    </message>
+    <message>
+        <source>Failed to set the price!</source>
+        <translation>電價設定失敗！</translation>
+    </message>
+    <message>
+        <source>Failed to set the max output power!</source>
+        <translation>最大輸出功率設定失敗！</translation>
+    </message>
+    <message>
+        <source>Switch on the inverter %1? It starts feeding into the grid.</source>
+        <translation>開啟逆變器%1？它將開始向電網送電。</translation>
+    </message>
+    <message>
+        <source>Switch off the inverter %1? It stops feeding into the grid.</source>
+        <translation>關閉逆變器%1？它將停止向電網送電。</translation>
+    </message>
+    <message>
+        <source>Restart the inverter %1? It stops feeding in until its self-test is over.</source>
+        <translation>重新啟動逆變器%1？自檢結束前它將停止送電。</translation>
+    </message>
+    <message>
+        <source>Reset the inverter %1 to its factory settings? Its settings, password and clock are lost.</source>
+        <translation>將逆變器%1恢復原廠設定？其設定、密碼和時鐘將遺失。</translation>
+    </message>
+    <message>
+        <source>Clear the statistics of the inverter %1? Its daily, monthly and peak values are erased.</source>
+        <translation>清除逆變器%1的統計？其每日、每月和峰值資料將被刪除。</translation>
+    </message>
+</context>
+<context>
+    <name>QMaintenanceDlg</name>
+    <message>
+        <source>Inverter %1, address %2</source>
+        <translation>逆變器%1，位址%2</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>CSV File(*.csv)</source>
+        <translation>CSV檔案(*.csv)</translation>
+    </message>
+    <message>
+        <source>Successfully saved!</source>
+        <translation>儲存成功！</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>儲存失敗！</translation>
     </message>
 </context>
 <context>
@@ -2661,6 +3136,89 @@
     </message>
 </context>
 <context>
+    <name>QProtectPoint</name>
+    <message>
+        <source>Undervoltage protection1</source>
+        <translation>欠壓保護1</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection1 delay</source>
+        <translation>欠壓保護1延時</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection2</source>
+        <translation>欠壓保護2</translation>
+    </message>
+    <message>
+        <source>Undervoltage protection2 delay</source>
+        <translation>欠壓保護2延時</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection1</source>
+        <translation>過壓保護1</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection1 delay</source>
+        <translation>過壓保護1延時</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection2</source>
+        <translation>過壓保護2</translation>
+    </message>
+    <message>
+        <source>Overvoltage protection2 delay</source>
+        <translation>過壓保護2延時</translation>
+    </message>
+    <message>
+        <source>Under frequency protection1</source>
+        <translation>欠頻保護1</translation>
+    </message>
+    <message>
+        <source>Under frequency protection1 delay</source>
+        <translation>欠頻保護1延時</translation>
+    </message>
+    <message>
+        <source>Under frequency protection2</source>
+        <translation>欠頻保護2</translation>
+    </message>
+    <message>
+        <source>Under frequency protection2 delay</source>
+        <translation>欠頻保護2延時</translation>
+    </message>
+    <message>
+        <source>Over frequency protection1</source>
+        <translation>過頻保護1</translation>
+    </message>
+    <message>
+        <source>Over frequency protection1 delay</source>
+        <translation>過頻保護1延時</translation>
+    </message>
+    <message>
+        <source>Over frequency protection2</source>
+        <translation>過頻保護2</translation>
+    </message>
+    <message>
+        <source>Over frequency protection2 delay</source>
+        <translation>過頻保護2延時</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>數值</translation>
+    </message>
+</context>
+<context>
     <name>QPublishSettings</name>
     <message>
         <source>The topic prefix is empty.</source>
@@ -2677,6 +3235,44 @@
     <message>
         <source>The topic prefix is too long.</source>
         <translation>主題前綴過長。</translation>
+    </message>
+</context>
+<context>
+    <name>QReadDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Return(hex):</source>
+        <translation>回傳(十六進位)：</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>讀取</translation>
+    </message>
+</context>
+<context>
+    <name>QRegisterDlg</name>
+    <message>
+        <source>Address(hex):</source>
+        <translation>位址(十六進位)：</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>長度：</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Address illegal</source>
+        <translation>位址不合法</translation>
+    </message>
+    <message>
+        <source>Length must be between 20 and1</source>
+        <translation>長度必須在1到20之間</translation>
     </message>
 </context>
 <context>
@@ -2830,6 +3426,68 @@
     <message>
         <source>The port number must be from 1 to 65535!</source>
         <translation>連接埠號必須在1到65535之間！</translation>
+    </message>
+</context>
+<context>
+    <name>QSetInverterPassDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>New key:</source>
+        <translation>新密碼：</translation>
+    </message>
+    <message>
+        <source>Confirm key:</source>
+        <translation>確認密碼：</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>New password can not be empty!</source>
+        <translation>新密碼不能為空！</translation>
+    </message>
+    <message>
+        <source>Two entered passwords do not match!</source>
+        <translation>兩次輸入的密碼不一致！</translation>
+    </message>
+    <message>
+        <source>The password must be a number from 0 to 65535!</source>
+        <translation>密碼必須是0到65535之間的數字！</translation>
+    </message>
+</context>
+<context>
+    <name>QSetInverterTdlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Start time:</source>
+        <translation>開始時間：</translation>
+    </message>
+    <message>
+        <source>End time:</source>
+        <translation>結束時間：</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Time setting error!</source>
+        <translation>時間設定錯誤！</translation>
     </message>
 </context>
 <context>
@@ -3066,6 +3724,37 @@
     <message>
         <source>20 hours</source>
         <translation>20小時</translation>
+    </message>
+</context>
+<context>
+    <name>QWriteDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+    <message>
+        <source>Send Buffer(hex):</source>
+        <translation>傳送資料(十六進位)：</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>寫入</translation>
+    </message>
+    <message>
+        <source>Data cannot be empty</source>
+        <translation>資料不能為空</translation>
+    </message>
+    <message>
+        <source>Insufficient data will be padded with 0</source>
+        <translation>資料不足，將以0補齊</translation>
+    </message>
+    <message>
+        <source>Excess data will be discarded</source>
+        <translation>多餘的資料將被捨棄</translation>
+    </message>
+    <message>
+        <source>Write %1 registers from %2 of the inverter %3?</source>
+        <translation>向逆變器%3寫入從%2開始的%1個暫存器？</translation>
     </message>
 </context>
 <context>
