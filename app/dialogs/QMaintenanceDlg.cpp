@@ -113,16 +113,21 @@ void QMaintenanceDlg::SaveCsv(const QList<QStringList>& rows) {
     if (!m_pInverter) {
         return;
     }
-    const QString chosen =
-        TheFileNameHook()
-            ? TheFileNameHook()()
-            : QFileDialog::getSaveFileName(this, tr("Save"), QDir::currentPath(), tr("CSV File(*.csv)"));
-    if (chosen.isEmpty()) {
-        return;
+    const QString path = AskCsvFile();
+    if (!path.isEmpty()) {
+        WriteCsv(path, MaintenanceCsv::Text(*m_pInverter, QDateTime::currentDateTime(), rows));
     }
-    const QString path = MaintenanceCsv::WithExtension(chosen);
-    const bool saved =
-        MaintenanceCsv::Write(path, MaintenanceCsv::Text(*m_pInverter, QDateTime::currentDateTime(), rows));
+}
+
+QString QMaintenanceDlg::AskCsvFile() {
+    const QString chosen = TheFileNameHook() ? TheFileNameHook()()
+                                             : QFileDialog::getSaveFileName(this, tr("Save"), QDir::currentPath(),
+                                                                            tr("CSV File(*.csv)"));
+    return chosen.isEmpty() ? QString() : MaintenanceCsv::WithExtension(chosen);
+}
+
+void QMaintenanceDlg::WriteCsv(const QString& path, const QByteArray& text) {
     // A file that cannot be written used to leave the user believing it was saved.
+    const bool saved = MaintenanceCsv::Write(path, text);
     ShowMessage(saved ? tr("Successfully saved!") : tr("Save failed!"), MessageBox::TypeOk, this);
 }

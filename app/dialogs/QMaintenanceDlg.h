@@ -60,6 +60,11 @@ protected:
     // Asks for a file and saves the rows as the inverter's CSV report, then
     // says whether that worked.
     void SaveCsv(const QList<QStringList>& rows);
+    // Asks where to save a CSV file: the chosen name with ".csv" appended
+    // unless it ends so, or empty when the user cancelled.
+    QString AskCsvFile();
+    // Replaces the file in one step and says whether that worked.
+    void WriteCsv(const QString& path, const QByteArray& text);
 
     QInverter* m_pInverter = nullptr;
     QLabel* m_pCaption = nullptr;
