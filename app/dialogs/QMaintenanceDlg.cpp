@@ -120,9 +120,10 @@ void QMaintenanceDlg::SaveCsv(const QList<QStringList>& rows) {
 }
 
 QString QMaintenanceDlg::AskCsvFile() {
-    const QString chosen = TheFileNameHook() ? TheFileNameHook()()
-                                             : QFileDialog::getSaveFileName(this, tr("Save"), QDir::currentPath(),
-                                                                            tr("CSV File(*.csv)"));
+    const QString chosen =
+        TheFileNameHook()
+            ? TheFileNameHook()()
+            : QFileDialog::getSaveFileName(this, tr("Save"), QDir::currentPath(), tr("CSV File(*.csv)"));
     return chosen.isEmpty() ? QString() : MaintenanceCsv::WithExtension(chosen);
 }
 

@@ -8,7 +8,9 @@
 // checked in the simulator's frame log; the grids against the simulator's
 // replies, decoded here from the register layout.
 
+#include "../common/LookSupport.h"
 #include "../link/SimProcess.h"
+#include "../views/ViewsTestSupport.h"
 #include "InverterData.h"
 #include "MainWindow.h"
 #include "MaintenanceTestSupport.h"
@@ -26,7 +28,6 @@
 #include "QWriteDlg.h"
 #include "QtMyTreeItem.h"
 #include "SimExchangeLog.h"
-#include "ViewsTestSupport.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -51,11 +52,10 @@ QByteArray Hex(const char* text) {
 }
 
 QByteArray SystemFile(int port) {
-    const QList<QPair<QByteArray, QByteArray>> entries = {
-        {"systemname", "Service test"},
-        {"CommunicationType", "1"},
-        {"IPAddress", "127.0.0.1"},
-        {"IP_number", QByteArray::number(port)}};
+    const QList<QPair<QByteArray, QByteArray>> entries = {{"systemname", "Service test"},
+                                                          {"CommunicationType", "1"},
+                                                          {"IPAddress", "127.0.0.1"},
+                                                          {"IP_number", QByteArray::number(port)}};
     QByteArray bytes;
     for (const auto& entry : entries) {
         bytes += entry.first + QByteArray("\x3F\x02\x3F", 3) + entry.second + QByteArray("\x3F\x03\x3F", 3);
@@ -109,9 +109,10 @@ private:
 bool TestMaintenanceSim::Acked(int reg, const QByteArray& data) {
     const int before = m_pMessages->Texts().count(QStringLiteral("Set successfully!"));
     const bool acked = QTest::qWaitFor([&]() { return m_Log.WriteAcked(kAddress, reg, data); }, kWait);
-    return acked && QTest::qWaitFor(
-                        [&]() { return m_pMessages->Texts().count(QStringLiteral("Set successfully!")) > before; },
-                        kWait);
+    return acked &&
+           QTest::qWaitFor(
+               [&]() { return m_pMessages->Texts().count(QStringLiteral("Set successfully!")) > before; },
+               kWait);
 }
 
 void TestMaintenanceSim::SetClockAndSettings(QInverterSetDlg& dialog) {
@@ -158,6 +159,7 @@ void TestMaintenanceSim::ReadBack(QInverterSetDlg& dialog) {
         Click(&read, "ReadBtn");
         QVERIFY(QTest::qWaitFor([&]() { return !read.ReturnEdit()->toPlainText().isEmpty(); }, kWait));
         power = read.ReturnEdit()->toPlainText();
+        looktest::Save(&read, QStringLiteral("sim-read.png"));
     });
     Click(&dialog, "ResetBtn_2");
     QCOMPARE(settings, QStringLiteral("00 47 00 55 00 44 00 00 "));
@@ -172,7 +174,8 @@ void TestMaintenanceSim::ProtectedWrites(QInverterSetDlg& dialog) {
         write.LengthEdit()->setText(QStringLiteral("1"));
         write.Buffer()->setPlainText(QStringLiteral("AA AA"));
         Click(&write, "pushButton");
-        QVERIFY(QTest::qWaitFor([&]() { return m_Log.WriteError(kAddress, 0x1404, Hex("AAAA")) == 9; }, kWait));
+        QVERIFY(
+            QTest::qWaitFor([&]() { return m_Log.WriteError(kAddress, 0x1404, Hex("AAAA")) == 9; }, kWait));
         QVERIFY(QTest::qWaitFor(
             [&]() { return m_pMessages->Texts().contains(QStringLiteral("Password protection!")); }, kWait));
     });
@@ -181,7 +184,8 @@ void TestMaintenanceSim::ProtectedWrites(QInverterSetDlg& dialog) {
     // The program itself stops the commands while the inverter reports no logon.
     m_pMessages->Clear();
     Click(&dialog, "ResetBtn_4");
-    QCOMPARE(m_pMessages->Texts(), QStringList{QStringLiteral("You need to enter the password of the inverter!")});
+    QCOMPARE(m_pMessages->Texts(),
+             QStringList{QStringLiteral("You need to enter the password of the inverter!")});
 
     WhenModal<QInverterLogonDlg>([](QInverterLogonDlg& logon) {
         logon.PasswordEdit()->setText(QStringLiteral("1234"));
@@ -233,12 +237,14 @@ void TestMaintenanceSim::ReadTheInvertersMemory(QInverterSetDlg& dialog) {
             QCOMPARE(d.size(), 20);
             expectedStatistics << QString::asprintf("%0.2fkWh|%0.2fEUR|%0.2fkg", U32(d, 0) / 100.0,
                                                     U32(d, 4) / 100.0, U32(d, 8) / 100.0);
-            statistics << data.StatisticsGrid()->getText(1, row) + "|" + data.StatisticsGrid()->getText(2, row) +
-                              "|" + data.StatisticsGrid()->getText(3, row);
+            statistics << data.StatisticsGrid()->getText(1, row) + "|" +
+                              data.StatisticsGrid()->getText(2, row) + "|" +
+                              data.StatisticsGrid()->getText(3, row);
         }
         for (int row = 1; row <= 11; ++row) {
             other << data.OtherItemsGrid()->getText(1, row);
         }
+        looktest::Save(&data, QStringLiteral("sim-statistics.png"));
     });
     Click(&dialog, "ShutDownBtn_2");
     QCOMPARE(statistics, expectedStatistics);
@@ -249,21 +255,41 @@ void TestMaintenanceSim::ReadTheInvertersMemory(QInverterSetDlg& dialog) {
                                  "Hangzhou, China", "3", "G", "U", "0.68", "East roof",
                                  "Start:2026-05-01 End:2026-09-30", "Start:2026-07-01 End:2026-12-31"}));
 
+    // Every record as the simulator sent it; the grid ends where its memory does.
+    const auto sent = [this]() {
+        QStringList rows;
+        for (int row = 1; row <= 32; ++row) {
+            const QByteArray r = m_Log.ReadData(kAddress, 0x1800 + 8 * (row - 1));
+            const int code = r.size() == 16 ? quint8(r[0]) << 8 | quint8(r[1]) : -1;
+            rows << (code <= 0 ? QStringLiteral("|")
+                               : QString::asprintf("0X%04X|20%02d-%02d-%02d %02d:%02d:%02d", code,
+                                                   quint8(r[2]), quint8(r[3]), quint8(r[4]), quint8(r[6]),
+                                                   quint8(r[7]), quint8(r[8])));
+        }
+        return rows;
+    };
     QStringList faults;
     WhenModal<QAllFaultDlg>([&](QAllFaultDlg& memory) {
         auto close = qScopeGuard([&memory]() { memory.close(); });
+        const auto shown = [&memory]() {
+            QStringList rows;
+            for (int row = 1; row <= 32; ++row) {
+                rows << memory.Grid()->getText(1, row) + "|" + memory.Grid()->getText(2, row);
+            }
+            return rows;
+        };
         Click(&memory, "ReadBtn");
-        QVERIFY(QTest::qWaitFor([&]() { return !m_Log.ReadData(kAddress, 0x1800 + 8 * 31).isEmpty(); }, kWait));
-        QVERIFY(QTest::qWaitFor([&]() { return !memory.Grid()->getText(1, 1).isEmpty(); }, kWait));
-        faults << memory.Grid()->getText(1, 1) << memory.Grid()->getText(2, 1) << memory.Grid()->getText(1, 2);
+        QVERIFY(
+            QTest::qWaitFor([&]() { return !m_Log.ReadData(kAddress, 0x1800 + 8 * 31).isEmpty(); }, kWait));
+        (void)QTest::qWaitFor([&]() { return shown() == sent(); },
+                              kWait); // compared below, with the difference
+        faults = shown();
+        looktest::Save(&memory, QStringLiteral("sim-fault-memory.png"));
     });
     Click(&dialog, "AllFault");
-    const QByteArray record = m_Log.ReadData(kAddress, 0x1800);
-    QCOMPARE(faults, QStringList({"0XA004",
-                                  QString::asprintf("20%02d-%02d-%02d %02d:%02d:%02d", quint8(record[2]),
-                                                    quint8(record[3]), quint8(record[4]), quint8(record[6]),
-                                                    quint8(record[7]), quint8(record[8])),
-                                  QString()}));
+    QCOMPARE(faults, sent());
+    QCOMPARE(faults.first().left(6), QStringLiteral("0XA004"));
+    QCOMPARE(faults.last(), QStringLiteral("|"));
 
     QStringList points;
     WhenModal<QProtectPoint>([&](QProtectPoint& protect) {
@@ -272,6 +298,7 @@ void TestMaintenanceSim::ReadTheInvertersMemory(QInverterSetDlg& dialog) {
         for (int row : {1, 2, 4, 9, 11, 15}) {
             points << protect.Grid()->getText(2, row);
         }
+        looktest::Save(&protect, QStringLiteral("sim-protection-points.png"));
     });
     Click(&dialog, "AllFault_2");
     QCOMPARE(points, QStringList({"195.5 V", "2.0 s", "0.2 s", "48.00 Hz", "47.50 Hz", "51.50 Hz"}));
@@ -283,9 +310,9 @@ void TestMaintenanceSim::technicianServicesTheInverter() {
     auto resetData = qScopeGuard([]() { DataPaths::SetDataDir(QString()); });
     SimProcess sim;
     // A simulated minute lasts two seconds; the inverter records a fault at 10:59.
-    QVERIFY2(sim.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--seed", "7", "--start", "2026-06-15 10:58:30",
-                        "--time-scale", "30", "--inverter", "3:Tivra PA5KS", "--fault", "3:1:A004:10:59-11:00",
-                        "--verbose"}),
+    QVERIFY2(sim.Start({"--tcp-port", "0", "--bind", "127.0.0.1", "--seed", "7", "--start",
+                        "2026-06-15 10:58:30", "--time-scale", "30", "--inverter", "3:Tivra PA5KS", "--fault",
+                        "3:1:A004:10:59-11:00", "--verbose"}),
              "wattsight-sim did not start");
     connect(&sim.Process(), &QProcess::readyReadStandardError, this,
             [&]() { m_Log.Feed(sim.Process().readAllStandardError()); });
@@ -310,6 +337,7 @@ void TestMaintenanceSim::technicianServicesTheInverter() {
     WhenModal<QInverterSetDlg>([&](QInverterSetDlg& dialog) {
         auto close = qScopeGuard([&dialog]() { dialog.close(); });
         SetClockAndSettings(dialog);
+        looktest::Save(&dialog, QStringLiteral("sim-settings.png"));
         ReadBack(dialog);
         ProtectedWrites(dialog);
         ReadTheInvertersMemory(dialog);
