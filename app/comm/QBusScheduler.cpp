@@ -59,6 +59,7 @@ void QBusScheduler::ForgetCurrent() {
 void QBusScheduler::SendCurrent() {
     m_Codec.ExpectReply(m_pCurrent->Request());
     m_SendTime = m_Clock().time();
+    m_Watch.Sent(*m_pCurrent);
     // Last: a link that cannot write closes, and the mission is let go then.
     WriteFrame(m_pCurrent->Request());
 }
@@ -98,6 +99,7 @@ void QBusScheduler::OnCommunicateTimer() {
         if (SystemClock::MsecsBetween(m_SendTime, now) <= m_pLink->ReplyTimeout()) {
             return;
         }
+        m_Watch.TimedOut(*m_pCurrent, SinceSent());
         if (!CountFailure(true)) {
             return;
         }
@@ -191,17 +193,24 @@ void QBusScheduler::OnBytesArrived(const QByteArray& bytes) {
     if (!m_pCurrent || !m_bWaiting) {
         return; // nothing in flight: nobody's reply
     }
+    m_Watch.Heard(bytes);
     switch (m_Codec.AppendReply(bytes)) {
     case RtuReplyState::Complete:
+        m_Watch.Accepted(*m_pCurrent, m_Codec.Reply(), SinceSent());
         TakeReply();
         break;
     case RtuReplyState::Rejected:
+        m_Watch.Garbled(*m_pCurrent, SinceSent());
         // Mended: on the serial line a garbled reply was decoded as it stood.
         CountFailure(false);
         break;
     case RtuReplyState::NeedMore:
         break;
     }
+}
+
+int QBusScheduler::SinceSent() const {
+    return SystemClock::MsecsBetween(m_SendTime, m_Clock().time());
 }
 
 void QBusScheduler::TakeReply() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QBusLink.h"
+#include "QBusWatch.h"
 #include "RtuFrameCodec.h"
 
 #include <QDateTime>
@@ -86,6 +87,8 @@ public:
     void CheckLink();
 
     QBusLink* Link() const { return m_pLink; }
+    // The bus monitor's line: told of every exchange while a monitor is open.
+    QBusWatch& Watch() { return m_Watch; }
     QMissionModel* CurrentMission() const { return m_pCurrent; }
     bool IsWaiting() const { return m_bWaiting; }
     bool IsLinkOpen() const { return m_pLink && m_pLink->IsOpen(); }
@@ -132,6 +135,8 @@ private:
     void SendCurrent();
     void RemoveInverter(QInverter* inverter);
     void TakeReply();
+    // Milliseconds since the request in flight was (last) sent.
+    int SinceSent() const;
     // No reply in time, or a garbled one: the request is repeated until the
     // retries are used up. True when the next mission may go out at once.
     bool CountFailure(bool timedOut);
@@ -157,6 +162,7 @@ private:
     QTimer m_Tick;
     QBusLink* m_pLink = nullptr;
     RtuFrameCodec m_Codec;
+    QBusWatch m_Watch;
 
     QMissionModel* m_pCurrent = nullptr;
     QMissionList* m_pCurrentList = nullptr; // owner of the current mission when it was sent

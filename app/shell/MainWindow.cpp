@@ -15,6 +15,7 @@
 #include "PlantEvent.h"
 #include "QAboutTivraDlg.h"
 #include "QAlertsDlg.h"
+#include "QBusMonitorWindow.h"
 #include "QBusScheduler.h"
 #include "QE_Mail.h"
 #include "QFindInverterDlg.h"
@@ -151,6 +152,8 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    // The monitor watches the bus, which goes before the window's children do.
+    delete m_pBusMonitor;
     m_pFlashTimer->stop();
     m_pBus->Stop();
     m_pAutoConnectTimer->stop();
@@ -330,6 +333,7 @@ void MainWindow::createActions() {
     file->addAction(AddAction(QT_TR_NOOP("Add new inverter"), &MainWindow::AddInverter, true));
     file->addAction(AddAction(QT_TR_NOOP("Search inverter"), &MainWindow::Search, true));
     file->addAction(AddAction(QT_TR_NOOP("Print"), &MainWindow::Print, true));
+    file->addAction(AddAction(QT_TR_NOOP("Bus monitor"), &MainWindow::BusMonitor, true));
     file->addSeparator();
     file->addAction(AddAction(QT_TR_NOOP("Exit"), &MainWindow::on_CloseBtn_clicked, false));
 
@@ -595,6 +599,9 @@ void MainWindow::UpdateAdministratorActions() {
     for (QAction* action : m_AdminActions) {
         action->setEnabled(administrator);
     }
+    if (!administrator && m_pBusMonitor) {
+        m_pBusMonitor->close();
+    }
     // The title line counts from the moment the user on duty changed.
     if (level != m_nLastUserLevel) {
         m_nLastUserLevel = level;
@@ -740,6 +747,19 @@ void MainWindow::E_Mail() {
         dialog.SetSystem(&m_System);
         dialog.exec();
     });
+}
+
+QBusMonitorWindow* MainWindow::BusMonitorWindow() const {
+    return m_pBusMonitor;
+}
+
+void MainWindow::BusMonitor() {
+    if (!m_pBusMonitor) {
+        m_pBusMonitor = new QBusMonitorWindow(m_pBus->Watch(), m_System, this);
+    }
+    m_pBusMonitor->show();
+    m_pBusMonitor->raise();
+    m_pBusMonitor->activateWindow();
 }
 
 void MainWindow::SetPublishing() {

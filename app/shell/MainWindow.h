@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointer>
 #include <functional>
 
 class MiniWindow;
@@ -13,6 +14,7 @@ class Page1;
 class Page2;
 class Page3;
 class QAction;
+class QBusMonitorWindow;
 class QBusScheduler;
 class QCloseEvent;
 class QInverter;
@@ -46,6 +48,8 @@ public:
 
     QSystemModel& System() { return m_Runtime.Plant(); }
     QBusScheduler* Bus() const { return m_pBus; }
+    // The bus monitor while it is open.
+    QBusMonitorWindow* BusMonitorWindow() const;
     QPlantRuntime& Runtime() { return m_Runtime; }
     Page1* HomePage() const { return m_pPage1; }
     Page2* BrowserPage() const { return m_pPage2; }
@@ -117,6 +121,7 @@ public slots:
     void Operating();
     void SetBegin();
     void SetPublishing();
+    void BusMonitor();
     void createActions();
     void showtitle();
     void slotCOM_readData();
@@ -149,6 +154,7 @@ private:
     QPlantRuntime m_Runtime;
     QSystemModel& m_System;
     QBusScheduler* m_pBus = nullptr;
+    QPointer<QBusMonitorWindow> m_pBusMonitor;
 
     QWidget* m_pForm = nullptr;
     QPushButton* m_pSystemBtn = nullptr;

@@ -10,6 +10,7 @@
 
 #include "../common/LookSupport.h"
 #include "../link/SimProcess.h"
+#include "../shell/ShellTestSupport.h"
 #include "../views/ViewsTestSupport.h"
 #include "InverterData.h"
 #include "MainWindow.h"
@@ -52,26 +53,14 @@ QByteArray Hex(const char* text) {
 }
 
 QByteArray SystemFile(int port) {
-    const QList<QPair<QByteArray, QByteArray>> entries = {{"systemname", "Service test"},
-                                                          {"CommunicationType", "1"},
-                                                          {"IPAddress", "127.0.0.1"},
-                                                          {"IP_number", QByteArray::number(port)}};
-    QByteArray bytes;
-    for (const auto& entry : entries) {
-        bytes += entry.first + QByteArray("\x3F\x02\x3F", 3) + entry.second + QByteArray("\x3F\x03\x3F", 3);
-    }
-    return bytes;
+    return SystemFileBytes({{"systemname", "Service test"},
+                            {"CommunicationType", "1"},
+                            {"IPAddress", "127.0.0.1"},
+                            {"IP_number", QByteArray::number(port)}});
 }
 
 QByteArray InverterFile() {
-    const QByteArray sep("\x3F\x01\x3F", 3);
-    return "Roof" + sep + "South" + sep + "Tivra PA5KS" + sep + QByteArray::number(kAddress) + sep + "1" +
-           QByteArray("\x3F\x02\x3F", 3);
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return InverterRecord("Roof", "South", "Tivra PA5KS", kAddress, 1);
 }
 
 void Click(QWidget* dialog, const char* button) {
@@ -320,8 +309,8 @@ void TestMaintenanceSim::technicianServicesTheInverter() {
         sim.Process().disconnect();
         sim.Stop();
     });
-    QVERIFY(WriteFile(dir.filePath(QStringLiteral("system.dat")), SystemFile(sim.TcpPort())));
-    QVERIFY(WriteFile(dir.filePath(QStringLiteral("inverter.dat")), InverterFile()));
+    QVERIFY(WriteBytes(dir.filePath(QStringLiteral("system.dat")), SystemFile(sim.TcpPort())));
+    QVERIFY(WriteBytes(dir.filePath(QStringLiteral("inverter.dat")), InverterFile()));
     viewstest::Messages messages(1);
     m_pMessages = &messages;
 

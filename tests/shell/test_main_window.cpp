@@ -112,7 +112,8 @@ void TestMainWindow::formAndMenus() {
     QCOMPARE(window.findChild<QMyButton*>(QStringLiteral("MenuFileBtn"))->text(), QStringLiteral("Operate"));
     // The connect action shows the state of the link it toggles.
     QStringList file = menuTexts("MenuFileBtn");
-    QCOMPARE(file.mid(1), QStringList({"Add new inverter", "Search inverter", "Print", "-", "Exit"}));
+    QCOMPARE(file.mid(1),
+             QStringList({"Add new inverter", "Search inverter", "Print", "Bus monitor", "-", "Exit"}));
     QCOMPARE(file.first(), window.Bus()->ConnectActionText());
     QCOMPARE(menuTexts("MenuSetBtn"),
              QStringList({"Set communicate information", "Edit mail information", "Alerts",

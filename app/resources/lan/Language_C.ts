@@ -607,6 +607,10 @@
         <source>Alerts</source>
         <translation>告警邮件</translation>
     </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>总线监视器</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1940,6 +1944,304 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>QBusMonitorModel</name>
+    <message>
+        <source>model name</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>max output power</source>
+        <translation>最大输出功率</translation>
+    </message>
+    <message>
+        <source>peak power</source>
+        <translation>峰值功率</translation>
+    </message>
+    <message>
+        <source>today&apos;s energy</source>
+        <translation>今日电量</translation>
+    </message>
+    <message>
+        <source>totals</source>
+        <translation>累计值</translation>
+    </message>
+    <message>
+        <source>status and faults</source>
+        <translation>状态和故障</translation>
+    </message>
+    <message>
+        <source>voltages and currents</source>
+        <translation>电压和电流</translation>
+    </message>
+    <message>
+        <source>live data</source>
+        <translation>实时数据</translation>
+    </message>
+    <message>
+        <source>write clock</source>
+        <translation>写入时钟</translation>
+    </message>
+    <message>
+        <source>write language</source>
+        <translation>写入语言</translation>
+    </message>
+    <message>
+        <source>write monetary unit</source>
+        <translation>写入货币单位</translation>
+    </message>
+    <message>
+        <source>write price</source>
+        <translation>写入电价</translation>
+    </message>
+    <message>
+        <source>write max output power</source>
+        <translation>写入最大输出功率</translation>
+    </message>
+    <message>
+        <source>switch on or off</source>
+        <translation>开机或关机</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>factory reset</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>user label</source>
+        <translation>用户标签</translation>
+    </message>
+    <message>
+        <source>write user label</source>
+        <translation>写入用户标签</translation>
+    </message>
+    <message>
+        <source>clear statistics</source>
+        <translation>清除统计</translation>
+    </message>
+    <message>
+        <source>write tariff period</source>
+        <translation>写入电价时段</translation>
+    </message>
+    <message>
+        <source>write password</source>
+        <translation>写入密码</translation>
+    </message>
+    <message>
+        <source>inverter statistics</source>
+        <translation>逆变器统计</translation>
+    </message>
+    <message>
+        <source>inverter information</source>
+        <translation>逆变器信息</translation>
+    </message>
+    <message>
+        <source>fault memory</source>
+        <translation>故障记录</translation>
+    </message>
+    <message>
+        <source>raw read</source>
+        <translation>寄存器读取</translation>
+    </message>
+    <message>
+        <source>protection points</source>
+        <translation>保护点</translation>
+    </message>
+    <message>
+        <source>raw write</source>
+        <translation>寄存器写入</translation>
+    </message>
+    <message>
+        <source>search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>logon</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>logoff</source>
+        <translation>注销</translation>
+    </message>
+    <message>
+        <source>box serial number</source>
+        <translation>汇流箱序列号</translation>
+    </message>
+    <message>
+        <source>box description</source>
+        <translation>汇流箱描述</translation>
+    </message>
+    <message>
+        <source>box production date</source>
+        <translation>汇流箱生产日期</translation>
+    </message>
+    <message>
+        <source>box voltages</source>
+        <translation>汇流箱电压</translation>
+    </message>
+    <message>
+        <source>box currents</source>
+        <translation>汇流箱电流</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Dir.</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>功能码</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>寄存器</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Reply ms</source>
+        <translation>应答 ms</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>daily statistics</source>
+        <translation>日统计</translation>
+    </message>
+    <message>
+        <source>monthly statistics</source>
+        <translation>月统计</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>已发送</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>已应答</translation>
+    </message>
+    <message>
+        <source>error reply %1</source>
+        <translation>错误应答 %1</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>超时</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>CRC 错误</translation>
+    </message>
+    <message>
+        <source>rejected: not matching</source>
+        <translation>已拒绝：不匹配</translation>
+    </message>
+</context>
+<context>
+    <name>QBusMonitorWindow</name>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>逆变器</translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation>请求</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>应答</translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation>超时</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Mean reply (ms)</source>
+        <translation>平均应答 (ms)</translation>
+    </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>总线监视器</translation>
+    </message>
+    <message>
+        <source>Bus monitor: every frame on the bus, newest last (at most %1 rows)</source>
+        <translation>总线监视器：总线上的每一帧，最新的在最后（最多 %1 行）</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Save CSV</source>
+        <translation>保存 CSV</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>所有地址</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 行</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>地址 %1</translation>
+    </message>
+    <message>
+        <source>Address %1 (%2)</source>
+        <translation>地址 %1（%2）</translation>
     </message>
 </context>
 <context>

@@ -606,6 +606,10 @@
         <source>Alerts</source>
         <translation>Alerts</translation>
     </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>Bus monitor</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1939,6 +1943,304 @@
     <message>
         <source>Save</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>QBusMonitorModel</name>
+    <message>
+        <source>model name</source>
+        <translation>model name</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>settings</translation>
+    </message>
+    <message>
+        <source>max output power</source>
+        <translation>max output power</translation>
+    </message>
+    <message>
+        <source>peak power</source>
+        <translation>peak power</translation>
+    </message>
+    <message>
+        <source>today's energy</source>
+        <translation>today's energy</translation>
+    </message>
+    <message>
+        <source>totals</source>
+        <translation>totals</translation>
+    </message>
+    <message>
+        <source>status and faults</source>
+        <translation>status and faults</translation>
+    </message>
+    <message>
+        <source>voltages and currents</source>
+        <translation>voltages and currents</translation>
+    </message>
+    <message>
+        <source>live data</source>
+        <translation>live data</translation>
+    </message>
+    <message>
+        <source>write clock</source>
+        <translation>write clock</translation>
+    </message>
+    <message>
+        <source>write language</source>
+        <translation>write language</translation>
+    </message>
+    <message>
+        <source>write monetary unit</source>
+        <translation>write monetary unit</translation>
+    </message>
+    <message>
+        <source>write price</source>
+        <translation>write price</translation>
+    </message>
+    <message>
+        <source>write max output power</source>
+        <translation>write max output power</translation>
+    </message>
+    <message>
+        <source>switch on or off</source>
+        <translation>switch on or off</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>reset</translation>
+    </message>
+    <message>
+        <source>factory reset</source>
+        <translation>factory reset</translation>
+    </message>
+    <message>
+        <source>user label</source>
+        <translation>user label</translation>
+    </message>
+    <message>
+        <source>write user label</source>
+        <translation>write user label</translation>
+    </message>
+    <message>
+        <source>clear statistics</source>
+        <translation>clear statistics</translation>
+    </message>
+    <message>
+        <source>write tariff period</source>
+        <translation>write tariff period</translation>
+    </message>
+    <message>
+        <source>write password</source>
+        <translation>write password</translation>
+    </message>
+    <message>
+        <source>inverter statistics</source>
+        <translation>inverter statistics</translation>
+    </message>
+    <message>
+        <source>inverter information</source>
+        <translation>inverter information</translation>
+    </message>
+    <message>
+        <source>fault memory</source>
+        <translation>fault memory</translation>
+    </message>
+    <message>
+        <source>raw read</source>
+        <translation>raw read</translation>
+    </message>
+    <message>
+        <source>protection points</source>
+        <translation>protection points</translation>
+    </message>
+    <message>
+        <source>raw write</source>
+        <translation>raw write</translation>
+    </message>
+    <message>
+        <source>search</source>
+        <translation>search</translation>
+    </message>
+    <message>
+        <source>logon</source>
+        <translation>logon</translation>
+    </message>
+    <message>
+        <source>logoff</source>
+        <translation>logoff</translation>
+    </message>
+    <message>
+        <source>box serial number</source>
+        <translation>box serial number</translation>
+    </message>
+    <message>
+        <source>box description</source>
+        <translation>box description</translation>
+    </message>
+    <message>
+        <source>box production date</source>
+        <translation>box production date</translation>
+    </message>
+    <message>
+        <source>box voltages</source>
+        <translation>box voltages</translation>
+    </message>
+    <message>
+        <source>box currents</source>
+        <translation>box currents</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Dir.</source>
+        <translation>Dir.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Reply ms</source>
+        <translation>Reply ms</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>daily statistics</source>
+        <translation>daily statistics</translation>
+    </message>
+    <message>
+        <source>monthly statistics</source>
+        <translation>monthly statistics</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>answered</translation>
+    </message>
+    <message>
+        <source>error reply %1</source>
+        <translation>error reply %1</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>time-out</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>bad CRC</translation>
+    </message>
+    <message>
+        <source>rejected: not matching</source>
+        <translation>rejected: not matching</translation>
+    </message>
+</context>
+<context>
+    <name>QBusMonitorWindow</name>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation>Requests</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation>Time-outs</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Errors</translation>
+    </message>
+    <message>
+        <source>Mean reply (ms)</source>
+        <translation>Mean reply (ms)</translation>
+    </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>Bus monitor</translation>
+    </message>
+    <message>
+        <source>Bus monitor: every frame on the bus, newest last (at most %1 rows)</source>
+        <translation>Bus monitor: every frame on the bus, newest last (at most %1 rows)</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Save CSV</source>
+        <translation>Save CSV</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>All addresses</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>Address %1</translation>
+    </message>
+    <message>
+        <source>Address %1 (%2)</source>
+        <translation>Address %1 (%2)</translation>
     </message>
 </context>
 <context>

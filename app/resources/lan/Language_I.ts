@@ -607,6 +607,10 @@
         <source>Alerts</source>
         <translation>Avvisi</translation>
     </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>Monitor del bus</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1940,6 +1944,304 @@
     <message>
         <source>Save</source>
         <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>QBusMonitorModel</name>
+    <message>
+        <source>model name</source>
+        <translation>modello</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>impostazioni</translation>
+    </message>
+    <message>
+        <source>max output power</source>
+        <translation>potenza massima in uscita</translation>
+    </message>
+    <message>
+        <source>peak power</source>
+        <translation>potenza di picco</translation>
+    </message>
+    <message>
+        <source>today&apos;s energy</source>
+        <translation>energia di oggi</translation>
+    </message>
+    <message>
+        <source>totals</source>
+        <translation>totali</translation>
+    </message>
+    <message>
+        <source>status and faults</source>
+        <translation>stato e guasti</translation>
+    </message>
+    <message>
+        <source>voltages and currents</source>
+        <translation>tensioni e correnti</translation>
+    </message>
+    <message>
+        <source>live data</source>
+        <translation>dati in tempo reale</translation>
+    </message>
+    <message>
+        <source>write clock</source>
+        <translation>scrittura orologio</translation>
+    </message>
+    <message>
+        <source>write language</source>
+        <translation>scrittura lingua</translation>
+    </message>
+    <message>
+        <source>write monetary unit</source>
+        <translation>scrittura valuta</translation>
+    </message>
+    <message>
+        <source>write price</source>
+        <translation>scrittura prezzo</translation>
+    </message>
+    <message>
+        <source>write max output power</source>
+        <translation>scrittura potenza massima</translation>
+    </message>
+    <message>
+        <source>switch on or off</source>
+        <translation>accensione o spegnimento</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>reset</translation>
+    </message>
+    <message>
+        <source>factory reset</source>
+        <translation>ripristino di fabbrica</translation>
+    </message>
+    <message>
+        <source>user label</source>
+        <translation>etichetta utente</translation>
+    </message>
+    <message>
+        <source>write user label</source>
+        <translation>scrittura etichetta utente</translation>
+    </message>
+    <message>
+        <source>clear statistics</source>
+        <translation>azzeramento statistiche</translation>
+    </message>
+    <message>
+        <source>write tariff period</source>
+        <translation>scrittura periodo tariffario</translation>
+    </message>
+    <message>
+        <source>write password</source>
+        <translation>scrittura password</translation>
+    </message>
+    <message>
+        <source>inverter statistics</source>
+        <translation>statistiche dell'inverter</translation>
+    </message>
+    <message>
+        <source>inverter information</source>
+        <translation>informazioni dell'inverter</translation>
+    </message>
+    <message>
+        <source>fault memory</source>
+        <translation>memoria guasti</translation>
+    </message>
+    <message>
+        <source>raw read</source>
+        <translation>lettura registri</translation>
+    </message>
+    <message>
+        <source>protection points</source>
+        <translation>punti di protezione</translation>
+    </message>
+    <message>
+        <source>raw write</source>
+        <translation>scrittura registri</translation>
+    </message>
+    <message>
+        <source>search</source>
+        <translation>ricerca</translation>
+    </message>
+    <message>
+        <source>logon</source>
+        <translation>accesso</translation>
+    </message>
+    <message>
+        <source>logoff</source>
+        <translation>uscita</translation>
+    </message>
+    <message>
+        <source>box serial number</source>
+        <translation>numero di serie del quadro</translation>
+    </message>
+    <message>
+        <source>box description</source>
+        <translation>descrizione del quadro</translation>
+    </message>
+    <message>
+        <source>box production date</source>
+        <translation>data di produzione del quadro</translation>
+    </message>
+    <message>
+        <source>box voltages</source>
+        <translation>tensioni del quadro</translation>
+    </message>
+    <message>
+        <source>box currents</source>
+        <translation>correnti del quadro</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Dir.</source>
+        <translation>Dir.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funzione</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Cosa</translation>
+    </message>
+    <message>
+        <source>Reply ms</source>
+        <translation>Risposta ms</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>daily statistics</source>
+        <translation>statistiche giornaliere</translation>
+    </message>
+    <message>
+        <source>monthly statistics</source>
+        <translation>statistiche mensili</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>inviata</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>risposta ricevuta</translation>
+    </message>
+    <message>
+        <source>error reply %1</source>
+        <translation>risposta di errore %1</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>timeout</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>CRC errato</translation>
+    </message>
+    <message>
+        <source>rejected: not matching</source>
+        <translation>scartata: non corrisponde</translation>
+    </message>
+</context>
+<context>
+    <name>QBusMonitorWindow</name>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation>Richieste</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation>Timeout</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Errori</translation>
+    </message>
+    <message>
+        <source>Mean reply (ms)</source>
+        <translation>Risposta media (ms)</translation>
+    </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>Monitor del bus</translation>
+    </message>
+    <message>
+        <source>Bus monitor: every frame on the bus, newest last (at most %1 rows)</source>
+        <translation>Monitor del bus: ogni frame sul bus, il più recente in fondo (al massimo %1 righe)</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Save CSV</source>
+        <translation>Salva CSV</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Indirizzo:</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Tutti gli indirizzi</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 righe</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>Indirizzo %1</translation>
+    </message>
+    <message>
+        <source>Address %1 (%2)</source>
+        <translation>Indirizzo %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -607,6 +607,10 @@
         <source>Alerts</source>
         <translation>告警郵件</translation>
     </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>匯流排監視器</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1940,6 +1944,304 @@
     <message>
         <source>Save</source>
         <translation>儲存</translation>
+    </message>
+</context>
+<context>
+    <name>QBusMonitorModel</name>
+    <message>
+        <source>model name</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>max output power</source>
+        <translation>最大輸出功率</translation>
+    </message>
+    <message>
+        <source>peak power</source>
+        <translation>峰值功率</translation>
+    </message>
+    <message>
+        <source>today&apos;s energy</source>
+        <translation>今日電量</translation>
+    </message>
+    <message>
+        <source>totals</source>
+        <translation>累計值</translation>
+    </message>
+    <message>
+        <source>status and faults</source>
+        <translation>狀態和故障</translation>
+    </message>
+    <message>
+        <source>voltages and currents</source>
+        <translation>電壓和電流</translation>
+    </message>
+    <message>
+        <source>live data</source>
+        <translation>即時數據</translation>
+    </message>
+    <message>
+        <source>write clock</source>
+        <translation>寫入時鐘</translation>
+    </message>
+    <message>
+        <source>write language</source>
+        <translation>寫入語言</translation>
+    </message>
+    <message>
+        <source>write monetary unit</source>
+        <translation>寫入貨幣單位</translation>
+    </message>
+    <message>
+        <source>write price</source>
+        <translation>寫入電價</translation>
+    </message>
+    <message>
+        <source>write max output power</source>
+        <translation>寫入最大輸出功率</translation>
+    </message>
+    <message>
+        <source>switch on or off</source>
+        <translation>開機或關機</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>復位</translation>
+    </message>
+    <message>
+        <source>factory reset</source>
+        <translation>恢復出廠設定</translation>
+    </message>
+    <message>
+        <source>user label</source>
+        <translation>用戶標籤</translation>
+    </message>
+    <message>
+        <source>write user label</source>
+        <translation>寫入用戶標籤</translation>
+    </message>
+    <message>
+        <source>clear statistics</source>
+        <translation>清除統計</translation>
+    </message>
+    <message>
+        <source>write tariff period</source>
+        <translation>寫入電價時段</translation>
+    </message>
+    <message>
+        <source>write password</source>
+        <translation>寫入密碼</translation>
+    </message>
+    <message>
+        <source>inverter statistics</source>
+        <translation>逆變器統計</translation>
+    </message>
+    <message>
+        <source>inverter information</source>
+        <translation>逆變器資訊</translation>
+    </message>
+    <message>
+        <source>fault memory</source>
+        <translation>故障記錄</translation>
+    </message>
+    <message>
+        <source>raw read</source>
+        <translation>暫存器讀取</translation>
+    </message>
+    <message>
+        <source>protection points</source>
+        <translation>保護點</translation>
+    </message>
+    <message>
+        <source>raw write</source>
+        <translation>暫存器寫入</translation>
+    </message>
+    <message>
+        <source>search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>logon</source>
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>logoff</source>
+        <translation>登出</translation>
+    </message>
+    <message>
+        <source>box serial number</source>
+        <translation>匯流箱序號</translation>
+    </message>
+    <message>
+        <source>box description</source>
+        <translation>匯流箱描述</translation>
+    </message>
+    <message>
+        <source>box production date</source>
+        <translation>匯流箱生產日期</translation>
+    </message>
+    <message>
+        <source>box voltages</source>
+        <translation>匯流箱電壓</translation>
+    </message>
+    <message>
+        <source>box currents</source>
+        <translation>匯流箱電流</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Dir.</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>位址</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>功能碼</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>暫存器</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>數量</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>代碼</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>內容</translation>
+    </message>
+    <message>
+        <source>Reply ms</source>
+        <translation>應答 ms</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>位元組</translation>
+    </message>
+    <message>
+        <source>daily statistics</source>
+        <translation>日統計</translation>
+    </message>
+    <message>
+        <source>monthly statistics</source>
+        <translation>月統計</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>已發送</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>已應答</translation>
+    </message>
+    <message>
+        <source>error reply %1</source>
+        <translation>錯誤應答 %1</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>逾時</translation>
+    </message>
+    <message>
+        <source>bad CRC</source>
+        <translation>CRC 錯誤</translation>
+    </message>
+    <message>
+        <source>rejected: not matching</source>
+        <translation>已拒絕：不匹配</translation>
+    </message>
+</context>
+<context>
+    <name>QBusMonitorWindow</name>
+    <message>
+        <source>Address</source>
+        <translation>位址</translation>
+    </message>
+    <message>
+        <source>Inverter</source>
+        <translation>逆變器</translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation>請求</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>應答</translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation>逾時</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Mean reply (ms)</source>
+        <translation>平均應答 (ms)</translation>
+    </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>匯流排監視器</translation>
+    </message>
+    <message>
+        <source>Bus monitor: every frame on the bus, newest last (at most %1 rows)</source>
+        <translation>匯流排監視器：匯流排上的每一幀，最新的在最後（最多 %1 行）</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Save CSV</source>
+        <translation>儲存 CSV</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>位址：</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>所有位址</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 行</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>位址 %1</translation>
+    </message>
+    <message>
+        <source>Address %1 (%2)</source>
+        <translation>位址 %1（%2）</translation>
     </message>
 </context>
 <context>
