@@ -124,7 +124,14 @@ MainWindow::MainWindow(QWidget* parent)
     ShowPage(0);
 
     m_Runtime.OpenLink();
+    // Written once the whole list is in: rewritten after each inverter, a kill
+    // during the start-up would leave only the inverters loaded so far.
+    m_bLoadingInverters = true;
     m_Runtime.LoadInverters();
+    m_bLoadingInverters = false;
+    if (m_System.InverterCount() > 0) {
+        m_Runtime.SaveInverters();
+    }
     m_pPage3->RefreshFromPlant();
     m_Runtime.StartRecording();
 
@@ -532,7 +539,9 @@ void MainWindow::OnInverterAdded(QInverter* inverter) {
     } else {
         m_pPage1->SyncOutputInverters();
     }
-    m_Runtime.SaveInverters();
+    if (!m_bLoadingInverters) {
+        m_Runtime.SaveInverters();
+    }
 }
 
 void MainWindow::OnInverterRemoved(QInverter* inverter) {

@@ -198,4 +198,5 @@ private:
     bool m_bDragging = false;
     QPoint m_PressPos;
     bool m_bErrorBoxOpen = false;
+    bool m_bLoadingInverters = false; // the list is being read at start-up
 };

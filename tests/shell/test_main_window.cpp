@@ -60,6 +60,7 @@ private slots:
     void setSuccessAndUnknownCodes();
     void pageButtons();
     void settingsListenerFeedsPages();
+    void startUpNeverShortensTheInverterList();
     void inverterAddedRewritesList();
     void deleteEventRemovesInverter();
     void deferredRemovalReachesTheViews();
@@ -115,12 +116,12 @@ void TestMainWindow::formAndMenus() {
     QCOMPARE(file.mid(1),
              QStringList({"Add new inverter", "Search inverter", "Print", "Bus monitor", "-", "Exit"}));
     QCOMPARE(file.first(), window.Bus()->ConnectActionText());
-    QCOMPARE(menuTexts("MenuSetBtn"),
-             QStringList({"Set communicate information", "Edit mail information", "Alerts",
-                          "Password setting", "Set electricity price", "-", "Set system information",
-                          "Set system solar information", "Set inverter information",
-                          "Set public grid information", "Edit system description", "Set sunrise time",
-                          "Publishing"}));
+    QCOMPARE(
+        menuTexts("MenuSetBtn"),
+        QStringList({"Set communicate information", "Edit mail information", "Alerts", "Password setting",
+                     "Set electricity price", "-", "Set system information", "Set system solar information",
+                     "Set inverter information", "Set public grid information", "Edit system description",
+                     "Set sunrise time", "Publishing"}));
     QCOMPARE(menuTexts("MenuHelpBtn"), QStringList({"About KOVA", "About Tivra Wattsight", "Contact us", "-",
                                                     "Operating instructions"}));
     QCOMPARE(window.FlashTimer()->interval(), 20);
@@ -345,6 +346,23 @@ void TestMainWindow::settingsListenerFeedsPages() {
     QCOMPARE(window.InformationPage()->SiteText(), QStringLiteral("Lecce;Italy"));
 }
 
+void TestMainWindow::startUpNeverShortensTheInverterList() {
+    // The analog device's message comes up while the list is being loaded: a kill
+    // at that moment must find every inverter still in the file.
+    const QByteArray list = InverterRecord("East", "", "Tivra PA5KS", 1, 1) +
+                            InverterRecord("Signal", "", "Tivra PA5KS", 255, 1) +
+                            InverterRecord("West", "", "Tivra PA10KT", 2, 3);
+    const QString path = m_pData->FilePath(QStringLiteral("inverter.dat"));
+    QVERIFY(WriteBytes(path, list));
+    QByteArray duringLoad;
+    m_pMessages->during = [&](MessageBox&) { duringLoad = ReadBytes(path); };
+    MainWindow window;
+    QCOMPARE(m_pMessages->Texts(), QStringList({QStringLiteral("Load analog data failed!")}));
+    QCOMPARE(duringLoad, list);
+    QCOMPARE(window.System().InverterCount(), 3);
+    QCOMPARE(ReadBytes(path), list);
+}
+
 void TestMainWindow::inverterAddedRewritesList() {
     MainWindow window;
     QVERIFY(
@@ -431,8 +449,8 @@ void TestMainWindow::aLinkFailingAtStartHoldsNothingUp() {
     QVERIFY(m_pMessages->asked.isEmpty());
     QVERIFY(window.Runtime().Recorder().Timer()->isActive());
     QVERIFY(window.AutoConnectTimer()->isActive());
-    QTRY_COMPARE_WITH_TIMEOUT(m_pMessages->Texts(), QStringList({QStringLiteral("Failed to connect to server!")}),
-                              5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_pMessages->Texts(),
+                              QStringList({QStringLiteral("Failed to connect to server!")}), 5000);
 }
 
 void TestMainWindow::destructorWritesBothFiles() {
