@@ -297,8 +297,8 @@ QVariant QBusMonitorModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         return CellText(row, index.column(), false);
     }
-    // Long frames do not fit their column: the whole of it on hovering.
-    if (role == Qt::ToolTipRole && (index.column() == ColBytes || index.column() == ColStatus)) {
+    // Long frames and texts may not fit their column: the whole of it on hovering.
+    if (role == Qt::ToolTipRole) {
         return CellText(row, index.column(), false);
     }
     if (role == AddressRole) {

@@ -8,6 +8,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -67,7 +68,7 @@ const char* const kCounterHeads[] = {
     QT_TRANSLATE_NOOP("QBusMonitorWindow", "Mean reply (ms)"),
 };
 
-constexpr int kColumnWidths[QBusMonitorModel::ColumnCount] = {88, 36, 58, 62, 62, 48, 48, 150, 66, 170, 0};
+constexpr int kColumnWidths[QBusMonitorModel::ColumnCount] = {88, 36, 58, 62, 62, 48, 48, 160, 66, 170, 0};
 
 } // namespace
 
@@ -132,11 +133,6 @@ void QBusMonitorWindow::BuildForm() {
     m_pRows->verticalHeader()->setDefaultSectionSize(20);
     m_pRows->horizontalHeader()->setStretchLastSection(true);
     m_pRows->horizontalHeader()->setHighlightSections(false);
-    for (int column = 0; column < QBusMonitorModel::ColumnCount; ++column) {
-        if (kColumnWidths[column] > 0) {
-            m_pRows->setColumnWidth(column, kColumnWidths[column]);
-        }
-    }
     m_pRows->setMinimumSize(940, 330);
     layout->addWidget(m_pRows, 1);
 
@@ -182,6 +178,15 @@ void QBusMonitorWindow::Retranslate() {
         m_pFilter->addItem(tr("All addresses"), -1);
     } else {
         m_pFilter->setItemText(0, tr("All addresses"));
+    }
+    // A column is at least as wide as its heading in the language shown.
+    const QFontMetrics metrics = m_pRows->horizontalHeader()->fontMetrics();
+    for (int column = 0; column < QBusMonitorModel::ColumnCount; ++column) {
+        if (kColumnWidths[column] > 0) {
+            const QString head = m_Model.headerData(column, Qt::Horizontal).toString();
+            m_pRows->setColumnWidth(column,
+                                    qMax(kColumnWidths[column], metrics.horizontalAdvance(head) + 16));
+        }
     }
     QStringList heads;
     for (const char* head : kCounterHeads) {
@@ -260,12 +265,17 @@ void QBusMonitorWindow::RefreshCounters() {
             }
             item->setText(cells.at(column));
         }
-        // Every address heard from can be chosen in the filter.
+        // Every address heard from can be chosen in the filter, in the order of the addresses.
         if (m_pFilter->findData(it.key()) < 0) {
             const QString name = AddressName(it.key());
-            m_pFilter->addItem(name.isEmpty() ? tr("Address %1").arg(it.key())
-                                              : tr("Address %1 (%2)").arg(it.key()).arg(name),
-                               it.key());
+            int at = 1;
+            while (at < m_pFilter->count() && m_pFilter->itemData(at).toInt() < it.key()) {
+                ++at;
+            }
+            m_pFilter->insertItem(at,
+                                  name.isEmpty() ? tr("Address %1").arg(it.key())
+                                                 : tr("Address %1 (%2)").arg(it.key()).arg(name),
+                                  it.key());
         }
     }
 }

@@ -125,7 +125,7 @@ void TestBusMonitorSim::monitorsTheRunningPlant() {
     QTRY_COMPARE_WITH_TIMEOUT(monitor->CountersTable()->rowCount(), 3, kWait);
     QCOMPARE(monitor->CountersTable()->item(2, 0)->text(), QStringLiteral("9"));
     QCOMPARE(monitor->CountersTable()->item(2, 1)->text(), QStringLiteral("Silent"));
-    looktest::Save(monitor, QStringLiteral("bus-monitor.png"));
+    looktest::Save(monitor, QStringLiteral("bus-monitor-running.png"));
 
     // Only the silent address: its requests and time-outs.
     QComboBox* filter = monitor->AddressFilter();

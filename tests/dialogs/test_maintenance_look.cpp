@@ -8,17 +8,22 @@
 #include "InverterData.h"
 #include "MaintenanceText.h"
 #include "QAllFaultDlg.h"
+#include "QBusMonitorWindow.h"
+#include "QBusWatch.h"
 #include "QDataDlg.h"
 #include "QGrid.h"
 #include "QInverterLogonDlg.h"
 #include "QInverterSetDlg.h"
+#include "QMissionModel.h"
 #include "QProtectPoint.h"
 #include "QReadDlg.h"
 #include "QSetInverterPassDlg.h"
 #include "QSetInverterTdlg.h"
 #include "QWriteDlg.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QTranslator>
 #include <QtTest>
@@ -184,6 +189,26 @@ void TestMaintenanceLook::dialogs() {
         QSetInverterTdlg dialog;
         dialog.SetCurrentInverter(m_pInverter);
         Check(&dialog, QStringLiteral("tariff-period") + suffix);
+    }
+    {
+        // The monitor of a plant with a silent address and an inverter that refuses a write.
+        QBusWatch watch;
+        QBusMonitorWindow monitor(watch, *m_pPlant);
+        QMissionModel read;
+        read.BuildFrame(0x169E, 9, 16, MissionPollRead);
+        read.SetCode(LiveRead);
+        QMissionModel write;
+        write.BuildFrame(0x1404, 3, 1, MissionOnceWrite, reinterpret_cast<const uchar*>("\xAA\xAA"));
+        write.SetCode(28);
+        watch.Sent(write);
+        watch.Accepted(write, Hex("03 90 09 0D 49"), 24);
+        watch.Sent(read);
+        watch.TimedOut(read, 1000);
+        QTRY_COMPARE(monitor.CountersTable()->rowCount(), 2);
+        // The filter lists the addresses in order, whichever was heard first.
+        QCOMPARE(monitor.AddressFilter()->itemData(1).toInt(), 3);
+        QCOMPARE(monitor.AddressFilter()->itemData(2).toInt(), 9);
+        Check(&monitor, QStringLiteral("bus-monitor") + suffix);
     }
 }
 

@@ -2038,11 +2038,11 @@
     </message>
     <message>
         <source>inverter statistics</source>
-        <translation>statistiche dell'inverter</translation>
+        <translation>statistiche dell&apos;inverter</translation>
     </message>
     <message>
         <source>inverter information</source>
-        <translation>informazioni dell'inverter</translation>
+        <translation>informazioni dell&apos;inverter</translation>
     </message>
     <message>
         <source>fault memory</source>
