@@ -14,6 +14,12 @@
 #include <map>
 #include <mosquitto.h>
 #include <mutex>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using SteadyClock = std::chrono::steady_clock;
 
@@ -23,13 +29,36 @@ struct QBrokerLink::Shared {
     std::condition_variable wake; // stop requested
     std::condition_variable ended;
     QOutbox outbox;
+    // Wakes the network thread out of its wait: messages after a quiet spell, or a stop.
+    int wakeFd = -1;
     bool stop = false;
     bool done = false;
     int flushMs = 0;
     int attempts = 0;
     QBrokerLink* receiver = nullptr; // cleared when the owner lets go of the thread
 
-    Shared(int liveLimit, int keptLimit) : outbox(liveLimit, keptLimit) {}
+    Shared(int liveLimit, int keptLimit)
+        : outbox(liveLimit, keptLimit), wakeFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+    ~Shared() {
+        if (wakeFd >= 0) {
+            close(wakeFd);
+        }
+    }
+    Shared(const Shared&) = delete;
+    Shared& operator=(const Shared&) = delete;
+
+    void Wake() const {
+        const quint64 one = 1;
+        if (write(wakeFd, &one, sizeof(one)) < 0) {
+            // Already signalled (the counter is full): the thread wakes anyway.
+        }
+    }
+    void TakeWake() const {
+        quint64 count = 0;
+        if (read(wakeFd, &count, sizeof(count)) < 0) {
+            // Nothing was signalled.
+        }
+    }
 
     bool StopRequested() {
         std::lock_guard<std::mutex> lock(mutex);
@@ -47,7 +76,7 @@ struct QBrokerLink::Shared {
 
 namespace {
 
-constexpr int LoopMs = 50;         // longest wait in the network loop
+constexpr int LoopMs = 50;         // longest wait while connecting and at the end
 constexpr int HandOverBatch = 200; // messages given to the library per loop pass
 constexpr int MaxUnacknowledged = 100;
 constexpr int GoodbyeMs = 1000; // the "offline" word and the disconnect at a clean end
@@ -99,8 +128,15 @@ private:
     static void OnMessage(mosquitto*, void* self, const mosquitto_message* message);
 
     bool Configure(int* failure, QString* detail);
+    // Waits at most timeoutMs for the socket or a wake, then reads, writes
+    // and keeps the connection alive; the library's result.
+    int Step(int timeoutMs);
     // Gives queued messages to the library; false when the connection is gone.
     bool HandOver();
+    // Messages wait that the library could take now.
+    bool MoreToHandOver();
+    // Holds small writes back so that a batch leaves in one segment.
+    void Cork(bool on);
     bool Send(const QBrokerMessage& message);
 
     const Options& m_Options;
@@ -109,6 +145,7 @@ private:
     int m_nConnack = -1;
     bool m_bDisconnected = false;
     qint64 m_nNextOrder = 0;
+    std::deque<QBrokerMessage> m_Batch; // kept between passes: no allocation per pass
     // mid -> (order handed out, message) of kept messages awaiting acknowledgement
     std::map<int, std::pair<qint64, QBrokerMessage>> m_Unacknowledged;
 };
@@ -219,7 +256,6 @@ bool Session::Send(const QBrokerMessage& message) {
 }
 
 bool Session::HandOver() {
-    std::deque<QBrokerMessage> batch;
     {
         std::lock_guard<std::mutex> lock(m_Shared.mutex);
         const int room = MaxUnacknowledged - int(m_Unacknowledged.size());
@@ -227,18 +263,72 @@ bool Session::HandOver() {
         // reads slowly leaves the messages in the bounded queue, not in the library.
         const int count = mosquitto_want_write(m_pClient) ? 0 : qMin(HandOverBatch, qMax(0, room));
         for (int i = 0; i < count && !m_Shared.outbox.IsEmpty(); ++i) {
-            batch.push_back(m_Shared.outbox.TakeFirst());
+            m_Batch.push_back(m_Shared.outbox.TakeFirst());
         }
     }
-    while (!batch.empty()) {
-        if (!Send(batch.front())) {
+    if (m_Batch.empty()) {
+        return true;
+    }
+    // Every message is a write of its own: corked, a poll's dozen values
+    // cross to the broker together instead of one segment each.
+    Cork(true);
+    bool connected = true;
+    while (!m_Batch.empty()) {
+        if (!Send(m_Batch.front())) {
             std::lock_guard<std::mutex> lock(m_Shared.mutex);
-            m_Shared.outbox.PushFront(batch);
-            return false;
+            m_Shared.outbox.PushFront(m_Batch);
+            m_Batch.clear();
+            connected = false;
+            break;
         }
-        batch.pop_front();
+        m_Batch.pop_front();
     }
-    return true;
+    Cork(false);
+    return connected;
+}
+
+bool Session::MoreToHandOver() {
+    std::lock_guard<std::mutex> lock(m_Shared.mutex);
+    return !m_Shared.outbox.IsEmpty() && int(m_Unacknowledged.size()) < MaxUnacknowledged &&
+           !mosquitto_want_write(m_pClient);
+}
+
+void Session::Cork(bool on) {
+    const int socket = mosquitto_socket(m_pClient);
+    const int value = on ? 1 : 0;
+    if (socket >= 0) {
+        setsockopt(socket, IPPROTO_TCP, TCP_CORK, &value, sizeof(value));
+    }
+}
+
+int Session::Step(int timeoutMs) {
+    const int socket = mosquitto_socket(m_pClient);
+    if (socket < 0) {
+        return MOSQ_ERR_NO_CONN;
+    }
+    // The library's own loop would wake for every message handed to it (it
+    // signals each one on a non-blocking pipe of its own, which this loop
+    // leaves unread); this one wakes for the broker, for a stop, or once for
+    // a burst of messages.
+    pollfd fds[2] = {{socket, short(POLLIN | (mosquitto_want_write(m_pClient) ? POLLOUT : 0)), 0},
+                     {m_Shared.wakeFd, POLLIN, 0}};
+    if (poll(fds, 2, timeoutMs) < 0 && errno != EINTR) {
+        return MOSQ_ERR_ERRNO;
+    }
+    if (fds[1].revents & POLLIN) {
+        m_Shared.TakeWake();
+    }
+    int rc = MOSQ_ERR_SUCCESS;
+    if (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) {
+        rc = mosquitto_loop_read(m_pClient, 1);
+    }
+    if (rc == MOSQ_ERR_SUCCESS && (fds[0].revents & POLLOUT)) {
+        rc = mosquitto_loop_write(m_pClient, 1);
+    }
+    if (rc == MOSQ_ERR_SUCCESS) {
+        rc = mosquitto_loop_misc(m_pClient);
+    }
+    return rc;
 }
 
 bool Session::Run(QString* detail) {
@@ -248,9 +338,11 @@ bool Session::Run(QString* detail) {
     for (const QString& topic : m_Options.subscriptions) {
         mosquitto_subscribe(m_pClient, nullptr, topic.toUtf8().constData(), 1);
     }
+    // Quiet, the thread sleeps; the keep-alive is looked after a few times per period.
+    const int idleMs = qMax(5, m_Options.keepAliveSeconds) * 1000 / 4;
     while (!m_Shared.StopRequested()) {
         HandOver();
-        const int rc = mosquitto_loop(m_pClient, LoopMs, 1);
+        const int rc = Step(MoreToHandOver() ? 0 : idleMs);
         if (rc != MOSQ_ERR_SUCCESS) {
             *detail = ErrorText(rc, errno);
             return true;
@@ -267,7 +359,7 @@ void Session::Finish(int flushMs) {
     };
     while (pending() && SteadyClock::now() < deadline) {
         HandOver();
-        if (mosquitto_loop(m_pClient, LoopMs, 1) != MOSQ_ERR_SUCCESS) {
+        if (Step(LoopMs) != MOSQ_ERR_SUCCESS) {
             return;
         }
     }
@@ -275,14 +367,14 @@ void Session::Finish(int flushMs) {
     if (!m_Options.statusTopic.isEmpty()) {
         Send(QBrokerMessage::Announcement(m_Options.statusTopic, "offline"));
         while (!m_Unacknowledged.empty() && SteadyClock::now() < goodbye) {
-            if (mosquitto_loop(m_pClient, LoopMs, 1) != MOSQ_ERR_SUCCESS) {
+            if (Step(LoopMs) != MOSQ_ERR_SUCCESS) {
                 return;
             }
         }
     }
     mosquitto_disconnect(m_pClient);
     while (!m_bDisconnected && SteadyClock::now() < goodbye) {
-        if (mosquitto_loop(m_pClient, LoopMs, 1) != MOSQ_ERR_SUCCESS) {
+        if (Step(LoopMs) != MOSQ_ERR_SUCCESS) {
             return;
         }
     }
@@ -393,11 +485,14 @@ void QBrokerLink::Stop(int flushMs) {
     if (!m_pShared) {
         return;
     }
+    // What was published just before the stop is part of what it delivers.
+    HandPending();
     std::shared_ptr<Shared> shared = std::move(m_pShared);
     std::unique_lock<std::mutex> lock(shared->mutex);
     shared->stop = true;
     shared->flushMs = qMax(0, flushMs);
     shared->wake.notify_all();
+    shared->Wake();
     // The flush, the goodbye, and one network wait of the thread.
     const int graceMs = shared->flushMs + GoodbyeMs + 2 * LoopMs + 500;
     const bool ended = shared->ended.wait_for(lock, std::chrono::milliseconds(graceMs),
@@ -413,6 +508,7 @@ void QBrokerLink::Stop(int flushMs) {
     // What the ended thread reported and was not yet seen belongs to it alone:
     // a late "connected" would otherwise outlive the stop.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    m_bHandPosted = false;
     m_bConnected = false;
 }
 
@@ -428,8 +524,29 @@ void QBrokerLink::Publish(const QBrokerMessage& message) {
     if (!m_pShared) {
         return;
     }
-    std::lock_guard<std::mutex> lock(m_pShared->mutex);
-    m_pShared->outbox.Push(message);
+    // Waking the network thread for each message would have it race the
+    // publisher for the queue's lock, message after message.
+    m_Pending.push_back(message);
+    if (!m_bHandPosted) {
+        m_bHandPosted = true;
+        QMetaObject::invokeMethod(this, &QBrokerLink::HandPending, Qt::QueuedConnection);
+    }
+}
+
+void QBrokerLink::HandPending() {
+    m_bHandPosted = false;
+    if (!m_pShared || m_Pending.empty()) {
+        m_Pending.clear();
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_pShared->mutex);
+        for (const QBrokerMessage& message : m_Pending) {
+            m_pShared->outbox.Push(message);
+        }
+    }
+    m_Pending.clear();
+    m_pShared->Wake();
 }
 
 int QBrokerLink::Queued() const {
@@ -437,7 +554,7 @@ int QBrokerLink::Queued() const {
         return 0;
     }
     std::lock_guard<std::mutex> lock(m_pShared->mutex);
-    return m_pShared->outbox.Size();
+    return m_pShared->outbox.Size() + int(m_Pending.size());
 }
 
 qint64 QBrokerLink::DroppedLive() const {

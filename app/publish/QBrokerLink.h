@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <deque>
 #include <memory>
 #include <thread>
 
@@ -60,7 +61,9 @@ public:
     // As last reported to the owner's thread.
     bool IsConnected() const { return m_bConnected; }
 
-    // Thread-safe; queued until the broker can take it.
+    // Queued until the broker can take it. On the owner's thread: what is
+    // published while handling one event reaches the network thread together,
+    // once control is back in the event loop (or at a stop).
     void Publish(const QBrokerMessage& message);
     int Queued() const;
     qint64 DroppedLive() const;
@@ -81,7 +84,12 @@ public:
     struct Shared;
 
 private:
+    // Hands the messages published since the last time to the network thread, waking it once.
+    void HandPending();
+
     std::shared_ptr<Shared> m_pShared;
+    std::deque<QBrokerMessage> m_Pending;
+    bool m_bHandPosted = false;
     std::thread m_Thread;
     bool m_bConnected = false;
 };

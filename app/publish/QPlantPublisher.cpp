@@ -279,17 +279,22 @@ void QPlantPublisher::SendValue(const QString& topic, const QByteArray& payload)
 }
 
 void QPlantPublisher::CheckDay() {
+    if (m_bEnergyLoaded) {
+        CheckDay(m_Clock());
+    }
+}
+
+void QPlantPublisher::CheckDay(const QDateTime& now) {
     if (!m_bEnergyLoaded) {
         return;
     }
-    const QDateTime now = m_Clock();
     const QList<int> fallen = m_Energy.BeginDay(now.date());
     for (const int key : fallen) {
         if (key == QEnergyGuard::PlantKey) {
             m_bPlantDirty = true;
         } else if (QInverter* inverter = m_Plant.FindByAddress(key)) {
             if (Track* track = TrackOf(*inverter); track && IsActive()) {
-                PublishState(*inverter, *track);
+                PublishState(*inverter, *track, now);
             }
         }
     }
@@ -352,12 +357,18 @@ void QPlantPublisher::OnReplyDecoded(QInverter& inverter, int code) {
     if (!track) {
         return;
     }
-    CheckDay();
+    // The reads whose energies go out see midnight first; for the others the
+    // check timer is soon enough. The clock is read once: the local time costs.
+    const bool energies = code == TodayEnergyRead || code == TotalsRead || code == LiveRead;
+    const QDateTime now = energies ? m_Clock() : QDateTime();
+    if (energies) {
+        CheckDay(now);
+    }
     track->received.insert(code);
     const int address = inverter.Address();
     switch (code) {
     case TodayEnergyRead:
-        m_Energy.OfferToday(address, inverter.ItemValue(TodayEnergy), m_Clock());
+        m_Energy.OfferToday(address, inverter.ItemValue(TodayEnergy), now);
         m_bPlantDirty = true;
         break;
     case TotalsRead:
@@ -366,9 +377,9 @@ void QPlantPublisher::OnReplyDecoded(QInverter& inverter, int code) {
         break;
     case LiveRead:
         if (inverter.ItemValue(OutputPower) > 0) {
-            m_Energy.NoteProducing(address, m_Clock());
+            m_Energy.NoteProducing(address, now);
         }
-        PublishState(inverter, *track);
+        PublishState(inverter, *track, now);
         m_bPlantDirty = true;
         break;
     case ModelRead:
@@ -390,7 +401,7 @@ void QPlantPublisher::OnCommStateChanged(QInverter& inverter, int, int newState)
     if (Track* track = TrackOf(inverter)) {
         PublishAvailability(inverter, *track);
         if (newState == CommOffline) {
-            PublishState(inverter, *track);
+            PublishState(inverter, *track, m_Clock());
         }
         m_bPlantDirty = true;
     }
@@ -440,7 +451,7 @@ void QPlantPublisher::Announce(QInverter& inverter, Track& track, bool force) {
         track.availability = -1;
     }
     PublishAvailability(inverter, track);
-    PublishState(inverter, track);
+    PublishState(inverter, track, m_Clock());
 }
 
 void QPlantPublisher::AnnounceDiscovery(QInverter& inverter, Track& track, bool force) {
@@ -507,12 +518,12 @@ void QPlantPublisher::PublishAvailability(const QInverter& inverter, Track& trac
                                       available ? QByteArray("online") : QByteArray("offline")));
 }
 
-void QPlantPublisher::PublishState(const QInverter& inverter, const Track& track) {
+void QPlantPublisher::PublishState(const QInverter& inverter, const Track& track, const QDateTime& now) {
     const int address = track.address;
     // Offline (at night, or off the bus) an inverter feeds nothing in; its
     // other readings are old, and only the energies keep their values.
     const bool live = inverter.CommState() != CommOffline;
-    QJsonObject state{{"time", TimeText(m_Clock())}};
+    QJsonObject state{{"time", TimeText(now)}};
     if (live && track.received.contains(StatusRead)) {
         const int status = inverter.ItemValue(OperatingStatus);
         const QString word = QPublishedValues::StatusWord(status);

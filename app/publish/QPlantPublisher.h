@@ -106,6 +106,7 @@ private:
     // Sends a retained value unless the broker holds it already.
     void SendValue(const QString& topic, const QByteArray& payload);
     void CheckDay();
+    void CheckDay(const QDateTime& now);
 
     bool Publishes(const QInverter& inverter) const;
     // The inverter's track (none for the analog device); a changed bus address
@@ -117,7 +118,7 @@ private:
     void Withdraw(Track& track);
     void WithdrawDiscovery();
     void PublishAvailability(const QInverter& inverter, Track& track);
-    void PublishState(const QInverter& inverter, const Track& track);
+    void PublishState(const QInverter& inverter, const Track& track, const QDateTime& now);
     void PublishFault(const QInverter& inverter, int slot, qint32 code, bool began);
     void PublishPlant();
 

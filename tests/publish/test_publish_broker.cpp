@@ -5,6 +5,7 @@
 #include "BrokerProcess.h"
 #include "DataPaths.h"
 #include "InverterData.h"
+#include "QBrokerLink.h"
 #include "QInverter.h"
 #include "QPlantPublisher.h"
 #include "QSystemModel.h"
@@ -31,9 +32,7 @@ struct Rig {
         plant.SetSystemValue("systemname", "Roof", false);
         publisher = std::make_unique<QPlantPublisher>(plant, [this]() { return now; });
     }
-    ~Rig() {
-        publisher.reset();
-    }
+    ~Rig() { publisher.reset(); }
 
     void Configure(int port, const QString& user = QString(), const QString& password = QString(),
                    const QString& caFile = QString(), bool tls = false) {
@@ -88,6 +87,8 @@ private slots:
     void wrongPasswordIsReportedAndNotRetried();
     void brokerRestartLosesNoEvent();
     void tlsWithItsCertificateAuthority();
+    void quietLinkWakesForMessagesAndStop_data();
+    void quietLinkWakesForMessagesAndStop();
 };
 
 void TestPublishBroker::initTestCase() {
@@ -286,6 +287,64 @@ void TestPublishBroker::tlsWithItsCertificateAuthority() {
 
     rig.Configure(broker.Port(), QString(), QString(), broker.CaFile(), true);
     QTRY_VERIFY_WITH_TIMEOUT(rig.publisher->IsConnected(), 15000);
+}
+
+void TestPublishBroker::quietLinkWakesForMessagesAndStop_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("one value") << 1 << false;
+    // More than the link gives the library at once.
+    QTest::newRow("a burst of values") << 450 << false;
+    // More than may wait for the broker's acknowledgement at once.
+    QTest::newRow("a burst of events") << 250 << true;
+}
+
+// Between messages the link's thread sleeps for a good part of the keep-alive
+// period: what is published, however much, must not wait for it, and neither
+// must a stop.
+void TestPublishBroker::quietLinkWakesForMessagesAndStop() {
+    QFETCH(int, count);
+    QFETCH(bool, kept);
+    BrokerProcess broker;
+    QVERIFY(broker.Start());
+    RecordingSubscriber subscriber("recorder-quiet", {"quiet/#"});
+    QVERIFY(subscriber.Connect(broker.Port()));
+    QBrokerLink link;
+    QBrokerLink::Options options;
+    options.host = "127.0.0.1";
+    options.port = broker.Port();
+    options.clientId = "quiet-link";
+    options.statusTopic = "quiet/status";
+    options.keepAliveSeconds = 60; // asleep for 15 s at a time
+    link.Start(options);
+    QTRY_VERIFY_WITH_TIMEOUT(link.IsConnected(), 10000);
+    QTRY_COMPARE(subscriber.Last("quiet/status"), QByteArray("online"));
+    QTest::qWait(300);
+
+    for (int i = 0; i < count; ++i) {
+        const QString topic = "quiet/value/" + QString::number(i % 7);
+        const QByteArray payload = QByteArray::number(i);
+        link.Publish(kept ? QBrokerMessage::Event(topic, payload) : QBrokerMessage::Value(topic, payload));
+    }
+    auto values = [&subscriber]() {
+        QList<int> numbers;
+        for (const ReceivedMessage& message : subscriber.Messages()) {
+            if (message.topic.startsWith("quiet/value/")) {
+                numbers.append(message.payload.toInt());
+            }
+        }
+        return numbers;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(values().size(), count, 8000);
+    QList<int> expected;
+    for (int i = 0; i < count; ++i) {
+        expected.append(i);
+    }
+    QCOMPARE(values(), expected);
+
+    QTest::qWait(300);
+    link.Stop(2000);
+    QTRY_COMPARE_WITH_TIMEOUT(subscriber.Last("quiet/status"), QByteArray("offline"), 8000);
 }
 
 QTEST_GUILESS_MAIN(TestPublishBroker)
