@@ -6,7 +6,8 @@
 //       refresh interval of each inverter's live data (mission 14).
 //   wattsight-bench-bus tick --inverters N
 //       prints the CPU time of one scheduler tick that chooses and sends a
-//       mission, with N inverters in the plant.
+//       mission, with N inverters in the plant, and of an idle tick that finds
+//       nothing due.
 
 #include "DataPaths.h"
 #include "QBusScheduler.h"
@@ -144,6 +145,23 @@ int Tick(int inverters) {
     std::sort(costs.begin(), costs.end());
     std::printf("inverters=%d tick_cpu_ms median=%.3f p95=%.3f max=%.3f\n", inverters,
                 costs[costs.size() / 2], costs[costs.size() * 95 / 100], costs.last());
+    // A quiet bus: every mission just answered, the ticks find nothing due.
+    for (QInverter* inverter : plant.Inverters()) {
+        inverter->MissionList().ResetTimers();
+    }
+    costs.clear();
+    for (int i = 0; i < 2000; ++i) {
+        const double start = ThreadCpuMs();
+        bus.OnCommunicateTimer();
+        costs.append(ThreadCpuMs() - start);
+        if (bus.CurrentMission()) {
+            break; // something fell due: no longer quiet
+        }
+    }
+    std::sort(costs.begin(), costs.end());
+    std::printf("inverters=%d idle_tick_cpu_ms median=%.4f p95=%.4f max=%.4f ticks=%lld\n", inverters,
+                costs[costs.size() / 2], costs[costs.size() * 95 / 100], costs.last(),
+                qlonglong(costs.size()));
     return 0;
 }
 } // namespace

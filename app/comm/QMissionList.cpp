@@ -3,6 +3,8 @@
 #include "QMissionModel.h"
 #include "SystemClock.h"
 
+#include <algorithm>
+
 QMissionList::QMissionList(QInverter* inverter) : m_pInverter(inverter) {}
 
 QMissionList::~QMissionList() {
@@ -12,21 +14,25 @@ QMissionList::~QMissionList() {
 void QMissionList::AddMission(QMissionModel* mission) {
     if (mission) {
         m_Missions.append(mission);
+        QMissionModel::ScheduleChanged();
     }
 }
 
 void QMissionList::RemoveMission(QMissionModel* mission) {
     m_Missions.removeOne(mission);
+    QMissionModel::ScheduleChanged();
 }
 
 void QMissionList::ClearMissions() {
     const QList<QMissionModel*> missions = m_Missions;
     m_Missions.clear();
+    QMissionModel::ScheduleChanged();
     qDeleteAll(missions);
 }
 
 void QMissionList::SetEnabled(bool enabled) {
     m_bEnabled = enabled ? 1 : 0;
+    QMissionModel::ScheduleChanged();
     if (enabled) {
         SetShortPeriods(1000);
     }
@@ -75,6 +81,17 @@ QMissionModel* QMissionList::PickDue(const QTime& now, const MissionHold& held) 
     return candidate;
 }
 
+int QMissionList::MsecsUntilDue(const QTime& now) const {
+    int wait = QMissionModel::NeverDue;
+    if (!m_bEnabled) {
+        return wait;
+    }
+    for (const QMissionModel* mission : m_Missions) {
+        wait = std::min(wait, mission->MsecsUntilDue(now));
+    }
+    return wait;
+}
+
 void QMissionList::FinishMission(QMissionModel* mission, const QTime& now) {
     if (!mission) {
         return;
@@ -86,6 +103,7 @@ void QMissionList::FinishMission(QMissionModel* mission, const QTime& now) {
         // The handler may already have let go of it (an inverter rebuilding its
         // list from a reply); delete it only while the list still holds it.
         if (m_Missions.removeOne(mission)) {
+            QMissionModel::ScheduleChanged();
             delete mission;
         }
     } else {

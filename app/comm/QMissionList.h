@@ -45,6 +45,11 @@ public:
     QMissionModel* PickDue() const { return PickDue(SystemClock::CurrentTime()); }
     QMissionModel* PickDue(const QTime& now, const MissionHold& held = nullptr) const;
 
+    // Milliseconds before any of its missions can fall due by the clock alone:
+    // 0 when one is due now, QMissionModel::NeverDue while disabled, empty or
+    // with every mission in flight.
+    int MsecsUntilDue(const QTime& now) const;
+
     // Hands the mission to the reply handler, then re-arms a repeating mission
     // (last time = now) or deletes a one-shot one.
     void FinishMission(QMissionModel* mission) { FinishMission(mission, SystemClock::CurrentTime()); }

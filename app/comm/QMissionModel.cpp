@@ -3,6 +3,7 @@
 #include "RtuFrameCodec.h"
 #include "SystemClock.h"
 
+#include <algorithm>
 #include <cstring>
 
 QMissionModel::QMissionModel() {
@@ -27,6 +28,7 @@ bool QMissionModel::BuildFrame(int reg, int address, int count, int kind, const 
     if (IsOneShot()) {
         m_nPeriod = 10000;
     }
+    ScheduleChanged();
     return true;
 }
 
@@ -43,6 +45,7 @@ bool QMissionModel::AcceptReply(const QByteArray& reply) {
 void QMissionModel::SetPeriod(int ms) {
     if (m_nPeriod <= ShortPeriodLimit) {
         m_nPeriod = ms;
+        ScheduleChanged();
     }
 }
 
@@ -55,4 +58,16 @@ bool QMissionModel::IsDue(const QTime& now) const {
 
 int QMissionModel::Overdue(const QTime& now) const {
     return SystemClock::MsecsBetween(m_LastTime, now) - m_nPeriod;
+}
+
+int QMissionModel::MsecsUntilDue(const QTime& now) const {
+    if (m_nBusy) {
+        return NeverDue;
+    }
+    const qint64 since = SystemClock::MsecsBetween(m_LastTime, now);
+    if (since > m_nPeriod) {
+        return 0;
+    }
+    // Due once more than a period has passed: one millisecond after it.
+    return int(std::min<qint64>(m_nPeriod - since + 1, NeverDue));
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QTime>
+#include <limits>
 
 class QMissionList;
 
@@ -44,9 +45,15 @@ public:
 
     void SetCode(int code) { m_nCode = code; }
     void SetOwner(QMissionList* owner) { m_pOwner = owner; }
-    void SetBusy(bool busy) { m_nBusy = busy ? 1 : 0; }
+    void SetBusy(bool busy) {
+        m_nBusy = busy ? 1 : 0;
+        ScheduleChanged();
+    }
     void SetPeriod(int ms);
-    void SetLastTime(const QTime& time) { m_LastTime = time; }
+    void SetLastTime(const QTime& time) {
+        m_LastTime = time;
+        ScheduleChanged();
+    }
 
     // Not busy and more than one period since the last send, through midnight.
     bool IsDue() const { return IsDue(SystemClock::CurrentTime()); }
@@ -54,6 +61,16 @@ public:
     // Milliseconds since the last send minus the period.
     int Overdue() const { return Overdue(SystemClock::CurrentTime()); }
     int Overdue(const QTime& now) const;
+    // Milliseconds the clock has to move on before it is due: 0 when due now,
+    // NeverDue while it is in flight (only a change of its state ends that).
+    static constexpr int NeverDue = std::numeric_limits<int>::max();
+    int MsecsUntilDue(const QTime& now) const;
+
+    // Moves on with every change to a mission or a list that could make a
+    // mission due sooner than the clock alone would: a quiet span reckoned
+    // before it no longer holds (QSystemModel::NextMission).
+    static quint64 ScheduleVersion() { return s_nScheduleVersion; }
+    static void ScheduleChanged() { ++s_nScheduleVersion; }
 
     int Code() const { return m_nCode; }
     int Kind() const { return m_nKind; }
@@ -94,4 +111,6 @@ private:
     int m_nPeriod = 2000;
     QTime m_LastTime;
     QMissionList* m_pOwner = nullptr;
+
+    static inline quint64 s_nScheduleVersion = 0;
 };

@@ -7,6 +7,8 @@
 #include "QMissionModel.h"
 #include "ReplyErrors.h"
 
+#include <algorithm>
+
 QSystemModel::QSystemModel() = default;
 
 QSystemModel::~QSystemModel() {
@@ -175,6 +177,7 @@ void QSystemModel::SetInverterAddedHandler(std::function<void(QInverter*)> handl
 void QSystemModel::AddMissionList(QMissionList* list) {
     if (list && !m_MissionLists.contains(list)) {
         m_MissionLists.append(list);
+        QMissionModel::ScheduleChanged();
         list->SetReplyHandler(
             [this](QMissionModel* mission, QInverter* inverter) { HandleReply(mission, inverter); });
     }
@@ -182,6 +185,7 @@ void QSystemModel::AddMissionList(QMissionList* list) {
 
 void QSystemModel::RemoveMissionList(QMissionList* list) {
     if (m_MissionLists.removeAll(list) > 0) {
+        QMissionModel::ScheduleChanged();
         list->SetReplyHandler(nullptr);
     }
 }
@@ -199,6 +203,27 @@ QMissionModel* QSystemModel::NextMission(const QTime& now, const MissionHold& he
         m_pSearchMission = nullptr;
         return search;
     }
+    // The time of day wraps at midnight as the missions' own reckoning does; a
+    // clock set back looks like a day gone by, and the lists are scanned again.
+    if (m_nQuietFor > 0 && now.isValid() && m_nQuietVersion == QMissionModel::ScheduleVersion() &&
+        SystemClock::MsecsBetween(m_QuietFrom, now) < m_nQuietFor) {
+        return nullptr;
+    }
+    QMissionModel* best = DueMission(now, held);
+    m_nQuietFor = 0;
+    if (!best && now.isValid()) {
+        int wait = QMissionModel::NeverDue;
+        for (const QMissionList* list : std::as_const(m_MissionLists)) {
+            wait = std::min(wait, list->MsecsUntilDue(now));
+        }
+        m_QuietFrom = now;
+        m_nQuietFor = wait;
+        m_nQuietVersion = QMissionModel::ScheduleVersion();
+    }
+    return best;
+}
+
+QMissionModel* QSystemModel::DueMission(const QTime& now, const MissionHold& held) const {
     QMissionModel* best = nullptr;
     int bestOverdue = 0;
     for (QMissionList* list : m_MissionLists) {

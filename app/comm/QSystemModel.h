@@ -101,8 +101,13 @@ public:
     // The search probe first; then the due mission of highest kind, the most
     // overdue among equal kinds, the earlier list among equal overdue times.
     QMissionModel* NextMission() { return NextMission(SystemClock::CurrentTime()); }
-    // Missions held back are passed over as if they were not due.
+    // Missions held back are passed over as if they were not due. Once a scan
+    // found nothing due, the ticks after it return at once until the earliest
+    // moment a mission can fall due, unless a mission or list changes first or
+    // the clock is set back.
     QMissionModel* NextMission(const QTime& now, const MissionHold& held = nullptr);
+    // The due mission NextMission chooses, by a scan of every list.
+    QMissionModel* DueMission(const QTime& now, const MissionHold& held = nullptr) const;
     // The reply handler of every list in the plant: an error reply posts its
     // code for the main window; a normal reply goes to the reply hook (a
     // maintenance dialog waiting for it), then to the inverter's decoding.
@@ -126,5 +131,10 @@ private:
     QList<QInverterListener*> m_Listeners;
     int m_nUserLevel = UserGuest;
     QList<QMissionList*> m_MissionLists;
+    // After a scan that found nothing due at m_QuietFrom, nothing can fall due
+    // for m_nQuietFor ms while the schedule stays at m_nQuietVersion.
+    QTime m_QuietFrom;
+    int m_nQuietFor = 0;
+    quint64 m_nQuietVersion = 0;
     QMissionModel* m_pSearchMission = nullptr;
 };

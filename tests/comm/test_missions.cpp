@@ -224,6 +224,125 @@ private slots:
         delete probe;
     }
 
+    // A run of 20 ms ticks on a hand-moved clock, two inverters' poll lists and
+    // replies 40 ms after each send: every tick chooses exactly what a scan of
+    // every list chooses, whatever happens to the lists and the clock. Each
+    // change comes at a tick that found nothing due, the next 1.5 s later.
+    void runChoosesAsAFullScan_data() {
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<int>("changeAt"); // ms into the run
+
+        QTest::newRow("through midnight") << QTime(23, 59, 40) << QStringList() << 0;
+        QTest::newRow("write added") << QTime(12, 0) << QStringList{"add write"} << 5000;
+        QTest::newRow("write added at midnight") << QTime(23, 59, 55) << QStringList{"add write"} << 5000;
+        QTest::newRow("list re-enabled") << QTime(12, 0) << QStringList{"disable", "enable"} << 6000;
+        QTest::newRow("re-enabled after midnight")
+            << QTime(23, 59, 57) << QStringList{"disable", "enable"} << 2000;
+        QTest::newRow("clock set back an hour") << QTime(12, 0) << QStringList{"back 3600000"} << 7000;
+        QTest::newRow("clock set back 500 ms") << QTime(12, 0) << QStringList{"back 500"} << 7000;
+        QTest::newRow("clock set back over midnight") << QTime(0, 0, 2) << QStringList{"back 4000"} << 3000;
+        QTest::newRow("clock set forward") << QTime(12, 0) << QStringList{"forward 900"} << 7000;
+        QTest::newRow("periods slowed and sped up") << QTime(12, 0) << QStringList{"slow", "fast"} << 4000;
+        QTest::newRow("timers reset") << QTime(12, 0) << QStringList{"reset"} << 4000;
+        QTest::newRow("request let go, then idle") << QTime(12, 0) << QStringList{"let go", "idle"} << 4000;
+        QTest::newRow("list taken out and back")
+            << QTime(12, 0) << QStringList{"take out", "put back"} << 4000;
+    }
+
+    void runChoosesAsAFullScan() {
+        QFETCH(QTime, start);
+        QFETCH(QStringList, changes);
+        QFETCH(int, changeAt);
+
+        QSystemModel plant;
+        QMissionList first, second;
+        first.BuildPollMissions(1);
+        second.BuildPollMissions(2);
+        for (QMissionList* list : {&first, &second}) {
+            list->SetEnabled(true);
+            list->ResetTimers(start);
+            plant.AddMissionList(list);
+        }
+        // Built beforehand, overdue when it is added.
+        auto* write = Mission(MissionOnceWrite, 77, 2000, start.addSecs(-3));
+        write->SetOwner(&second);
+        bool writeAdded = false;
+
+        QTime now = start;
+        QMissionModel* inFlight = nullptr;
+        QMissionModel* letGoOf = nullptr;
+        QTime sentAt;
+        int sends = 0;
+        int sendsAfterChanges = 0;
+        bool quiet = false; // the last tick found nothing due
+        int next = 0;       // the next change
+        const int runMs = 20000;
+        // The timer's ticks come 19 to 21 ms apart.
+        for (int at = 0, tick = 0; at < runMs;
+             ++tick, at += 19 + tick % 3, now = now.addMSecs(19 + tick % 3)) {
+            // A request is let go while in flight (its inverter deleting it)
+            // and made idle later.
+            const bool letGo = next < changes.size() && changes[next] == "let go";
+            if (next < changes.size() && at >= changeAt + 1500 * next &&
+                (letGo ? inFlight != nullptr : quiet)) {
+                const QStringList words = changes[next++].split(' ');
+                const QString change = words.join(' ');
+                if (change == "add write") {
+                    second.AddMission(write);
+                    writeAdded = true;
+                } else if (change == "disable" || change == "enable") {
+                    second.SetEnabled(change == "enable");
+                } else if (words[0] == "back") {
+                    now = now.addMSecs(-words[1].toInt());
+                } else if (words[0] == "forward") {
+                    now = now.addMSecs(words[1].toInt());
+                } else if (change == "slow" || change == "fast") {
+                    first.SetShortPeriods(change == "slow" ? 59000 : 1000);
+                } else if (change == "reset") {
+                    first.ResetTimers(now.addSecs(-30));
+                } else if (change == "let go") {
+                    letGoOf = inFlight;
+                    inFlight = nullptr;
+                } else if (change == "idle") {
+                    letGoOf->SetBusy(false);
+                } else if (change == "take out") {
+                    plant.RemoveMissionList(&second);
+                } else if (change == "put back") {
+                    plant.AddMissionList(&second);
+                }
+            }
+            if (inFlight && SystemClock::MsecsBetween(sentAt, now) >= 40) {
+                inFlight->Owner()->FinishMission(inFlight, now);
+                inFlight = nullptr;
+            }
+            if (inFlight) {
+                continue;
+            }
+            QMissionModel* expected = plant.DueMission(now);
+            QMissionModel* chosen = plant.NextMission(now);
+            QCOMPARE(chosen, expected);
+            quiet = !chosen;
+            if (chosen) {
+                chosen->SetBusy(true);
+                inFlight = chosen;
+                sentAt = now;
+                ++sends;
+                sendsAfterChanges += next == changes.size() ? 1 : 0;
+            }
+        }
+        // The bus was neither idle throughout nor saturated: there were quiet ticks.
+        QVERIFY(sends > runMs / 1000 * 6);
+        QVERIFY(sends < runMs / 60);
+        QCOMPARE(next, changes.size());
+        QVERIFY(sendsAfterChanges > 0);
+        if (writeAdded) {
+            QVERIFY(!second.Contains(write)); // sent, answered and let go
+        } else {
+            delete write;
+        }
+    }
+
     void finishDeletesOneShotsAndRearmsPolls() {
         QMissionList list;
         QList<int> handled;
