@@ -206,32 +206,32 @@ void QInverterSetDlg::BuildMaintenance(QGroupBox* box) {
     state->addWidget(m_pLogonState, 1);
     layout->addLayout(state);
 
-    struct ButtonSpec {
+    struct ActionButton {
         const char* name;
         const char* text;
         void (QInverterSetDlg::*slot)();
     };
     // The logon and what it allows, the reads, and apart the commands that
     // act on the device at once.
-    const ButtonSpec access[] = {
+    const ActionButton access[] = {
         {"pushButton_2", QT_TR_NOOP("Logon"), &QInverterSetDlg::on_pushButton_2_clicked},
         {"ResetBtn_5", QT_TR_NOOP("Set password"), &QInverterSetDlg::on_ResetBtn_5_clicked},
         {"ShutDownBtn_3", QT_TR_NOOP("Set T1"), &QInverterSetDlg::on_ShutDownBtn_3_clicked},
     };
-    const ButtonSpec memory[] = {
+    const ActionButton memory[] = {
         {"ShutDownBtn_2", QT_TR_NOOP("All data"), &QInverterSetDlg::on_ShutDownBtn_2_clicked},
         {"AllFault", QT_TR_NOOP("All fault"), &QInverterSetDlg::on_AllFault_clicked},
         {"AllFault_2", QT_TR_NOOP("Pro-point"), &QInverterSetDlg::on_AllFault_2_clicked},
         {"ResetBtn_2", QT_TR_NOOP("Read"), &QInverterSetDlg::on_ResetBtn_2_clicked},
     };
-    const ButtonSpec commands[] = {
+    const ActionButton commands[] = {
         {"ShutDownBtn", QT_TR_NOOP("ON/OFF"), &QInverterSetDlg::on_ShutDownBtn_clicked},
         {"ResetBtn", QT_TR_NOOP("Reset"), &QInverterSetDlg::on_ResetBtn_clicked},
         {"ResetBtn_4", QT_TR_NOOP("Clear-stati"), &QInverterSetDlg::on_ResetBtn_4_clicked},
         {"startBtn", QT_TR_NOOP("Fac-Reset"), &QInverterSetDlg::on_startBtn_clicked},
         {"ResetBtn_3", QT_TR_NOOP("Write"), &QInverterSetDlg::on_ResetBtn_3_clicked},
     };
-    auto addSection = [&](const QString& caption, const ButtonSpec* specs, int count) {
+    auto addSection = [&](const QString& caption, const ActionButton* buttons, int count) {
         layout->addSpacing(6);
         auto* label = new QLabel(caption, box);
         label->setObjectName(QStringLiteral("captionLabel"));
@@ -240,7 +240,7 @@ void QInverterSetDlg::BuildMaintenance(QGroupBox* box) {
         grid->setHorizontalSpacing(10);
         grid->setVerticalSpacing(8);
         for (int i = 0; i < count; ++i) {
-            QPushButton* button = AddButton(specs[i].name, specs[i].text, specs[i].slot);
+            QPushButton* button = AddButton(buttons[i].name, buttons[i].text, buttons[i].slot);
             button->setMinimumWidth(112);
             grid->addWidget(button, i / 2, i % 2);
         }
