@@ -64,11 +64,12 @@ QMissionModel* QMissionList::PickDue(const QTime& now, const MissionHold& held) 
     // and never reach the live values at its end.
     QMissionModel* candidate = nullptr;
     int candidateOverdue = 0;
+    const int nowMs = QMissionModel::DayMsecs(now);
     for (QMissionModel* mission : m_Missions) {
-        if (!mission->IsDue(now) || (held && held(mission))) {
+        if (!mission->IsDueAt(nowMs) || (held && held(mission))) {
             continue;
         }
-        const int overdue = mission->Overdue(now);
+        const int overdue = mission->OverdueAt(nowMs);
         if (!candidate || mission->Kind() > candidate->Kind() ||
             (mission->Kind() == candidate->Kind() && overdue > candidateOverdue)) {
             candidate = mission;
@@ -86,8 +87,9 @@ int QMissionList::MsecsUntilDue(const QTime& now) const {
     if (!m_bEnabled) {
         return wait;
     }
+    const int nowMs = QMissionModel::DayMsecs(now);
     for (const QMissionModel* mission : m_Missions) {
-        wait = std::min(wait, mission->MsecsUntilDue(now));
+        wait = std::min(wait, mission->MsecsUntilDueAt(nowMs));
     }
     return wait;
 }

@@ -25,6 +25,7 @@ bool QMissionModel::BuildFrame(int reg, int address, int count, int kind, const 
     m_nExpectLen = RtuFrameCodec::ReplyLength(m_Request);
     m_nKind = kind;
     m_LastTime = QTime(0, 0, 0, 0);
+    m_nLastMs = 0;
     if (IsOneShot()) {
         m_nPeriod = 10000;
     }
@@ -50,21 +51,22 @@ void QMissionModel::SetPeriod(int ms) {
 }
 
 bool QMissionModel::IsDue(const QTime& now) const {
-    if (m_nBusy) {
-        return false;
-    }
-    return SystemClock::MsecsBetween(m_LastTime, now) > m_nPeriod;
+    return IsDueAt(DayMsecs(now));
 }
 
 int QMissionModel::Overdue(const QTime& now) const {
-    return SystemClock::MsecsBetween(m_LastTime, now) - m_nPeriod;
+    return OverdueAt(DayMsecs(now));
 }
 
 int QMissionModel::MsecsUntilDue(const QTime& now) const {
+    return MsecsUntilDueAt(DayMsecs(now));
+}
+
+int QMissionModel::MsecsUntilDueAt(int nowMs) const {
     if (m_nBusy) {
         return NeverDue;
     }
-    const qint64 since = SystemClock::MsecsBetween(m_LastTime, now);
+    const qint64 since = SinceLastSend(nowMs);
     if (since > m_nPeriod) {
         return 0;
     }

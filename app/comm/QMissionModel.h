@@ -52,6 +52,7 @@ public:
     void SetPeriod(int ms);
     void SetLastTime(const QTime& time) {
         m_LastTime = time;
+        m_nLastMs = time.isValid() ? time.msecsSinceStartOfDay() : 0;
         ScheduleChanged();
     }
 
@@ -65,6 +66,13 @@ public:
     // NeverDue while it is in flight (only a change of its state ends that).
     static constexpr int NeverDue = std::numeric_limits<int>::max();
     int MsecsUntilDue(const QTime& now) const;
+
+    // The same at `nowMs`, the milliseconds of the day of now (DayMsecs): the
+    // bus tick asks every mission of the plant, building no time object each time.
+    static int DayMsecs(const QTime& time) { return time.isValid() ? time.msecsSinceStartOfDay() : -1; }
+    bool IsDueAt(int nowMs) const { return m_nBusy == 0 && SinceLastSend(nowMs) > m_nPeriod; }
+    int OverdueAt(int nowMs) const { return SinceLastSend(nowMs) - m_nPeriod; }
+    int MsecsUntilDueAt(int nowMs) const;
 
     // Moves on with every change to a mission or a list that could make a
     // mission due sooner than the clock alone would: a quiet span reckoned
@@ -110,7 +118,17 @@ private:
     int m_nExpectLen = 0;
     int m_nPeriod = 2000;
     QTime m_LastTime;
+    int m_nLastMs = 0; // of m_LastTime; a time never set counts as midnight
     QMissionList* m_pOwner = nullptr;
 
     static inline quint64 s_nScheduleVersion = 0;
+
+    // Milliseconds from the last send to `nowMs`, through midnight; 0 without a time.
+    int SinceLastSend(int nowMs) const {
+        if (nowMs < 0) {
+            return 0;
+        }
+        const int since = nowMs - m_nLastMs;
+        return since < 0 ? since + 86400000 : since;
+    }
 };

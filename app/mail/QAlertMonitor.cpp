@@ -140,7 +140,7 @@ void QAlertMonitor::OnLeaving(QInverter& inverter) {
 void QAlertMonitor::OnReplyDecoded(QInverter& inverter, int) {
     // Only the summary needs the readings; without it nothing is kept.
     if (inverter.IsAnalog() || inverter.CommState() != CommOnline || !inverter.IsDataValid() ||
-        !Settings().m_bSummary) {
+        !QAlertSettings::SummaryOn(m_Plant.Settings())) {
         return;
     }
     const QDate today = m_Clock().date();

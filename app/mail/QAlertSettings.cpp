@@ -20,9 +20,13 @@ QAlertSettings QAlertSettings::Read(const QSystemSettings& settings) {
     alerts.m_bFault = settings.GetSystemValue(QLatin1String(FaultKey)).toInt() == 1;
     alerts.m_nOfflineMinutes = Minutes(settings.GetSystemValue(QLatin1String(OfflineKey)));
     alerts.m_nLinkMinutes = Minutes(settings.GetSystemValue(QLatin1String(LinkKey)));
-    alerts.m_bSummary = settings.GetSystemValue(QLatin1String(SummaryKey)).toInt() == 1;
+    alerts.m_bSummary = SummaryOn(settings);
     alerts.m_strTo = settings.EmailTo();
     return alerts;
+}
+
+bool QAlertSettings::SummaryOn(const QSystemSettings& settings) {
+    return settings.GetSystemValue(QLatin1String(SummaryKey)).toInt() == 1;
 }
 
 void QAlertSettings::Write(QSystemModel& plant) const {

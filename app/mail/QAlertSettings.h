@@ -27,6 +27,8 @@ struct QAlertSettings {
     bool Any() const { return m_bFault || m_nOfflineMinutes > 0 || m_nLinkMinutes > 0 || m_bSummary; }
 
     static QAlertSettings Read(const QSystemSettings& settings);
+    // Only whether the daily summary is on: asked with every reply.
+    static bool SummaryOn(const QSystemSettings& settings);
     // Stores every key and writes system.dat once when any of them changed.
     void Write(QSystemModel& plant) const;
 };

@@ -13,6 +13,36 @@ inline void SetTextIfChanged(QLabel* label, const QString& text) {
     }
 }
 
+// A label whose text changes several times a second (a live figure, a clock)
+// would have its whole window laid out again at each change of its width. Such a
+// label keeps a fixed size, room for `sample` (and no less than its minimum), that
+// only grows when a text needs more: a new text then repaints the label alone.
+// Its layout cell aligns it, as it no longer fills the cell.
+inline void KeepLabelSteady(QLabel* label, const QString& sample) {
+    label->ensurePolished();
+    const QString text = label->text();
+    label->setText(sample);
+    const QSize room = label->sizeHint().expandedTo(label->minimumSize());
+    label->setText(text);
+    label->setFixedSize(room.expandedTo(label->sizeHint()));
+}
+
+// Sets the text of a label made steady. It grows for a longer text or a larger
+// font the label was given later (a style sheet that came with its window).
+// Another label just gets the text.
+inline void SetSteadyText(QLabel* label, const QString& text) {
+    if (label->text() != text) {
+        label->setText(text);
+    }
+    if (label->minimumSize() != label->maximumSize()) {
+        return;
+    }
+    const QSize needed = label->sizeHint();
+    if (needed.width() > label->maximumWidth() || needed.height() > label->maximumHeight()) {
+        label->setFixedSize(needed.expandedTo(label->maximumSize()));
+    }
+}
+
 inline void SetStyleIfChanged(QWidget* widget, const QString& style) {
     if (widget->styleSheet() != style) {
         widget->setStyleSheet(style);

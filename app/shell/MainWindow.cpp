@@ -40,6 +40,7 @@
 #include "SetSolar.h"
 #include "SetSystem.h"
 #include "SystemClock.h"
+#include "WidgetUpdates.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -233,7 +234,9 @@ void MainWindow::BuildForm() {
     top->addStretch(1);
     m_pLogonTime = new QLabel(topRow);
     m_pLogonTime->setObjectName(QStringLiteral("LogonTime"));
-    top->addWidget(m_pLogonTime);
+    m_pLogonTime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    KeepLabelSteady(m_pLogonTime, QString());
+    top->addWidget(m_pLogonTime, 0, Qt::AlignVCenter);
     top->addSpacing(12);
     m_pMiniBtn = WindowButton(QStringLiteral("MiniWindow"), QStringLiteral("mini"), topRow);
     m_pMinimizeBtn = WindowButton(QStringLiteral("CloseWindowBtn"), QStringLiteral("min"), topRow);
@@ -455,9 +458,7 @@ void MainWindow::showtitle() {
     m_nTitleSeconds = m_LogonMoment.secsTo(SystemClock::Now());
     m_nTitleLevel = m_System.UserLevel();
     const QString text = TitleText();
-    if (m_pLogonTime->text() != text) {
-        m_pLogonTime->setText(text);
-    }
+    SetSteadyText(m_pLogonTime, text);
 }
 
 void MainWindow::OnFlashTimer() {

@@ -25,6 +25,7 @@ QLabel* ValueLabel(QWidget* parent) {
     auto* label = new QLabel(QStringLiteral("0"), parent);
     label->setObjectName(QStringLiteral("value"));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    KeepLabelSteady(label, QStringLiteral("888888.88"));
     return label;
 }
 } // namespace
@@ -148,7 +149,7 @@ QLabel* MiniWindow::AddRow(QWidget* pane, int row, QLabel** caption, const QStri
     auto* unitLabel = new QLabel(unit, pane);
     unitLabel->setMinimumWidth(28);
     grid->addWidget(*caption, row, 0);
-    grid->addWidget(value, row, 1);
+    grid->addWidget(value, row, 1, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(unitLabel, row, 2);
     return value;
 }
@@ -193,14 +194,14 @@ void MiniWindow::FlashTimer() {
     }
     const QPlantSums sums = m_pSystem->PlantSums();
     const double total = double(sums.m_nTotal);
-    SetTextIfChanged(m_pInput, QString::number(sums.m_nInput));
-    SetTextIfChanged(m_pOutput, QString::number(sums.m_nOutput));
-    SetTextIfChanged(m_pSingle, QString::number(sums.m_nSingle));
-    SetTextIfChanged(m_pThree, QString::number(sums.m_nThree));
-    SetTextIfChanged(m_pToday, QString::asprintf("%0.2f", sums.m_nToday / 100.0));
-    SetTextIfChanged(m_pTotal, QString::asprintf("%0.2f", total / 100.0));
-    SetTextIfChanged(m_pCo2, QString::asprintf("%0.2f", total * 0.997 / 100.0));
-    SetTextIfChanged(m_pBenefit, QString::asprintf("%0.2f", total * m_pSystem->Settings().Price() / 10000.0));
+    SetSteadyText(m_pInput, QString::number(sums.m_nInput));
+    SetSteadyText(m_pOutput, QString::number(sums.m_nOutput));
+    SetSteadyText(m_pSingle, QString::number(sums.m_nSingle));
+    SetSteadyText(m_pThree, QString::number(sums.m_nThree));
+    SetSteadyText(m_pToday, QString::asprintf("%0.2f", sums.m_nToday / 100.0));
+    SetSteadyText(m_pTotal, QString::asprintf("%0.2f", total / 100.0));
+    SetSteadyText(m_pCo2, QString::asprintf("%0.2f", total * 0.997 / 100.0));
+    SetSteadyText(m_pBenefit, QString::asprintf("%0.2f", total * m_pSystem->Settings().Price() / 10000.0));
     SetTextIfChanged(m_pUnit, m_pSystem->GetSystemValue(QStringLiteral("CurrencyUnit")));
 
     if (m_pSystem->HasActiveFault()) {

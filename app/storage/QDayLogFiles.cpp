@@ -100,14 +100,6 @@ QByteArray DateWords(const QDate& date) {
     return bytes;
 }
 
-// The date hour.dat was stamped with, or an invalid date when there is no usable file.
-QDate HourFileDate(const QByteArray& bytes) {
-    if (bytes.size() != HourFileSize) {
-        return QDate();
-    }
-    return QDate(BinaryFile::Int32At(bytes, 0), BinaryFile::Int32At(bytes, 4), BinaryFile::Int32At(bytes, 8));
-}
-
 } // namespace
 
 QString QDayLogFiles::DayLogPath(const QInverter& inverter, const QDate& date) {
@@ -161,48 +153,60 @@ void QDayLogFiles::WriteConnectRow(const QInverter& inverter, bool connected, co
     file.write(row.toUtf8());
 }
 
-void QDayLogFiles::UpdateHourFile(QInverter& inverter, QHourReadings& hours, const QDateTime& now) {
+bool QDayLogFiles::TakeHourReading(QInverter& inverter, QHourReadings& hours, const QDateTime& now) {
     if (!HasFolder(inverter)) {
-        return;
+        return false;
     }
     const QDate today = now.date();
     const int hour = now.time().hour();
     // Readings of hour 0 belong to no bar of the hourly chart (slot k is hour k + 1).
     if (hour < 1 || hour > QHourReadings::Slots) {
-        return;
+        return false;
     }
-    // The slots hold the day hour.dat was last stamped with; after midnight they
-    // start empty instead of showing yesterday's readings as today's.
-    const QString path = HourFilePath(inverter);
-    QByteArray stored;
-    BinaryFile::ReadAll(path, &stored);
-    const QDate stamped = HourFileDate(stored);
-    if (stamped.isValid() && stamped != today) {
+    bool changed = false;
+    // After midnight the slots start empty instead of showing yesterday's readings as today's.
+    if (hours.m_Day != today) {
         hours.Clear();
+        hours.m_Day = today;
+        changed = true;
     }
     const int slot = hour - 1;
     QItemRecord& energy = inverter.Item(TodayEnergy);
     if (hours.m_nFirst[slot] == -1) {
         hours.m_nFirst[slot] = energy.Take();
+        changed = true;
     }
-    hours.m_nLast[slot] = energy.Take();
+    const qint32 last = energy.Take();
+    changed = changed || hours.m_nLast[slot] != last;
+    hours.m_nLast[slot] = last;
+    return changed;
+}
 
-    QByteArray bytes = DateWords(today);
+void QDayLogFiles::SaveHourFile(const QInverter& inverter, const QHourReadings& hours) {
+    if (!HasFolder(inverter) || !hours.m_Day.isValid()) {
+        return;
+    }
+    QByteArray bytes = DateWords(hours.m_Day);
     for (qint32 first : hours.m_nFirst) {
         BinaryFile::AppendInt32(bytes, first);
     }
     for (qint32 last : hours.m_nLast) {
         BinaryFile::AppendInt32(bytes, last);
     }
+    BinaryFile::WriteAtomically(HourFilePath(inverter), bytes);
+}
+
+void QDayLogFiles::UpdateHourFile(QInverter& inverter, QHourReadings& hours, const QDateTime& now) {
     // Every reading of today's energy comes here, several a minute: the file is
     // rewritten (and synced) only when the energy or the day moved on.
-    if (bytes != stored) {
-        BinaryFile::WriteAtomically(path, bytes);
+    if (TakeHourReading(inverter, hours, now)) {
+        SaveHourFile(inverter, hours);
     }
 }
 
 void QDayLogFiles::LoadHourFile(const QInverter& inverter, QHourReadings& hours, const QDate& today) {
     hours.Clear();
+    hours.m_Day = today;
     QByteArray bytes;
     if (!HasFolder(inverter) || !BinaryFile::ReadAll(HourFilePath(inverter), &bytes) ||
         bytes.size() != HourFileSize) {

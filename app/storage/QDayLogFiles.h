@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+
 #include <QtGlobal>
 
 class QInverter;
@@ -13,6 +15,7 @@ struct QHourReadings {
     static constexpr int Slots = 24;
     qint32 m_nFirst[Slots];
     qint32 m_nLast[Slots];
+    QDate m_Day; // the day the readings belong to; none before the first
 
     QHourReadings() { Clear(); }
     void Clear() {
@@ -43,7 +46,12 @@ public:
     static void WriteDayRow(QInverter& inverter, const QDateTime& now);
     // ",Connected" or ",Communicate lost".
     static void WriteConnectRow(const QInverter& inverter, bool connected, const QDateTime& now);
-    // Today's energy as first and last reading of the current hour's slot; hour.dat rewritten.
+    // Today's energy as first and last reading of the current hour's slot (after
+    // midnight the slots start empty); true when the readings changed.
+    static bool TakeHourReading(QInverter& inverter, QHourReadings& hours, const QDateTime& now);
+    // hour.dat rewritten from the readings, stamped with their day.
+    static void SaveHourFile(const QInverter& inverter, const QHourReadings& hours);
+    // Both at once; the file only when the readings changed.
     static void UpdateHourFile(QInverter& inverter, QHourReadings& hours, const QDateTime& now);
     // The readings of hour.dat when it is today's, else none.
     static void LoadHourFile(const QInverter& inverter, QHourReadings& hours, const QDate& today);

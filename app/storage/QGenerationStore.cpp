@@ -61,6 +61,49 @@ QByteArray NewTotalBlock(int address) {
     return block;
 }
 
+// Writes the parts of an inverter's statistics that arrived into its block of
+// total.dat's bytes, appending the block when the inverter has none.
+void PutStatistics(QByteArray& bytes, const QInverter& inverter, int parts, const QReceivedStats& received,
+                   const QDate& today) {
+    const qint32 address = inverter.Address() & 0xFF;
+    qint64 block = -1;
+    for (qint64 offset = QGenerationStore::MagicSize; offset + QGenerationStore::TotalBlockSize <= bytes.size();
+         offset += QGenerationStore::TotalBlockSize) {
+        if (BinaryFile::Int32At(bytes, offset) == address) {
+            block = offset;
+            break;
+        }
+    }
+    if (block < 0) {
+        block = bytes.size();
+        bytes.append(NewTotalBlock(address));
+    }
+    if ((parts & 1) && received.m_bYear) {
+        BinaryFile::PutInt32(bytes, block + BlockTotals, inverter.ItemValue(TotalEnergy));
+        BinaryFile::PutInt32(bytes, block + BlockTotals + 4, inverter.ItemValue(Co2Reduction));
+        BinaryFile::PutInt32(bytes, block + BlockTotals + 8, inverter.ItemValue(TotalsRegister1654));
+        const int slot = (inverter.ItemValue(ClockDate) >> 16) - FirstYearSlot;
+        if (slot >= 0 && slot < YearSlots) {
+            BinaryFile::PutInt32(bytes, block + BlockYears + 4 * slot, inverter.ItemValue(YearEnergy));
+        }
+    }
+    if (parts & 2) {
+        for (int j = 0; j < MonthRecords; ++j) {
+            if (received.m_bMonth[j]) {
+                BinaryFile::PutInt32(bytes, block + BlockMonths + 4 * j, StatValue(inverter, MonthStatFirst + j));
+            }
+        }
+    }
+    if (parts & 4) {
+        for (int i = 0; i < DayRecords; ++i) {
+            if (received.m_bDay[i]) {
+                BinaryFile::PutInt32(bytes, block + BlockDays + 8 * i, StatValue(inverter, FirstDayStat + i));
+                BinaryFile::PutInt32(bytes, block + BlockDays + 8 * i + 4, StatsDateWord(today.addDays(-i)));
+            }
+        }
+    }
+}
+
 // The year files of one inverter, each read at most once per report.
 class YearFiles {
 public:
@@ -173,7 +216,14 @@ void QGenerationStore::SaveTotal(QInverter* inverter, int mode) {
 
 void QGenerationStore::SaveTotal(QInverter* inverter, int mode, const QReceivedStats& received,
                                  const QDate& today) {
-    if (inverter == nullptr) {
+    if (inverter == nullptr || mode < 0 || mode > 2) {
+        return;
+    }
+    SaveTotals({QStatsWrite{inverter, 1 << mode, received, today}});
+}
+
+void QGenerationStore::SaveTotals(const QVector<QStatsWrite>& writes) {
+    if (std::none_of(writes.begin(), writes.end(), [](const QStatsWrite& w) { return w.m_pInverter && w.m_nParts; })) {
         return;
     }
     const QString path = TotalFilePath();
@@ -186,46 +236,14 @@ void QGenerationStore::SaveTotal(QInverter* inverter, int mode, const QReceivedS
         bytes = Magic;
     }
     // A block cut short (a crash of an older writer) is completed with "no value"
-    // so that every block after it, and the one appended now, stays in step.
+    // so that every block after it, and one appended now, stays in step.
     const qint64 partial = (bytes.size() - MagicSize) % TotalBlockSize;
     if (partial != 0) {
         bytes.append(TotalBlockSize - partial, '\xFF');
     }
-    const qint32 address = inverter->Address() & 0xFF;
-    qint64 block = -1;
-    for (qint64 offset = MagicSize; offset + TotalBlockSize <= bytes.size(); offset += TotalBlockSize) {
-        if (BinaryFile::Int32At(bytes, offset) == address) {
-            block = offset;
-            break;
-        }
-    }
-    if (block < 0) {
-        block = bytes.size();
-        bytes.append(NewTotalBlock(address));
-    }
-
-    if (mode == 0 && received.m_bYear) {
-        BinaryFile::PutInt32(bytes, block + BlockTotals, inverter->ItemValue(TotalEnergy));
-        BinaryFile::PutInt32(bytes, block + BlockTotals + 4, inverter->ItemValue(Co2Reduction));
-        BinaryFile::PutInt32(bytes, block + BlockTotals + 8, inverter->ItemValue(TotalsRegister1654));
-        const int slot = (inverter->ItemValue(ClockDate) >> 16) - FirstYearSlot;
-        if (slot >= 0 && slot < YearSlots) {
-            BinaryFile::PutInt32(bytes, block + BlockYears + 4 * slot, inverter->ItemValue(YearEnergy));
-        }
-    } else if (mode == 1) {
-        for (int j = 0; j < MonthRecords; ++j) {
-            if (received.m_bMonth[j]) {
-                BinaryFile::PutInt32(bytes, block + BlockMonths + 4 * j,
-                                     StatValue(*inverter, MonthStatFirst + j));
-            }
-        }
-    } else if (mode == 2) {
-        for (int i = 0; i < DayRecords; ++i) {
-            if (received.m_bDay[i]) {
-                BinaryFile::PutInt32(bytes, block + BlockDays + 8 * i,
-                                     StatValue(*inverter, FirstDayStat + i));
-                BinaryFile::PutInt32(bytes, block + BlockDays + 8 * i + 4, StatsDateWord(today.addDays(-i)));
-            }
+    for (const QStatsWrite& write : writes) {
+        if (write.m_pInverter != nullptr && write.m_nParts != 0) {
+            PutStatistics(bytes, *write.m_pInverter, write.m_nParts, write.m_Received, write.m_Today);
         }
     }
     // The totals are read every few seconds and mostly unchanged: rewriting (and
@@ -233,7 +251,11 @@ void QGenerationStore::SaveTotal(QInverter* inverter, int mode, const QReceivedS
     if (bytes != stored && !BinaryFile::WriteAtomically(path, bytes)) {
         return;
     }
-    UpdateGenerationFile(mode, inverter, received, today);
+    for (const QStatsWrite& write : writes) {
+        if (write.m_pInverter != nullptr && write.m_nParts != 0) {
+            UpdateGenerationFile(0, write.m_pInverter, write.m_Received, write.m_Today);
+        }
+    }
 }
 
 void QGenerationStore::UpdateGenerationFile(int mode, QInverter* inverter) {

@@ -34,6 +34,15 @@ struct QReceivedStats {
     static QReceivedStats All();
 };
 
+// The statistics of one inverter to be written: the parts (bit 1 << selector:
+// 0 totals and the year, 1 months, 2 days) and what of them arrived on `m_Today`.
+struct QStatsWrite {
+    QInverter* m_pInverter = nullptr;
+    int m_nParts = 0;
+    QReceivedStats m_Received;
+    QDate m_Today;
+};
+
 // The energy history beyond the inverters' own memory: total.dat (one 400-byte
 // block per inverter) and one generation.dat per inverter and year.
 class QGenerationStore {
@@ -51,6 +60,9 @@ public:
     // received, on the process clock's date.
     static void SaveTotal(QInverter* inverter, int mode, const QReceivedStats& received, const QDate& today);
     static void SaveTotal(QInverter* inverter, int mode);
+    // Several inverters at once: total.dat is read and rewritten once for all of
+    // them, then each one's year file once.
+    static void SaveTotals(const QVector<QStatsWrite>& writes);
     // Mode -1 only makes sure the folders and this year's file exist.
     static void UpdateGenerationFile(int mode, QInverter* inverter, const QReceivedStats& received,
                                      const QDate& today);

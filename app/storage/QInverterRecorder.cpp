@@ -31,10 +31,15 @@ QInverterRecorder::QInverterRecorder(QSystemModel& plant, Clock clock, QObject* 
     : QObject(parent), m_Plant(plant), m_Clock(clock ? std::move(clock) : Clock(&SystemClock::Now)) {
     m_pTimer = new QTimer(this);
     connect(m_pTimer, &QTimer::timeout, this, &QInverterRecorder::OnTick);
+    m_pPendingTimer = new QTimer(this);
+    m_pPendingTimer->setSingleShot(true);
+    m_pPendingTimer->setInterval(PendingWriteDelay);
+    connect(m_pPendingTimer, &QTimer::timeout, this, &QInverterRecorder::WritePending);
     m_Plant.AddInverterListener(this);
 }
 
 QInverterRecorder::~QInverterRecorder() {
+    WritePending();
     for (QInverter* inverter : m_Plant.Inverters()) {
         if (const QAlarmSlots* alarms = AlarmSlots(inverter)) {
             QDayLogFiles::SaveAlarmFile(*inverter, *alarms);
@@ -49,6 +54,7 @@ void QInverterRecorder::Start() {
 
 void QInverterRecorder::Stop() {
     m_pTimer->stop();
+    WritePending();
 }
 
 QInverterRecorder::Track& QInverterRecorder::TrackOf(const QInverter& inverter) {
@@ -59,8 +65,14 @@ QInverterRecorder::Track& QInverterRecorder::TrackOf(const QInverter& inverter) 
     return *track;
 }
 
-QReceivedStats& QInverterRecorder::ReceivedToday(Track& track, const QDate& today) {
+QReceivedStats& QInverterRecorder::ReceivedToday(QInverter& inverter, Track& track, const QDate& today) {
     if (track.receivedDay != today) {
+        // What waits belongs to the day before: written with its own date.
+        if (track.pendingParts != 0) {
+            QVector<QStatsWrite> writes;
+            TakePending(inverter, track, writes);
+            QGenerationStore::SaveTotals(writes);
+        }
         // Entries are counted back from the inverter's today: yesterday's table is
         // one day out of step until it is read again.
         track.received = QReceivedStats();
@@ -84,6 +96,7 @@ const QAlarmSlots* QInverterRecorder::AlarmSlots(const QInverter* inverter) cons
 void QInverterRecorder::OnTick() {
     const QDateTime now = m_Clock();
     if (m_Day.isValid() && now.date() != m_Day) {
+        WritePending();
         StartNewDay(now.date());
     }
     m_Day = now.date();
@@ -149,11 +162,58 @@ void QInverterRecorder::WriteDayRows(const QDateTime& now) {
 // ---------------------------------------------------------------- statistics
 
 void QInverterRecorder::SaveTotal(QInverter* inverter, int mode) {
-    if (!inverter || !m_Tracks.contains(inverter)) {
+    if (!inverter || !m_Tracks.contains(inverter) || mode < 0 || mode > 2) {
         return;
     }
-    const QDate today = m_Clock().date();
-    QGenerationStore::SaveTotal(inverter, mode, ReceivedToday(TrackOf(*inverter), today), today);
+    Track& track = TrackOf(*inverter);
+    ReceivedToday(*inverter, track, m_Clock().date());
+    track.pendingParts |= 1 << mode;
+    SchedulePendingWrite();
+}
+
+// ---------------------------------------------------------------- pending writes
+
+// The statistics and today's energy arrive several times a second on a busy bus,
+// each changing a file that is rewritten whole and synced: gathered for a second,
+// total.dat is written once for the whole plant, and each other file once.
+// Nothing is lost by a crash in between: the inverters still hold those values.
+void QInverterRecorder::SchedulePendingWrite() {
+    if (!m_pPendingTimer->isActive()) {
+        m_pPendingTimer->start();
+    }
+}
+
+void QInverterRecorder::TakePending(QInverter& inverter, Track& track, QVector<QStatsWrite>& writes) {
+    if (track.hoursPending) {
+        track.hoursPending = false;
+        QDayLogFiles::SaveHourFile(inverter, track.hours);
+    }
+    if (track.pendingParts != 0) {
+        writes.append(QStatsWrite{&inverter, track.pendingParts, track.received, track.receivedDay});
+        track.pendingParts = 0;
+    }
+}
+
+void QInverterRecorder::WritePending() {
+    m_pPendingTimer->stop();
+    QVector<QStatsWrite> writes;
+    for (QInverter* inverter : m_Plant.Inverters()) {
+        const auto it = m_Tracks.find(inverter);
+        if (inverter != nullptr && it != m_Tracks.end()) {
+            TakePending(*inverter, *it.value(), writes);
+        }
+    }
+    QGenerationStore::SaveTotals(writes);
+}
+
+void QInverterRecorder::WritePendingOf(QInverter& inverter) {
+    const auto it = m_Tracks.find(&inverter);
+    if (it == m_Tracks.end()) {
+        return;
+    }
+    QVector<QStatsWrite> writes;
+    TakePending(inverter, *it.value(), writes);
+    QGenerationStore::SaveTotals(writes);
 }
 
 // ---------------------------------------------------------------- what the inverters tell
@@ -185,6 +245,7 @@ void QInverterRecorder::OnLeaving(QInverter& inverter) {
     if (it == m_Tracks.end()) {
         return;
     }
+    WritePendingOf(inverter);
     QDayLogFiles::SaveAlarmFile(inverter, it.value()->alarms);
     m_Tracks.erase(it);
 }
@@ -194,12 +255,15 @@ void QInverterRecorder::OnReplyDecoded(QInverter& inverter, int code) {
     Track& track = TrackOf(inverter);
     const int block = code / StatBlockStep;
     if (code == TodayEnergyRead) {
-        QDayLogFiles::UpdateHourFile(inverter, track.hours, now);
+        if (QDayLogFiles::TakeHourReading(inverter, track.hours, now)) {
+            track.hoursPending = true;
+            SchedulePendingWrite();
+        }
     } else if (code == TotalsRead) {
-        ReceivedToday(track, now.date()).m_bYear = true;
+        ReceivedToday(inverter, track, now.date()).m_bYear = true;
         SaveTotal(&inverter, 0);
     } else if (code % StatBlockStep == DayStatsRead && block < DayStatBlocks) {
-        QReceivedStats& received = ReceivedToday(track, now.date());
+        QReceivedStats& received = ReceivedToday(inverter, track, now.date());
         for (int i = 0; i < 4; ++i) {
             received.m_bDay[4 * block + i] = true;
         }
@@ -208,7 +272,7 @@ void QInverterRecorder::OnReplyDecoded(QInverter& inverter, int code) {
             SaveTotal(&inverter, 2);
         }
     } else if (code % StatBlockStep == MonthStatsRead && block < MonthStatBlocks) {
-        QReceivedStats& received = ReceivedToday(track, now.date());
+        QReceivedStats& received = ReceivedToday(inverter, track, now.date());
         for (int i = 0; i < 6; ++i) {
             received.m_bMonth[6 * block + i] = true;
         }
@@ -252,6 +316,8 @@ void QInverterRecorder::OnFaultEnded(QInverter& inverter, int slot, qint32) {
 }
 
 bool QInverterRecorder::OnRenaming(QInverter& inverter, const QString& newName) {
+    // What waits goes into the folder of the name it was read under.
+    WritePendingOf(inverter);
     const auto it = m_Tracks.constFind(&inverter);
     if (it != m_Tracks.constEnd()) {
         QDayLogFiles::SaveAlarmFile(inverter, it.value()->alarms);

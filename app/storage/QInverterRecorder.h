@@ -27,6 +27,9 @@ class QInverterRecorder : public QObject, public QInverterListener {
 public:
     using Clock = std::function<QDateTime()>;
     static constexpr int TickInterval = 100; // ms
+    // hour.dat, total.dat and generation.dat are written at most this long after
+    // a reading changed them, all that changed meanwhile at once.
+    static constexpr int PendingWriteDelay = 1000; // ms
 
     explicit QInverterRecorder(QSystemModel& plant, Clock clock = &SystemClock::Now,
                                QObject* parent = nullptr);
@@ -44,8 +47,13 @@ public:
     void OnTick();
 
     // Rewrites the statistics of an inverter (selector 0 totals and the year,
-    // 1 months, 2 days) from what it sent since start-up or since the date changed.
+    // 1 months, 2 days) from what it sent since start-up or since the date
+    // changed, with the next pending write.
     void SaveTotal(QInverter* inverter, int mode);
+    // Writes at once what waits: hour.dat and the statistics of every inverter.
+    // Also done on stopping, on a day change, and before an inverter leaves or
+    // its folder is renamed.
+    void WritePending();
 
     // What is kept for an inverter of the plant, or none.
     const QHourReadings* HourReadings(const QInverter* inverter) const;
@@ -69,11 +77,17 @@ private:
         QSaveInverterData writer;
         QReceivedStats received;
         QDate receivedDay; // the day the received entries belong to
+        int pendingParts = 0; // statistics to be written (bit 1 << selector)
+        bool hoursPending = false;
     };
 
     Track& TrackOf(const QInverter& inverter);
-    // The received entries of today: another day's are forgotten first.
-    QReceivedStats& ReceivedToday(Track& track, const QDate& today);
+    // The received entries of today: another day's are written if they wait, then forgotten.
+    QReceivedStats& ReceivedToday(QInverter& inverter, Track& track, const QDate& today);
+    void SchedulePendingWrite();
+    // hour.dat written; the statistics added to `writes`.
+    static void TakePending(QInverter& inverter, Track& track, QVector<QStatsWrite>& writes);
+    void WritePendingOf(QInverter& inverter);
     void LoadNamedFiles(QInverter& inverter, Track& track, const QDate& today);
     void WriteMinuteRecords(const QDateTime& now);
     void WriteDayRows(const QDateTime& now);
@@ -83,6 +97,7 @@ private:
     Clock m_Clock;
     QAnalogDevice m_Analog;
     QTimer* m_pTimer = nullptr;
+    QTimer* m_pPendingTimer = nullptr;
     QHash<const QInverter*, std::shared_ptr<Track>> m_Tracks;
 
     QDate m_Day;                   // the day of the last tick

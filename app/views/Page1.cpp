@@ -152,13 +152,12 @@ QLabel* Page1::AddValueRow(QWidget* parent, QGridLayout* grid, int row, int colu
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setStyleSheet(QStringLiteral("color: rgb(255,0,0); font-weight: bold; font-size: 12pt;"));
     // Room for a large plant's figures, so the rows do not shift as the values grow.
-    value->ensurePolished();
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("888888.88")) + 4);
+    KeepLabelSteady(value, QStringLiteral("888888.88"));
     *unit = new QLabel(parent);
     (*unit)->setStyleSheet(QStringLiteral("color: rgb(84,94,108);"));
     (*unit)->setMinimumWidth(28);
     grid->addWidget(*caption, row, column);
-    grid->addWidget(value, row, column + 1);
+    grid->addWidget(value, row, column + 1, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(*unit, row, column + 2);
     grid->setRowMinimumHeight(row, 34);
     return value;
@@ -248,12 +247,6 @@ QWidget* Page1::BuildStatusCard() {
     return card;
 }
 
-void Page1::SetText(QLabel* label, const QString& text) {
-    if (label->text() != text) {
-        label->setText(text);
-    }
-}
-
 void Page1::SetComboTexts() {
     const QSignalBlocker userBlock(m_pUserCombo);
     const QSignalBlocker languageBlock(m_pLanguageCombo);
@@ -279,7 +272,7 @@ void Page1::SetPlantStateTexts(bool failure) {
     if (m_pLightUptime->styleSheet() != style) {
         m_pLightUptime->setStyleSheet(style);
     }
-    SetText(m_pUptime, failure ? tr("System failure!") : tr("System uptime!"));
+    SetTextIfChanged(m_pUptime, failure ? tr("System failure!") : tr("System uptime!"));
 }
 
 void Page1::SetLevelTexts() {
@@ -465,15 +458,15 @@ void Page1::OnFlashTimer() {
     const qint64 total = sums.m_nTotal;
     const float co2 = float(total * 0.997);
     const double benefit = double(total) * m_pSystem->Settings().Price() / 10000.0;
-    SetText(m_pInput, QString::number(sums.m_nInput));
-    SetText(m_pOutput, QString::number(sums.m_nOutput));
-    SetText(m_pSingle, QString::number(sums.m_nSingle));
-    SetText(m_pThree, QString::number(sums.m_nThree));
-    SetText(m_pToday, QString::asprintf("%0.2f", sums.m_nToday / 100.0));
-    SetText(m_pTotal, QString::asprintf("%0.2f", total / 100.0));
-    SetText(m_pCo2, QString::asprintf("%0.2f", co2 / 100.0));
-    SetText(m_pBenefit, QString::asprintf("%0.2f", benefit));
-    SetText(m_pCurrency, m_pSystem->Settings().CurrencyUnit());
+    SetSteadyText(m_pInput, QString::number(sums.m_nInput));
+    SetSteadyText(m_pOutput, QString::number(sums.m_nOutput));
+    SetSteadyText(m_pSingle, QString::number(sums.m_nSingle));
+    SetSteadyText(m_pThree, QString::number(sums.m_nThree));
+    SetSteadyText(m_pToday, QString::asprintf("%0.2f", sums.m_nToday / 100.0));
+    SetSteadyText(m_pTotal, QString::asprintf("%0.2f", total / 100.0));
+    SetSteadyText(m_pCo2, QString::asprintf("%0.2f", co2 / 100.0));
+    SetSteadyText(m_pBenefit, QString::asprintf("%0.2f", benefit));
+    SetTextIfChanged(m_pCurrency, m_pSystem->Settings().CurrencyUnit());
     SetPlantStateTexts(m_pSystem->HasActiveFault());
     m_pFaultList->Refresh();
 }

@@ -80,7 +80,6 @@ private:
     void SetComboTexts();
     void SetPlantStateTexts(bool failure);
     void SetLevelTexts();
-    void SetText(QLabel* label, const QString& text);
 
     QSystemModel* m_pSystem = nullptr;
     QObject* m_pMainWindow = nullptr;

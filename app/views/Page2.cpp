@@ -110,9 +110,12 @@ void Page2::BuildForm() {
     m_pDataTime = new QLabel(m_pInfo);
     m_pDataTime->setObjectName(QStringLiteral("data_time"));
     m_pDataTime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    header->addWidget(m_pTimeLabel);
+    // Both change every second: they keep their size, so the page is not laid out again.
+    KeepLabelSteady(m_pTimeLabel, QString());
+    KeepLabelSteady(m_pDataTime, QString());
+    header->addWidget(m_pTimeLabel, 0, Qt::AlignVCenter);
     header->addStretch(1);
-    header->addWidget(m_pDataTime);
+    header->addWidget(m_pDataTime, 0, Qt::AlignVCenter);
     info->addLayout(header);
 
     auto* tabs = new QHBoxLayout;
@@ -288,7 +291,7 @@ void Page2::RefreshShown() {
     const QString current =
         tr("Current time:") + QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", date.year(), date.month(),
                                                 date.day(), time.hour(), time.minute(), time.second());
-    SetTextIfChanged(m_pTimeLabel, current);
+    SetSteadyText(m_pTimeLabel, current);
     // Only the tab on top is refreshed; another one is brought up to date as it comes up.
     if (!IsHiddenInItsWindow(m_pPage21)) {
         m_pPage21->RefreshValues();
@@ -299,7 +302,7 @@ void Page2::RefreshShown() {
     if (!IsHiddenInItsWindow(m_pPage25)) {
         m_pPage25->Refresh();
     }
-    SetTextIfChanged(m_pDataTime, tr("Data Time:") + DataTimeText());
+    SetSteadyText(m_pDataTime, tr("Data Time:") + DataTimeText());
     if (!IsHiddenInItsWindow(m_pPage23)) {
         m_pPage23->Refresh();
     }

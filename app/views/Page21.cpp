@@ -7,6 +7,7 @@
 #include "QUserActivity.h"
 #include "SystemClock.h"
 #include "TrendSettings.h"
+#include "WidgetUpdates.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -163,8 +164,13 @@ QGroupBox* Page21::BuildGroup(ValueGroup group) {
             label->setStyleSheet(QStringLiteral("font-weight: normal;"));
             label->setMinimumHeight(20);
         }
+        // The figures change every second; the status text seldom, and its width
+        // follows the language.
+        if (*value.m_pUnit != '\0') {
+            KeepLabelSteady(value.m_pValueLabel, QString());
+        }
         grid->addWidget(value.m_pCaptionLabel, row, 0);
-        grid->addWidget(value.m_pValueLabel, row, 1);
+        grid->addWidget(value.m_pValueLabel, row, 1, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(value.m_pUnitLabel, row, 2);
         ++row;
     }
@@ -333,9 +339,7 @@ void Page21::ColourByPicture(int pictureCode) {
 void Page21::SetValue(const char* name, const QString& text) {
     for (ValueRow& row : m_Rows) {
         if (qstrcmp(row.m_pName, name) == 0) {
-            if (row.m_pValueLabel->text() != text) {
-                row.m_pValueLabel->setText(text);
-            }
+            SetSteadyText(row.m_pValueLabel, text);
             return;
         }
     }

@@ -21,6 +21,9 @@ namespace {
 const QDate kDay(2026, 6, 15); // day 166 of the year
 const qint32 kStored = 777;    // what a seeded generation.dat holds in every slot
 
+// When statistics that wait are due to be written.
+enum Moment { SecondPassed, Stopped, Left, Renamed, NextDay, Restarted };
+
 // generation.dat laid out from its table: magic, year, 12 months, slot 0, 365 days.
 QByteArray GenerationFile(qint32 value) {
     Bytes bytes;
@@ -111,6 +114,7 @@ private slots:
         for (int code : answered) {
             Answer(roof, code, Registers(code));
         }
+        m_pPlant->recorder.WritePending();
         const QByteArray file = ReadFile(Path("Roof/2026/generation.dat"));
         QCOMPARE(file.size(), QGenerationStore::GenerationFileSize);
         QTEST(I32At(file, DaySlot(kDay)), "today");
@@ -132,11 +136,64 @@ private slots:
         Answer(roof, 15, Registers(15)); // today (the 15th) holds 100
         SystemClock::SetFixed(QDateTime(kDay.addDays(1), QTime(0, 0, 10)));
         Answer(roof, 70015, Registers(70015)); // the oldest block, yesterday's table still in memory
+        m_pPlant->recorder.WritePending();
         const QByteArray file = ReadFile(Path("Roof/2026/generation.dat"));
         QCOMPARE(I32At(file, DaySlot(kDay)), 100);
         // Entry 12 still says 100 but belongs to the 15th: the 16th keeps what it held.
         QCOMPARE(I32At(file, DaySlot(kDay.addDays(1))), kStored);
         QCOMPARE(I32At(file, DaySlot(kDay.addDays(1 - 28))), 128);
+    }
+
+    // Statistics are gathered for a second and written for the whole plant at
+    // once; what waits is written before anything that would lose it or put it
+    // into the wrong folder.
+    void whatWaitsIsWrittenInTime_data() {
+        QTest::addColumn<int>("moment");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("blocks"); // of total.dat: the plant's, or the one inverter's
+        QTest::newRow("a second passed") << int(SecondPassed) << "Roof" << 2;
+        QTest::newRow("recording stopped") << int(Stopped) << "Roof" << 2;
+        QTest::newRow("the inverter left") << int(Left) << "Roof" << 1;
+        QTest::newRow("renamed: written, then moved") << int(Renamed) << "Attic" << 1;
+        QTest::newRow("the next day's first tick") << int(NextDay) << "Roof" << 2;
+        QTest::newRow("the program ended") << int(Restarted) << "Roof" << 2;
+    }
+    void whatWaitsIsWrittenInTime() {
+        QFETCH(int, moment);
+        QFETCH(QString, folder);
+        QFETCH(int, blocks);
+        SystemClock::SetFixed(QDateTime(kDay, QTime(23, 59, 58)));
+        QInverter* roof = Roof();
+        QInverter* east = m_pPlant->Join(QStringLiteral("East"), 4);
+        m_pPlant->recorder.OnTick();
+        Answer(roof, TotalsRead, Registers(TotalsRead));
+        Answer(east, TotalsRead, Registers(TotalsRead));
+        QVERIFY(!QFile::exists(QGenerationStore::TotalFilePath()));
+        switch (moment) {
+        case SecondPassed:
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QGenerationStore::TotalFilePath()), 3000);
+            break;
+        case Stopped:
+            m_pPlant->recorder.Stop();
+            break;
+        case Left:
+            m_pPlant->plant.RemoveInverter(roof);
+            break;
+        case Renamed:
+            QCOMPARE(m_pPlant->plant.RenameInverter(roof, QStringLiteral("Attic")), RenameDone);
+            break;
+        case NextDay:
+            SystemClock::SetFixed(QDateTime(kDay.addDays(1), QTime(0, 0, 1)));
+            m_pPlant->recorder.OnTick();
+            break;
+        case Restarted:
+            m_pPlant.reset();
+            break;
+        }
+        const QByteArray total = ReadFile(QGenerationStore::TotalFilePath());
+        QCOMPARE(total.size(), QGenerationStore::MagicSize + blocks * QGenerationStore::TotalBlockSize);
+        QCOMPARE(I32At(ReadFile(Path(folder + "/2026/generation.dat")), 14), 50000);
+        QCOMPARE(I32At(ReadFile(Path("East/2026/generation.dat")), 14), blocks == 2 ? 50000 : -1);
     }
 
     // ------------------------------------------------------------ day changes

@@ -191,10 +191,12 @@ private slots:
 
     // ------------------------------------------------------------------ hour.dat
 
-    // Today's energy as the decoder leaves it, and the recorder hearing of it.
+    // Today's energy as the decoder leaves it, and the recorder hearing of it
+    // and writing what waits.
     void Energy(QInverter* inverter, qint32 value) {
         inverter->SetItem(TodayEnergy, value);
         m_pPlant->recorder.OnReplyDecoded(*inverter, TodayEnergyRead);
+        m_pPlant->recorder.WritePending();
     }
 
     void hourFileHoldsFirstAndLastReadingOfTheHour() {

@@ -192,6 +192,11 @@ void TestHomePage::benefitsAndCo2ForOneThousandKilowattHours() {
     Tick();
     QCOMPARE(Text(m_pPage.data(), "Total"), QStringLiteral("30001000.00"));
     QCOMPARE(Text(m_pPage.data(), "Benefit"), QStringLiteral("20400680.00"));
+    // The figures keep their labels' size while they change, but are never cut off.
+    for (const char* name : {"Total", "Co2", "Benefit"}) {
+        const QLabel* label = m_pPage->findChild<QLabel*>(QLatin1String(name));
+        QVERIFY2(label->width() >= label->sizeHint().width(), name);
+    }
 }
 
 void TestHomePage::plantLightShowsFailures() {
