@@ -129,6 +129,49 @@ private slots:
         QCOMPARE(I32At(bytes, 414 + 96), 0);
     }
 
+    // Gathered writes give the very bytes that one write per reply gives.
+    void severalInvertersAtOnceAsOneByOne_data() {
+        QTest::addColumn<QList<int>>("parts"); // of the first, the second and the first again
+        QTest::newRow("totals") << QList<int>{1, 1, 1};
+        QTest::newRow("months and days") << QList<int>{2, 4, 4};
+        QTest::newRow("everything") << QList<int>{7, 7, 7};
+        QTest::newRow("the second only") << QList<int>{0, 7, 0};
+    }
+    void severalInvertersAtOnceAsOneByOne() {
+        QFETCH(QList<int>, parts);
+        auto first = NewInverter("Roof", 3);
+        auto second = NewInverter("Garage", 200);
+        for (QInverter* inverter : {first.get(), second.get()}) {
+            inverter->SetItem(17, 1000 + inverter->Address());
+            inverter->SetItem(23, 500 + inverter->Address());
+            inverter->SetItem(28, (15 << 16) | (3 << 8) | 15);
+            for (int entry = 0; entry < 44; ++entry) {
+                inverter->SetStatItem(entry, inverter->Address() * 100 + entry);
+            }
+        }
+        const QDate today = SystemClock::CurrentDate();
+        const QVector<QStatsWrite> writes = {{first.get(), parts[0], QReceivedStats::All(), today},
+                                             {second.get(), parts[1], QReceivedStats::All(), today},
+                                             {first.get(), parts[2], QReceivedStats::All(), today}};
+        for (const QStatsWrite& write : writes) {
+            for (int mode = 0; mode < 3; ++mode) {
+                if (write.m_nParts & (1 << mode)) {
+                    QGenerationStore::SaveTotal(write.m_pInverter, mode, write.m_Received, today);
+                }
+            }
+        }
+        const QByteArray total = ReadFile(TotalPath());
+        const QByteArray roof = ReadFile(YearPath("Roof", 2015));
+        const QByteArray garage = ReadFile(YearPath("Garage", 2015));
+        QVERIFY(QFile::remove(TotalPath()));
+        QFile::remove(YearPath("Roof", 2015));
+        QFile::remove(YearPath("Garage", 2015));
+        QGenerationStore::SaveTotals(writes);
+        QCOMPARE(ReadFile(TotalPath()), total);
+        QCOMPARE(ReadFile(YearPath("Roof", 2015)), roof);
+        QCOMPARE(ReadFile(YearPath("Garage", 2015)), garage);
+    }
+
     void yearlySlotOnlyForYears13To32_data() {
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("slot");
