@@ -8,6 +8,7 @@ QDateTime g_moment;
 bool g_scaled = false;
 QDateTime g_scaledMoment;
 qint64 g_nScaledFrom = 0;
+qint64 g_nScaledMoment = 0; // g_scaledMoment in milliseconds since 1970 UTC
 double g_scale = 1.0;
 } // namespace
 
@@ -22,10 +23,22 @@ QDateTime SystemClock::Now() {
     return QDateTime::currentDateTime();
 }
 
+qint64 SystemClock::MSecsSinceEpoch() {
+    if (g_fixed) {
+        return g_moment.toMSecsSinceEpoch();
+    }
+    if (g_scaled) {
+        const qint64 real = QDateTime::currentMSecsSinceEpoch() - g_nScaledFrom;
+        return g_nScaledMoment + qint64(double(real) * g_scale);
+    }
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
 void SystemClock::SetScaled(const QDateTime& moment, qint64 realMsecs, double scale) {
     g_fixed = false;
     g_scaled = true;
     g_scaledMoment = moment;
+    g_nScaledMoment = moment.toMSecsSinceEpoch();
     g_nScaledFrom = realMsecs;
     g_scale = scale;
 }

@@ -10,6 +10,9 @@ public:
     static QDateTime Now();
     static QDate CurrentDate();
     static QTime CurrentTime();
+    // Now as milliseconds since 1970 UTC, without working out the local time:
+    // for what is checked many times a second.
+    static qint64 MSecsSinceEpoch();
 
     // Test control: freeze at a moment, move the frozen moment, return to real time.
     static void SetFixed(const QDateTime& moment);

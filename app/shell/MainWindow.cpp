@@ -149,7 +149,7 @@ MainWindow::MainWindow(QWidget* parent)
         OnSystemValue(key);
     }
     UpdateAdministratorActions();
-    m_LogonMoment = SystemClock::Now();
+    SetLogonMoment();
     m_pPage1->LogonAdministrator();
     // The idle logout runs from the end of start-up on; without it an
     // administrator logged on at start would stay logged on however long the
@@ -447,23 +447,33 @@ QString MainWindow::DurationText(qint64 seconds, const QString& day, const QStri
     return text;
 }
 
+void MainWindow::SetLogonMoment() {
+    m_LogonMoment = SystemClock::Now();
+    m_nLogonMs = m_LogonMoment.toMSecsSinceEpoch();
+}
+
+qint64 MainWindow::LogonSeconds() const {
+    return (SystemClock::MSecsSinceEpoch() - m_nLogonMs) / 1000;
+}
+
 QString MainWindow::TitleText() const {
-    const qint64 seconds = m_LogonMoment.secsTo(SystemClock::Now());
+    const qint64 seconds = LogonSeconds();
     const QString user = m_System.UserLevel() != 0 ? tr("Administrator") : tr("Guest");
     return m_strCurrentUser + user + QStringLiteral("  ") + m_strLogonDuration + QLatin1Char(' ') +
            DurationText(seconds, m_strDay, m_strHour, m_strMin, m_strSec);
 }
 
 void MainWindow::showtitle() {
-    m_nTitleSeconds = m_LogonMoment.secsTo(SystemClock::Now());
+    m_nTitleSeconds = LogonSeconds();
     m_nTitleLevel = m_System.UserLevel();
     const QString text = TitleText();
     SetSteadyText(m_pLogonTime, text);
 }
 
 void MainWindow::OnFlashTimer() {
-    // The title line shows whole seconds: most ticks would build the same text again.
-    if (m_LogonMoment.secsTo(SystemClock::Now()) != m_nTitleSeconds ||
+    // The title line shows whole seconds: most ticks (50 a second) would build
+    // the same text again, and working out the local time for each would cost.
+    if (LogonSeconds() != m_nTitleSeconds ||
         m_System.UserLevel() != m_nTitleLevel) {
         showtitle();
     }
@@ -615,7 +625,7 @@ void MainWindow::UpdateAdministratorActions() {
     // The title line counts from the moment the user on duty changed.
     if (level != m_nLastUserLevel) {
         m_nLastUserLevel = level;
-        m_LogonMoment = SystemClock::Now();
+        SetLogonMoment();
     }
     showtitle();
 }

@@ -137,6 +137,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The moment the user on duty changed, and whole seconds since.
+    void SetLogonMoment();
+    qint64 LogonSeconds() const;
     void BuildForm();
     void ApplyStyle();
     void Retranslate();
@@ -184,6 +187,7 @@ private:
     QTimer* m_pAutoConnectTimer = nullptr;
 
     QDateTime m_LogonMoment;
+    qint64 m_nLogonMs = 0; // the same, in milliseconds since 1970 UTC
     int m_nLastUserLevel = -1;
     QString m_strCurrentUser;
     QString m_strLogonDuration;
