@@ -150,7 +150,11 @@ QLabel* Page1::AddValueRow(QWidget* parent, QGridLayout* grid, int row, int colu
     auto* value = new QLabel(parent);
     value->setObjectName(QLatin1String(name));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setStyleSheet(QStringLiteral("color: rgb(255,0,0); font-weight: bold; font-size: 12pt;"));
+    // On the white card: painting its own background spares the card and the page
+    // beneath from being painted again with every new figure.
+    value->setStyleSheet(
+        QStringLiteral("color: rgb(255,0,0); font-weight: bold; font-size: 12pt; background: white;"));
+    value->setAutoFillBackground(true);
     // Room for a large plant's figures, so the rows do not shift as the values grow.
     KeepLabelSteady(value, QStringLiteral("888888.88"));
     *unit = new QLabel(parent);
