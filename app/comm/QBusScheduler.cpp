@@ -11,8 +11,14 @@
 
 QBusScheduler::QBusScheduler(QSystemModel* plant, Clock clock, QObject* parent)
     : QObject(parent), m_pPlant(plant), m_Clock(std::move(clock)) {
+    auto* const* system = m_Clock.target<QDateTime (*)()>();
+    m_bSystemClock = system && *system == &SystemClock::Now;
     m_Tick.setInterval(TickInterval);
     connect(&m_Tick, &QTimer::timeout, this, &QBusScheduler::OnCommunicateTimer);
+}
+
+QTime QBusScheduler::TimeNow() const {
+    return m_bSystemClock ? SystemClock::CurrentTime() : m_Clock().time();
 }
 
 QBusScheduler::~QBusScheduler() {
@@ -58,7 +64,7 @@ void QBusScheduler::ForgetCurrent() {
 
 void QBusScheduler::SendCurrent() {
     m_Codec.ExpectReply(m_pCurrent->Request());
-    m_SendTime = m_Clock().time();
+    m_SendTime = TimeNow();
     m_Watch.Sent(*m_pCurrent);
     // Last: a link that cannot write closes, and the mission is let go then.
     WriteFrame(m_pCurrent->Request());
@@ -94,7 +100,7 @@ void QBusScheduler::OnCommunicateTimer() {
     if (!m_pLink || !m_pLink->CanCarry()) {
         return;
     }
-    const QTime now = m_Clock().time();
+    const QTime now = TimeNow();
     if (m_pCurrent && m_bWaiting) {
         if (SystemClock::MsecsBetween(m_SendTime, now) <= m_pLink->ReplyTimeout()) {
             return;
@@ -153,7 +159,7 @@ bool QBusScheduler::CountFailure(bool timedOut) {
     }
     if (inverter->AdvanceRetry()) {
         inverter->SetCommState(CommOffline);
-        inverter->MissionList().ResetTimers(m_Clock().time());
+        inverter->MissionList().ResetTimers(TimeNow());
         ForgetCurrent();
         return true;
     }
@@ -210,7 +216,7 @@ void QBusScheduler::OnBytesArrived(const QByteArray& bytes) {
 }
 
 int QBusScheduler::SinceSent() const {
-    return SystemClock::MsecsBetween(m_SendTime, m_Clock().time());
+    return SystemClock::MsecsBetween(m_SendTime, TimeNow());
 }
 
 void QBusScheduler::TakeReply() {
@@ -243,7 +249,7 @@ void QBusScheduler::TakeReply() {
     }
     inverter->ResetRetry();
     emit ReplyAccepted(mission);
-    list->FinishMission(mission, m_Clock().time());
+    list->FinishMission(mission, TimeNow());
     if (inverter->CommState() == CommConnecting) {
         inverter->SetCommState(CommOnline);
     }
@@ -339,7 +345,7 @@ void QBusScheduler::OweReplies(const QByteArray& request, int count) {
     OwedReplies owed;
     owed.request = request;
     owed.count = count;
-    owed.since = m_Clock().time();
+    owed.since = TimeNow();
     owed.codec.ExpectReply(request);
     m_Owed.append(owed);
 }

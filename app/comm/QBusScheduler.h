@@ -116,6 +116,8 @@ signals:
     void ReplyAccepted(QMissionModel* mission);
 
 private:
+    // The time of day from the clock the scheduler was given.
+    QTime TimeNow() const;
     // Makes the link of this kind the one in use (closing one of another kind) and opens it.
     void OpenLink(int kind, bool showErrors, bool enableListsOnOpen = false);
     void CloseLink(int kind);
@@ -159,6 +161,9 @@ private:
 
     QSystemModel* m_pPlant;
     Clock m_Clock;
+    // The system clock's time of day comes cheaper without the whole local date
+    // and time (SystemClock::CurrentTime): the tick asks for it 50 times a second.
+    bool m_bSystemClock = false;
     QTimer m_Tick;
     QBusLink* m_pLink = nullptr;
     RtuFrameCodec m_Codec;

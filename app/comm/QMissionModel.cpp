@@ -6,8 +6,14 @@
 #include <algorithm>
 #include <cstring>
 
-QMissionModel::QMissionModel() {
-    std::memset(m_RxBuf, 0, sizeof m_RxBuf);
+namespace {
+const uchar kNoReply[QMissionModel::BufferSize] = {};
+} // namespace
+
+QMissionModel::QMissionModel() = default;
+
+const uchar* QMissionModel::RxBuffer() const {
+    return m_Reply.isEmpty() ? kNoReply : reinterpret_cast<const uchar*>(m_Reply.constData());
 }
 
 bool QMissionModel::BuildFrame(int reg, int address, int count, int kind, const uchar* data) {
@@ -38,8 +44,12 @@ bool QMissionModel::AcceptReply(const QByteArray& reply) {
         return false;
     }
     m_nReplyLen = int(reply.size());
-    std::memcpy(m_RxBuf, reply.constData(), size_t(m_nReplyLen));
-    std::memset(m_RxBuf + m_nReplyLen, 0, size_t(BufferSize - m_nReplyLen));
+    if (m_Reply.size() != BufferSize) {
+        m_Reply = QByteArray(BufferSize, '\0');
+    }
+    uchar* buffer = reinterpret_cast<uchar*>(m_Reply.data());
+    std::memcpy(buffer, reply.constData(), size_t(m_nReplyLen));
+    std::memset(buffer + m_nReplyLen, 0, size_t(BufferSize - m_nReplyLen));
     return true;
 }
 

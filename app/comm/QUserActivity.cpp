@@ -2,25 +2,31 @@
 
 #include "SystemClock.h"
 
+#include <limits>
+
 namespace {
-QDateTime g_lastActivity;
+// Milliseconds since 1970: the idle check runs 50 times a second, and a local
+// time would be worked out for each.
+constexpr qint64 kNever = std::numeric_limits<qint64>::min();
+qint64 g_lastActivity = kNever;
 bool g_idleCheck = false;
 bool g_startupDone = false;
 } // namespace
 
 void QUserActivity::Touch() {
-    g_lastActivity = SystemClock::Now();
+    g_lastActivity = SystemClock::MSecsSinceEpoch();
 }
 
 QDateTime QUserActivity::LastActivity() {
-    return g_lastActivity;
+    return g_lastActivity == kNever ? QDateTime() : QDateTime::fromMSecsSinceEpoch(g_lastActivity);
 }
 
 qint64 QUserActivity::IdleSeconds() {
-    if (!g_lastActivity.isValid()) {
-        g_lastActivity = SystemClock::Now();
+    const qint64 now = SystemClock::MSecsSinceEpoch();
+    if (g_lastActivity == kNever) {
+        g_lastActivity = now;
     }
-    return g_lastActivity.msecsTo(SystemClock::Now()) / 1000;
+    return (now - g_lastActivity) / 1000;
 }
 
 void QUserActivity::SetIdleCheck(bool enabled) {

@@ -10,6 +10,25 @@ QDateTime g_scaledMoment;
 qint64 g_nScaledFrom = 0;
 qint64 g_nScaledMoment = 0; // g_scaledMoment in milliseconds since 1970 UTC
 double g_scale = 1.0;
+
+// The computer's offset from UTC, as it was worked out last, and the UTC minute
+// it holds for: offsets change only on whole minutes (daylight saving, a zone's
+// own change), so within one minute the local time of day is the UTC time plus
+// the offset. One per thread: the mail thread reads the clock too.
+struct LocalOffset {
+    qint64 from = 1;
+    qint64 until = 0; // empty: worked out at the first call
+    qint64 offsetMs = 0;
+};
+thread_local LocalOffset t_localOffset;
+
+constexpr qint64 kMinuteMs = 60000;
+constexpr qint64 kDayMs = 86400000;
+
+qint64 FloorTo(qint64 value, qint64 step) {
+    const qint64 rest = value % step;
+    return rest < 0 ? value - rest - step : value - rest;
+}
 } // namespace
 
 QDateTime SystemClock::Now() {
@@ -65,7 +84,23 @@ QDate SystemClock::CurrentDate() {
 }
 
 QTime SystemClock::CurrentTime() {
-    return Now().time();
+    if (g_fixed || g_scaled) {
+        return Now().time();
+    }
+    // Many times a second (the bus tick): working out the whole local date and
+    // time each time would cost more than the rest of the tick.
+    return LocalTimeOfDay(QDateTime::currentMSecsSinceEpoch());
+}
+
+QTime SystemClock::LocalTimeOfDay(qint64 msecsSinceEpoch) {
+    LocalOffset& cached = t_localOffset;
+    if (msecsSinceEpoch < cached.from || msecsSinceEpoch >= cached.until) {
+        cached.offsetMs = qint64(QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch).offsetFromUtc()) * 1000;
+        cached.from = FloorTo(msecsSinceEpoch, kMinuteMs);
+        cached.until = cached.from + kMinuteMs;
+    }
+    const qint64 local = msecsSinceEpoch + cached.offsetMs;
+    return QTime::fromMSecsSinceStartOfDay(int(local - FloorTo(local, kDayMs)));
 }
 
 void SystemClock::SetFixed(const QDateTime& moment) {

@@ -13,6 +13,10 @@ public:
     // Now as milliseconds since 1970 UTC, without working out the local time:
     // for what is checked many times a second.
     static qint64 MSecsSinceEpoch();
+    // The computer's local time of day at a moment given in milliseconds since
+    // 1970 UTC, without working out the date: the offset from UTC is looked up
+    // once per minute (offsets only change on whole minutes).
+    static QTime LocalTimeOfDay(qint64 msecsSinceEpoch);
 
     // Test control: freeze at a moment, move the frozen moment, return to real time.
     static void SetFixed(const QDateTime& moment);

@@ -259,6 +259,10 @@ private slots:
     void missionKeepsOnlyARightReply() {
         QMissionModel m;
         m.BuildFrame(0x1600, 1, 2, MissionPollRead);
+        // Before any reply the buffer reads as zeros: no function, an error to callers.
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(m.RxBuffer()), QMissionModel::BufferSize),
+                 QByteArray(QMissionModel::BufferSize, '\0'));
+        QVERIFY(m.IsErrorReply());
         QVERIFY(m.AcceptReply(kReply2));
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(m.RxBuffer()), 9), kReply2);
         QCOMPARE(m.ReplyLength(), 9);

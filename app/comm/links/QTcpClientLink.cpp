@@ -23,7 +23,11 @@ void QTcpClientLink::Open(bool showErrors) {
     // second on every retry while the converter was unreachable.
     AttachSocket(new QTcpSocket(this));
     m_ConnectLimit.start();
-    m_pSocket->connectToHost(m_Settings.IPAddress(), quint16(m_Settings.IPNumber()), QIODevice::ReadWrite);
+    // Unbuffered: a request goes to the converter within the tick that chose it.
+    // Through Qt's write buffer each request switched a socket notifier on and
+    // off again, and each switch woke the event loop once more.
+    m_pSocket->connectToHost(m_Settings.IPAddress(), quint16(m_Settings.IPNumber()),
+                             QIODevice::ReadWrite | QIODevice::Unbuffered);
 }
 
 void QTcpClientLink::CheckState() {
