@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QString>
+#include <QTextDocument>
 #include <QWidget>
 
 // Setting a label's text lays the label out again, and setting a style sheet
@@ -27,6 +29,31 @@ inline void KeepLabelSteady(QLabel* label, const QString& sample) {
     label->setFixedSize(room.expandedTo(label->sizeHint()));
 }
 
+// Whether a plain one-line text clearly fits a label's room, by the advances of
+// its characters one by one: laying the whole text out (the size hint) is the
+// dearest part of a refresh several times a second. Anything else, or a text
+// near the edge, is left to the size hint.
+inline bool FitsPlainLine(const QLabel* label, const QString& text) {
+    if (label->frameWidth() != 0 || label->indent() > 0 || Qt::mightBeRichText(text)) {
+        return false;
+    }
+    const QFontMetrics metrics = label->fontMetrics();
+    const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                      -label->margin());
+    if (metrics.height() > room.height()) {
+        return false;
+    }
+    int advance = 0;
+    for (const QChar c : text) {
+        if (c.isSurrogate() || c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_Enclosing ||
+            c.category() == QChar::Mark_SpacingCombining || c.unicode() < 0x20) {
+            return false;
+        }
+        advance += metrics.horizontalAdvance(c);
+    }
+    return advance + 4 < room.width();
+}
+
 // Sets the text of a label made steady. It grows for a longer text or a larger
 // font the label was given later (a style sheet that came with its window).
 // Another label just gets the text.
@@ -35,6 +62,9 @@ inline void SetSteadyText(QLabel* label, const QString& text) {
         label->setText(text);
     }
     if (label->minimumSize() != label->maximumSize()) {
+        return;
+    }
+    if (FitsPlainLine(label, text)) {
         return;
     }
     const QSize needed = label->sizeHint();

@@ -4,6 +4,7 @@
 #include "NameFrame.h"
 #include "QFaultListWidget.h"
 #include "QInverter.h"
+#include "QOpaqueLabel.h"
 #include "QOutputPane.h"
 #include "QSystemModel.h"
 #include "QUserActivity.h"
@@ -147,14 +148,10 @@ QLabel* Page1::AddValueRow(QWidget* parent, QGridLayout* grid, int row, int colu
                            QLabel** caption, QLabel** unit) {
     *caption = new QLabel(parent);
     (*caption)->setStyleSheet(QStringLiteral("color: rgb(0,0,0);"));
-    auto* value = new QLabel(parent);
+    auto* value = new QOpaqueLabel(Qt::white, parent); // on the white card
     value->setObjectName(QLatin1String(name));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // On the white card: painting its own background spares the card and the page
-    // beneath from being painted again with every new figure.
-    value->setStyleSheet(
-        QStringLiteral("color: rgb(255,0,0); font-weight: bold; font-size: 12pt; background: white;"));
-    value->setAutoFillBackground(true);
+    value->setStyleSheet(QStringLiteral("color: rgb(255,0,0); font-weight: bold; font-size: 12pt;"));
     // Room for a large plant's figures, so the rows do not shift as the values grow.
     KeepLabelSteady(value, QStringLiteral("888888.88"));
     *unit = new QLabel(parent);

@@ -1,6 +1,7 @@
 #include "Page21.h"
 
 #include "QInverter.h"
+#include "QOpaqueLabel.h"
 #include "QTrend.h"
 #include "QTrendSetDlg.h"
 #include "QTrendSetFile.h"
@@ -155,7 +156,7 @@ QGroupBox* Page21::BuildGroup(ValueGroup group) {
         ValueRow& value = m_Rows[i];
         value.m_pCaptionLabel = new QLabel(box);
         value.m_pCaptionLabel->setObjectName(QLatin1String(value.m_pName) + QStringLiteral("_caption"));
-        value.m_pValueLabel = new QLabel(box);
+        value.m_pValueLabel = new QOpaqueLabel(Qt::white, box); // the group boxes are white
         value.m_pValueLabel->setObjectName(QLatin1String(value.m_pName));
         value.m_pValueLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value.m_pUnitLabel = new QLabel(QString::fromUtf8(value.m_pUnit), box);

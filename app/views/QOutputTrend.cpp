@@ -19,6 +19,8 @@ constexpr int kPlotTop = QOutputTrend::BaseLine - QOutputTrend::FullScale; // y 
 
 QOutputTrend::QOutputTrend(QInverter* inverter, int startHour, QWidget* parent)
     : QWidget(parent), m_pInverter(inverter), m_nStartHour(startHour) {
+    // paintEvent fills the whole rectangle: the pane beneath need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(400, ItemHeight);
     m_pTitle = new QLabel(this);
     m_pTitle->setObjectName(QStringLiteral("title"));
@@ -73,10 +75,30 @@ void QOutputTrend::TakeSample(int minuteOfDay) {
         return;
     }
     const qint32 sample = m_pInverter->MinuteValue(1, minuteOfDay);
-    if (m_Samples[index] != sample) {
-        m_Samples[index] = sample;
+    if (m_Samples[index] == sample) {
+        return;
+    }
+    m_Samples[index] = sample;
+    // The current minute's value moves every second or so: unless the scale moves
+    // with it, only the curve around it is painted again.
+    const int scale = m_nScale;
+    if (Scale() == scale) {
+        update(SampleStrip(index));
+    } else {
         update();
     }
+}
+
+QRect QOutputTrend::SampleStrip(int index) const {
+    const int span = SpanMinutes();
+    if (index < 0 || index > span) {
+        return QRect();
+    }
+    const int plotWidth = qMax(1, width() - kPlotRightMargin - kPlotLeft);
+    const int left = kPlotLeft + (index - 1) * plotWidth / span - 3;
+    const int right = kPlotLeft + (index + 1) * plotWidth / span + 3;
+    // The pen is 1.5 pixels wide and antialiased: two pixels around every point.
+    return QRect(QPoint(left, kPlotTop - 2), QPoint(right, BaseLine + 2));
 }
 
 void QOutputTrend::Retranslate() {

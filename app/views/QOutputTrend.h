@@ -48,6 +48,9 @@ private:
     QFont SmallFont() const;
     // Minutes the x axis spans: from the start hour to the end of the day.
     int SpanMinutes() const;
+    // The strip of the plot that a new value of the sample at index changes, with
+    // its neighbours' lines to it; empty when the sample lies beyond the axis.
+    QRect SampleStrip(int index) const;
 
     QInverter* m_pInverter;
     QLabel* m_pTitle = nullptr;

@@ -1,8 +1,13 @@
+#include "../common/PaintWatch.h"
 #include "NameFrame.h"
+#include "QOpaqueLabel.h"
 #include "QValidatorEdit.h"
 #include "SystemClock.h"
 #include "TimeWidget.h"
+#include "WidgetUpdates.h"
 
+#include <QFrame>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -24,6 +29,9 @@ private slots:
     void validatorEdit_data();
     void validatorEdit();
     void validatorEditRefusesTyping();
+    void steadyLabelNeverCutsItsText_data();
+    void steadyLabelNeverCutsItsText();
+    void opaqueLabelRepaintsAlone();
 };
 
 void TestPlatformWidgets::captionElidesAndExplains() {
@@ -95,6 +103,83 @@ void TestPlatformWidgets::validatorEditRefusesTyping() {
     QVERIFY(edit.IsValid());
     QCOMPARE(validity.count(), 1);
     QCOMPARE(validity.at(0).at(0).toBool(), true);
+}
+
+void TestPlatformWidgets::steadyLabelNeverCutsItsText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("keepsItsSize");
+    QTest::newRow("short figure") << QStringLiteral("12.3") << true;
+    QTest::newRow("the sample") << QStringLiteral("8888.8") << true;
+    QTest::newRow("longer figure") << QStringLiteral("88888888888.88") << false;
+    QTest::newRow("wide letters") << QStringLiteral("WWWWWWWW") << false;
+    QTest::newRow("accented") << QStringLiteral("\u00c9t\u00e9 \u00dcber 12") << false;
+    QTest::newRow("combining marks") << QStringLiteral("e\u0301\u0301\u0301 A\u0308 1234567") << false;
+    QTest::newRow("outside the basic plane") << QStringLiteral("\U0001D7D8\U0001D7D9\U0001D7DA\U0001D7DB") << false;
+    QTest::newRow("rich text") << QStringLiteral("<b>888888888888</b>") << false;
+    QTest::newRow("two lines") << QStringLiteral("8\n8\n8") << false;
+}
+
+// A new text is measured cheaply when it plainly fits; whatever the text, the
+// label ends up large enough for all of it.
+void TestPlatformWidgets::steadyLabelNeverCutsItsText() {
+    QFETCH(QString, text);
+    QFETCH(bool, keepsItsSize);
+    QWidget window;
+    auto* label = new QLabel(&window);
+    label->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 12pt;"));
+    KeepLabelSteady(label, QStringLiteral("8888.8"));
+    const QSize steady = label->size();
+    window.show();
+    SetSteadyText(label, text);
+    QCOMPARE(label->text(), text);
+    QVERIFY2(label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height(),
+             qPrintable(QStringLiteral("%1x%2 for %3x%4")
+                            .arg(label->width())
+                            .arg(label->height())
+                            .arg(label->sizeHint().width())
+                            .arg(label->sizeHint().height())));
+    if (keepsItsSize) {
+        QCOMPARE(label->size(), steady);
+    }
+    // A larger font given later makes a text that fitted grow the label too.
+    label->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 30pt;"));
+    SetSteadyText(label, text);
+    QVERIFY(label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height());
+}
+
+// A live figure on a plain card repaints itself, not the card and the window
+// beneath, also once a style sheet has styled it again.
+void TestPlatformWidgets::opaqueLabelRepaintsAlone() {
+    QWidget window;
+    window.setStyleSheet(QStringLiteral("QFrame#card { background: white; border: 1px solid gray; }"
+                                        "QFrame#card QLabel { border: none; }"));
+    auto* card = new QFrame(&window);
+    card->setObjectName(QStringLiteral("card"));
+    card->setGeometry(10, 10, 300, 120);
+    auto* label = new QOpaqueLabel(Qt::white, card);
+    label->setStyleSheet(QStringLiteral("color: rgb(255,0,0); font-weight: bold;"));
+    label->setGeometry(20, 20, 150, 30);
+    window.resize(330, 150);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+
+    PaintWatch watch;
+    for (const QString& style : {QString(), QStringLiteral("color: rgb(0,0,255); font-weight: bold;")}) {
+        if (!style.isEmpty()) {
+            label->setStyleSheet(style);
+            QCoreApplication::processEvents();
+        }
+        watch.Clear();
+        label->setText(style.isEmpty() ? QStringLiteral("1234.5") : QStringLiteral("6789.0"));
+        QTRY_VERIFY(watch.WasPainted(label));
+        QVERIFY(!watch.WasPainted(card));
+        QVERIFY(!watch.WasPainted(&window));
+    }
+    // It paints its whole rectangle in the card's colour.
+    const QImage picture = label->grab().toImage();
+    QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::white));
+    QCOMPARE(picture.pixelColor(picture.width() - 1, picture.height() - 1), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestPlatformWidgets)

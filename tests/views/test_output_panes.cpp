@@ -1,3 +1,4 @@
+#include "../common/PaintWatch.h"
 #include "QFaultListWidget.h"
 #include "QFaultPane.h"
 #include "QOutputPane.h"
@@ -6,6 +7,7 @@
 #include "QTextOutWidget.h"
 #include "ViewsTestSupport.h"
 
+#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -35,6 +37,7 @@ private slots:
     void outputScaleFollowsTheLargestSample();
     void outputCurveTakesTodaysHistoryFromTheStartHour();
     void startHourLaterThanNowStoresNothing();
+    void newSampleRepaintsTheCurveAroundIt();
 
     void paneLaysOutAndScrollsItsCurves();
     void paneSynchronisesWithThePlantOrder();
@@ -150,6 +153,47 @@ void TestOutputPanes::startHourLaterThanNowStoresNothing() {
     for (int index = 0; index < QOutputTrend::SampleCount; ++index) {
         QCOMPARE(curve.Sample(index), -1);
     }
+}
+
+// The current minute's value changes every second: the curve is painted again
+// around it alone, unless the scale moves; either way the window shows what a
+// whole new picture of the curve would.
+void TestOutputPanes::newSampleRepaintsTheCurveAroundIt() {
+    QInverter inverter;
+    for (int minute = 6 * 60; minute < 12 * 60 + 30; minute += 3) {
+        inverter.SetMinuteValue(1, minute, 1000 + minute % 700);
+    }
+    QOutputPane pane;
+    pane.resize(500, 160);
+    pane.AddInverter(&inverter);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    QOutputTrend* curve = pane.Item(0);
+    QCoreApplication::processEvents();
+    const int current = 12 * 60 + 30;
+    const int index = current - 6 * 60;
+    const int span = 18 * 60;
+    const int x = 40 + index * (curve->width() - 14 - 40) / span;
+
+    PaintWatch watch;
+    inverter.SetMinuteValue(1, current, 1500);
+    curve->TakeCurrentSample();
+    QTRY_VERIFY(watch.WasPainted(curve));
+    const QRect strip = watch.Painted(curve).boundingRect();
+    QVERIFY2(strip.width() < 20 && strip.left() <= x && strip.right() >= x,
+             qPrintable(QStringLiteral("%1..%2 around %3").arg(strip.left()).arg(strip.right()).arg(x)));
+    QVERIFY(!watch.WasPainted(&pane));
+    QVERIFY(!watch.WasPainted(curve->findChild<QLabel*>(QStringLiteral("title"))));
+    const QImage shown = pane.screen()->grabWindow(pane.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, pane.grab().toImage().convertToFormat(QImage::Format_RGB32));
+
+    // Above the scale: the axis labels change, the whole curve is painted again.
+    watch.Clear();
+    inverter.SetMinuteValue(1, current, 4500);
+    curve->TakeCurrentSample();
+    QTRY_VERIFY(watch.WasPainted(curve));
+    QCOMPARE(watch.Painted(curve).boundingRect(), curve->visibleRegion().boundingRect());
+    QCOMPARE(curve->Scale(), 5000);
 }
 
 void TestOutputPanes::paneLaysOutAndScrollsItsCurves() {
