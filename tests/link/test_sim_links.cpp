@@ -199,7 +199,10 @@ private slots:
 
         // The records of the inverter fill in.
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QGenerationStore::TotalFilePath()), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(DataPaths::FilePath("Box/hour.dat")), 5000);
+        // Readings of the day's first hour belong to no bar of the hourly chart: no hour file then.
+        if (SystemClock::CurrentTime().hour() >= 1) {
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(DataPaths::FilePath("Box/hour.dat")), 5000);
+        }
         QDayLogFiles::WriteDayRow(*box, SystemClock::Now());
         const QDate today = SystemClock::CurrentDate();
         QVERIFY(QFile::exists(DataPaths::FilePath(QString("Box/%1/%2/%1_%3_%4.csv")
