@@ -15,7 +15,6 @@ class QOpaqueLabel : public QLabel {
 public:
     QOpaqueLabel(const QColor& background, QWidget* parent = nullptr);
 
-    QColor Background() const { return m_Background; }
 
 protected:
     bool event(QEvent* event) override;
